@@ -1,0 +1,151 @@
+// The small set of control kinds the windows are made of, each placed in
+// twips: picture images (stretched or sized to their picture), picture
+// boxes, rounded frame shapes, lines, clickable labels, borderless text
+// boxes, buttons and option buttons. Windows build themselves from these
+// through the helpers in makeup.h.
+#pragma once
+
+#include "twips.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QWidget>
+
+class QMovie;
+
+namespace controls {
+
+// Remembers a control's twip rectangle so that reading it back is exact
+// (pixel geometry is only its rounded image).
+void setTwips(QWidget* widget, const tw::Rect& rect);
+tw::Rect twips(const QWidget* widget);
+void setTwipsLeft(QWidget* widget, int left);
+void setTwipsTop(QWidget* widget, int top);
+void setTwipsHeight(QWidget* widget, int height);
+
+// An image control: shows a picture, either stretched to the control or
+// with the control sized to the picture (then its twip size follows the
+// picture's pixel size). Only the first frame of an animated file is shown
+// unless a movie is set.
+class ImageBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageBox(QWidget* parent = nullptr, bool stretch = true);
+
+    bool stretch() const { return stretch_; }
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+    bool hasPicture() const { return !picture_.isNull(); }
+    // Plays an animated picture instead of a still one.
+    void setMovie(QMovie* movie);
+
+    // A free text a caller keeps with the control.
+    QString tag() const { return tag_; }
+    void setTag(const QString& tag) { tag_ = tag; }
+
+    // A new element of the same control array: same kind, size, stretch
+    // setting, tooltip and cursor, no picture, hidden.
+    ImageBox* copyOf(QWidget* parent) const;
+
+Q_SIGNALS:
+    void clicked();
+    void mouseDown(Qt::MouseButton button);
+    void mouseUp(Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool stretch_;
+    QPixmap picture_;
+    QMovie* movie_ = nullptr;
+    QString tag_;
+};
+
+// A picture box: a plain container with a background colour and an
+// optional picture drawn unscaled at its top left corner.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr, const QColor& background = Qt::white);
+
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+    void setBackground(const QColor& colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor background_;
+    QPixmap picture_;
+};
+
+// A rounded rectangle with an opaque fill and an outline, drawn behind text
+// boxes and groups of controls.
+class FrameShape : public QWidget {
+    Q_OBJECT
+public:
+    FrameShape(QWidget* parent, const QColor& fill, const QColor& outline, int lineWidth = 1);
+
+    QColor fill() const { return fill_; }
+    QColor outline() const { return outline_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor fill_;
+    QColor outline_;
+    int lineWidth_;
+};
+
+// A straight line between two points given in the container's twips.
+class LineShape : public QWidget {
+    Q_OBJECT
+public:
+    LineShape(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QColor& colour, int width = 1);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPointF from_;
+    QPointF to_;
+    QColor colour_;
+    int width_;
+};
+
+// A label that reports clicks and can show the thin pressed-look frame.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget* parent = nullptr);
+
+    // 0: no frame, 1: fixed single frame.
+    void setBorderStyle(int style);
+    int borderStyle() const { return borderStyle_; }
+
+Q_SIGNALS:
+    void clicked();
+    void mouseDown(Qt::MouseButton button);
+    void mouseUp(Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int borderStyle_ = 0;
+};
+
+} // namespace controls

@@ -1,0 +1,63 @@
+// The loading window; see frmloading.h.
+#include "frmloading.h"
+
+#include "makeup.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// The window's own font: Times New Roman 9.75 pt bold.
+QFont windowFont()
+{
+    return makeup::font(u"Times New Roman"_s, 9.75, true);
+}
+} // namespace
+
+FrmLoading::FrmLoading(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      background_(u":/art/welcome.png"_s)
+{
+    setObjectName(u"frmLoading"_s);
+    setWindowTitle(QString());
+    setFont(windowFont());
+    const QRect client = tw::toPixels(tw::Rect{0, 0, 5055, 3465});
+    setFixedSize(client.size());
+
+    makeup::label(this, u"Label1"_s, {60, -60, 1875, 660},
+                  {u"Loading..."_s, makeup::kTextBlue, Qt::AlignHCenter | Qt::AlignTop},
+                  makeup::font(u"Andalus"_s, 21.75, true));
+    makeup::label(this, u"Label2"_s, {3780, 60, 1155, 315}, {u"Please wait.."_s, Qt::black},
+                  makeup::font(u"Times New Roman"_s, 9.0, true));
+    makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
+                  {u"Tarnwell 1.3\nبرمجة Dravik"_s, QColor(253, 15, 45)}, windowFont());
+
+    pLoading_ = new QProgressBar(this);
+    pLoading_->setObjectName(u"PLoading"_s);
+    pLoading_->setTextVisible(false);
+    controls::setTwips(pLoading_, {60, 2520, 4935, 225});
+
+    lblStatus_ = makeup::label(this, u"lblStatus"_s, {60, 2820, 4875, 615},
+                               {u"File"_s, makeup::kTextBlue},
+                               makeup::font(u"Times New Roman"_s, 8.25, true));
+    // Long paths must not push the text out of the window.
+    lblStatus_->setWordWrap(true);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void FrmLoading::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawPixmap(0, 0, background_);
+    // A fixed dialog frame, since the window has no title bar.
+    painter.setPen(QColor(120, 150, 200));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}

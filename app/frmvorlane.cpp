@@ -1,0 +1,306 @@
+// The main window's frame, tabs, page switcher and closing; see
+// frmvorlane.h. The start-up load step is in startup.cpp.
+#include "frmvorlane.h"
+
+#include "borderpage.h"
+#include "editorpage.h"
+#include "frmloading.h"
+#include "gallerylayout.h"
+#include "linkpage.h"
+#include "makeup.h"
+#include "namespage.h"
+#include "platform.h"
+#include "prompt.h"
+#include "specialpage.h"
+#include "tagtoolbar.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMovie>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+using controls::ClickLabel;
+using controls::ImageBox;
+using controls::PictureBox;
+
+namespace {
+
+constexpr tw::Rect kClientArea{0, 0, 9570, 6735};
+
+struct TabRow {
+    int top;            // imgProg(i).Top
+    const char16_t* caption;
+    const char16_t* iconName;
+    tw::Rect icon;
+    const char16_t* iconPicture;
+};
+
+// The tab strip, top to bottom; each tab carries an icon at its right end.
+constexpr TabRow kTabs[FrmVorlane::kTabCount] = {
+    {840, u"مزخرف الأسماء", u"Image16", {8940, 660, 420, 420}, u":/art/tab0.png"},
+    {1500, u"المزخرف الخاص", u"Image15", {8940, 1380, 420, 420}, u":/art/tab1.png"},
+    {2220, u"زخارف وفواصل", u"Image13", {8940, 2160, 480, 360}, u":/art/tab2.png"},
+    {2940, u"محرر المنتدى", u"Image8", {9000, 2880, 360, 420}, u":/art/tab3.png"},
+    {3600, u"إبتســـامـــات", u"Image7", {9000, 3600, 285, 300}, u":/art/tab4.gif"},
+    {4260, u"وصلات تحميل", u"Image20", {8940, 4140, 405, 420}, u":/art/tab5.gif"},
+    {4920, u"عن Dravik", u"Image17", {8940, 4860, 405, 420}, u":/art/tab6.png"},
+    {5580, u"خــــــــروج", u"Image19", {8940, 5520, 405, 420}, u":/art/tab7.png"},
+};
+
+constexpr tw::Rect kPageRects[FrmVorlane::kPageCount] = {
+    {600, 400, 6315, 6255}, {0, 400, 7395, 5895}, {120, 400, 7155, 6315}, {0, 390, 7395, 6015},
+    {0, 0, 7395, 6735},     {120, 720, 7275, 6015}, {0, 0, 7395, 6735},
+};
+
+QIcon makeWindowIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48})
+        icon.addFile(u":/art/icon%1.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint),
+      folder_(folder),
+      background_(u":/art/vorlane_back.png"_s)
+{
+    setObjectName(u"frmVorlane"_s);
+    setWindowTitle(u"Tarnwell 1.3"_s);
+    setWindowIcon(makeWindowIcon());
+    setFont(makeup::dialogFont());
+    setFixedSize(tw::toPixels(kClientArea).size());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    buildTabs();
+    buildFrame();
+    buildPages();
+    wireScrolling();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+FrmVorlane::~FrmVorlane() = default;
+
+void FrmVorlane::buildTabs()
+{
+    const QFont tabFont = font();
+    for (int i = 0; i < kTabCount; ++i) {
+        const TabRow& row = kTabs[i];
+        auto* tab = makeup::image(this, makeup::indexed(u"imgProg"_s, i), {7500, row.top, 1815, 495},
+                                  true);
+        tab->setCursor(Qt::PointingHandCursor);
+        connect(tab, &ImageBox::clicked, this, [this, i] { lblProgClick(i); });
+        imgProg_[static_cast<size_t>(i)] = tab;
+    }
+    for (int i = 0; i < kTabCount; ++i) {
+        const TabRow& row = kTabs[i];
+        auto* icon = makeup::image(this, QString::fromUtf16(row.iconName), row.icon, true);
+        const QString picture = QString::fromUtf16(row.iconPicture);
+        if (picture.endsWith(u".gif"_s)) {
+            auto* movie = new QMovie(picture, QByteArray(), icon);
+            icon->setMovie(movie);
+        } else {
+            icon->setPicture(QPixmap(picture));
+        }
+        // The icon sits on its tab: a click on it is a click on the tab.
+        icon->setAttribute(Qt::WA_TransparentForMouseEvents);
+        tabIcon_[static_cast<size_t>(i)] = icon;
+    }
+    for (int i = 0; i < kTabCount; ++i) {
+        const TabRow& row = kTabs[i];
+        const tw::Rect rect = i == 0 ? tw::Rect{7680, row.top + 120, 1215, 375}
+                                     : tw::Rect{7500, row.top + 120, 1635, 375};
+        auto* caption = makeup::clickLabel(this, makeup::indexed(u"lblProg"_s, i), rect,
+                                           {QString::fromUtf16(row.caption), Qt::white,
+                                            Qt::AlignHCenter | Qt::AlignTop},
+                                           tabFont);
+        caption->setCursor(Qt::PointingHandCursor);
+        connect(caption, &ClickLabel::clicked, this, [this, i] { lblProgClick(i); });
+        lblProg_[static_cast<size_t>(i)] = caption;
+    }
+}
+
+void FrmVorlane::buildFrame()
+{
+    imgActive_ = makeup::image(this, u"imgActive"_s, {4200, 8880, 1845, 555}, true,
+                               u":/art/tab_active.png"_s);
+    imgActive_->hide();
+    imginActive_ = makeup::image(this, u"imginActive"_s, {1920, 9060, 1875, 585}, true,
+                                 u":/art/tab_inactive.png"_s);
+    imginActive_->hide();
+
+    lll_ = makeup::clickLabel(this, u"lll"_s, {7800, 6300, 1335, 315},
+                              {u"خيارات إدارية"_s, QColor(240, 4, 39), Qt::AlignHCenter | Qt::AlignTop},
+                              makeup::font(u"Times New Roman"_s, 9.75, true));
+    lll_->setCursor(Qt::PointingHandCursor);
+
+    picNote_ = makeup::pictureBox(this, u"picNote"_s, {-195, 615, 255, 255});
+    picNote_->setPicture(QPixmap(u":/art/picnote.png"_s));
+    picNote_->hide();
+    picExit_ = makeup::pictureBox(this, u"picExit"_s, {-195, 3240, 210, 210});
+    picExit_->setPicture(QPixmap(u":/art/picexit.png"_s));
+    picExit_->hide();
+}
+
+void FrmVorlane::buildPages()
+{
+    namesPage_ = new NamesPage(this);
+    specialPage_ = new SpecialPage(this);
+    borderPage_ = new BorderPage(this);
+    editorPage_ = new EditorPage(this);
+    auto* smiliesPage = new PictureBox(this);
+    linkPage_ = new LinkPage(this);
+    auto* aboutPage = new PictureBox(this);
+    // The smilies page shows the title artwork until start-up puts the
+    // logo there.
+    smiliesPage->setPicture(QPixmap(u":/art/title.png"_s));
+
+    picName_ = {namesPage_, specialPage_, borderPage_, editorPage_, smiliesPage, linkPage_, aboutPage};
+    for (int i = 0; i < kPageCount; ++i) {
+        QWidget* page = picName_[static_cast<size_t>(i)];
+        page->setObjectName(makeup::indexed(u"picName"_s, i));
+        controls::setTwips(page, kPageRects[i]);
+    }
+
+    connect(linkPage_->cmdHelp(), &QPushButton::clicked, this, &FrmVorlane::cmdHelpClick);
+    connect(linkPage_->cmdOptions(), &QPushButton::clicked, this, &FrmVorlane::optionsRequested);
+
+    toolbar1_ = new TagToolbar(this);
+    toolbar1_->setObjectName(u"Toolbar1"_s);
+    controls::setTwips(toolbar1_, {0, 0, 9570, 405});
+    toolbar1_->hide();
+    toolbar1_->raise();
+}
+
+void FrmVorlane::wireScrolling()
+{
+    connect(borderPage_->vs(), &QScrollBar::valueChanged, this, &FrmVorlane::vsScroll);
+    connect(linkPage_->vScroll1(), &QScrollBar::valueChanged, this, &FrmVorlane::vScroll1Scroll);
+}
+
+int FrmVorlane::currentPage() const
+{
+    for (int i = 0; i < kPageCount; ++i) {
+        if (imgProg(i)->picture().cacheKey() == imgActive_->picture().cacheKey())
+            return i;
+    }
+    return -1;
+}
+
+void FrmVorlane::lblProgClick(int index)
+{
+    if (index < 0 || index >= kTabCount)
+        return;
+    // The current tab carries the very picture of imgActive.
+    if (imgProg(index)->picture().cacheKey() == imgActive_->picture().cacheKey())
+        return;
+
+    borderPage_->txtCode()->hide();
+    borderPage_->shpcode()->hide();
+    toolbar1_->hide();
+    editorPageShown = false;
+
+    switch (index) {
+    case 2:
+        borderPage_->txtCode()->show();
+        borderPage_->shpcode()->show();
+        break;
+    case 3:
+        toolbar1_->show();
+        editorPageShown = true;
+        break;
+    case 4:
+        Q_EMIT smiliesRequested();
+        break;
+    case 7:
+        exitProgram();
+        return;
+    default:
+        break;
+    }
+
+    for (ImageBox* tab : imgProg_)
+        tab->setPicture(imginActive_->picture());
+    imgProg(index)->setPicture(imgActive_->picture());
+
+    for (QWidget* page : picName_)
+        page->hide();
+    picName(index)->show();
+}
+
+void FrmVorlane::ForceMiddle()
+{
+    const int line = controls::twips(borderPage_->l()).left;
+    for (ImageBox* border : borderPage_->imgBord())
+        controls::setTwipsLeft(border, gallery::centredLeft(line, controls::twips(border).width));
+    vsScroll();
+}
+
+void FrmVorlane::vsScroll()
+{
+    const auto& borders = borderPage_->imgBord();
+    const int firstHeight = controls::twips(borders.front()).height;
+    controls::setTwipsTop(borderPage_->picMoveit(),
+                          gallery::borderPanelTop(borderPage_->vs()->value(), firstHeight,
+                                                  borderGalleryTop));
+}
+
+void FrmVorlane::vScroll1Scroll()
+{
+    controls::setTwipsTop(linkPage_->picCont(),
+                          gallery::linkPanelTop(linkPage_->vScroll1()->value(), linkGalleryTop));
+}
+
+void FrmVorlane::cmdHelpClick()
+{
+    const QStringList lines = {
+        u"يتخصص هذ البرنامج للمنتديات حيث يقوم بوضع وصلات للتحميل"_s,
+        u"طريقة إستخدام البرنامج:"_s,
+        QString(),
+        u"تختار الصورة التي تريد عملة وصلة بها"_s,
+        u"سوف يسألك البرنامج ان تضع الوصلة مثلاً"_s,
+        u"www.tarnwell.net/nero5fullversion.exe"_s,
+        u"ثم عليك ان تنسخ الكود الذي سيظهر ولصقه في المنتدى"_s,
+    };
+    prompt::message(this, lines.join(u"\r\n"_s), prompt::Icon::Information);
+}
+
+void FrmVorlane::exitProgram()
+{
+    notificationIconShown_ = false;
+    Q_EMIT programEnded();
+    QCoreApplication::exit(0);
+}
+
+void FrmVorlane::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), makeup::kWindowBlue);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void FrmVorlane::closeEvent(QCloseEvent* event)
+{
+    if (notificationIconShown_) {
+        // The window only hides; the notification icon brings it back.
+        event->ignore();
+        toolbar1_->hide();
+        hide();
+        return;
+    }
+    // Nothing could show a hidden window again: closing ends the program.
+    event->accept();
+    exitProgram();
+}

@@ -1,0 +1,80 @@
+// Message and input boxes; see prompt.h.
+#include "prompt.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace prompt {
+
+namespace {
+
+Handler* g_handler = nullptr;
+
+bool isMostlyArabic(const QString& text)
+{
+    int arabic = 0;
+    int latin = 0;
+    for (const QChar c : text) {
+        if (c.script() == QChar::Script_Arabic)
+            ++arabic;
+        else if (c.script() == QChar::Script_Latin)
+            ++latin;
+    }
+    return arabic > latin;
+}
+
+QMessageBox::Icon boxIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Information: break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+QString appTitle()
+{
+    return u"Tarnwell"_s;
+}
+
+void message(QWidget* parent, const QString& text, Icon icon, const QString& title)
+{
+    const Message m{text, title.isEmpty() ? appTitle() : title, icon};
+    if (g_handler) {
+        g_handler->message(parent, m);
+        return;
+    }
+    QMessageBox box(boxIcon(m.icon), m.title, m.text, QMessageBox::Ok, parent);
+    // Arabic messages read from the right, with the button on the left.
+    if (isMostlyArabic(m.text))
+        box.setLayoutDirection(Qt::RightToLeft);
+    box.exec();
+}
+
+QString input(QWidget* parent, const QString& promptText, const QString& title,
+              const QString& defaultText)
+{
+    const Input in{promptText, title.isEmpty() ? appTitle() : title, defaultText};
+    if (g_handler)
+        return g_handler->input(parent, in);
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(in.title);
+    dialog.setLabelText(in.prompt);
+    dialog.setTextValue(in.defaultText);
+    if (isMostlyArabic(in.prompt))
+        dialog.setLayoutDirection(Qt::RightToLeft);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+void setHandler(Handler* handler)
+{
+    g_handler = handler;
+}
+
+} // namespace prompt

@@ -1,0 +1,88 @@
+// Settings files; see settingsfile.h.
+#include "settingsfile.h"
+
+#include "appfolder.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace settings {
+
+std::optional<QString> firstField(const QByteArray& contents)
+{
+    qsizetype pos = 0;
+    const qsizetype size = contents.size();
+    while (pos < size && contents.at(pos) == ' ')
+        ++pos;
+    if (pos >= size)
+        return std::nullopt;
+
+    QByteArray field;
+    if (contents.at(pos) == '"') {
+        const qsizetype close = contents.indexOf('"', pos + 1);
+        field = contents.mid(pos + 1, close < 0 ? -1 : close - pos - 1);
+        if (close < 0) {
+            // An unclosed quote still ends with its line.
+            const qsizetype eol = field.indexOf('\n');
+            if (eol >= 0)
+                field.truncate(eol);
+            if (field.endsWith('\r'))
+                field.chop(1);
+        }
+    } else {
+        qsizetype end = pos;
+        while (end < size && contents.at(end) != ',' && contents.at(end) != '\r'
+               && contents.at(end) != '\n')
+            ++end;
+        field = contents.mid(pos, end - pos);
+        // An unquoted field loses its trailing blanks.
+        while (field.endsWith(' '))
+            field.chop(1);
+    }
+    return QString::fromLocal8Bit(field);
+}
+
+ReadResult readValue(const QString& path)
+{
+    ReadResult result;
+    if (const QString missing = appfolder::describeMissing(path); !missing.isEmpty()) {
+        result.error = missing;
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = u"Cannot read the file (%1):\n%2"_s.arg(file.errorString(), path);
+        return result;
+    }
+    result.value = firstField(file.readAll());
+    if (!result.value)
+        result.error = u"The settings file is empty:\n%1"_s.arg(path);
+    return result;
+}
+
+bool writeValue(const QString& path, const QString& text, QString* error)
+{
+    // Written next to the old file and moved over it only when complete,
+    // so a failure never leaves an empty or half-written file behind.
+    // Unbuffered, so that a short write (a full disk) is seen here rather
+    // than lost in a final flush.
+    QSaveFile file(path);
+    const QByteArray line = text.toLocal8Bit() + "\r\n";
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        reason = file.errorString();
+    else if (file.write(line) != line.size())
+        reason = u"Not all of it could be written; the disk may be full."_s;
+    else if (!file.commit())
+        reason = file.errorString();
+    if (reason.isEmpty())
+        return true;
+    file.cancelWriting();
+    if (error)
+        *error = u"Cannot save %1:\n%2"_s.arg(path, reason);
+    return false;
+}
+
+} // namespace settings

@@ -1,0 +1,40 @@
+// Page 3 of the main window, the forum editor: size, colour and font
+// pickers above the edit pane.
+#pragma once
+
+#include "controls.h"
+
+#include <array>
+
+class QPlainTextEdit;
+class QPushButton;
+
+class EditorPage : public controls::PictureBox {
+    Q_OBJECT
+public:
+    explicit EditorPage(QWidget* parent);
+
+    static constexpr int kSizeCount = 7;     // lblSize(1..7); there is no element 0
+    static constexpr int kColourCount = 27;  // imgClr(0..26)
+    static constexpr int kFontCount = 12;    // lblfont(0..11)
+
+    // nullptr for an index outside 1..7.
+    controls::ClickLabel* lblSize(int index) const;
+    controls::ImageBox* imgClr(int index) const { return imgClr_.at(static_cast<size_t>(index)); }
+    controls::ClickLabel* lblfont(int index) const { return lblfont_.at(static_cast<size_t>(index)); }
+    QPlainTextEdit* txtEdit() const { return txtEdit_; }
+    QPushButton* command2() const { return command2_; }
+    QPushButton* command3() const { return command3_; }
+    QPushButton* command4() const { return command4_; }
+    QPushButton* command5() const { return command5_; }
+
+private:
+    std::array<controls::ClickLabel*, kSizeCount> lblSize_{};
+    std::array<controls::ImageBox*, kColourCount> imgClr_{};
+    std::array<controls::ClickLabel*, kFontCount> lblfont_{};
+    QPlainTextEdit* txtEdit_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QPushButton* command3_ = nullptr;
+    QPushButton* command4_ = nullptr;
+    QPushButton* command5_ = nullptr;
+};

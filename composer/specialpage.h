@@ -1,0 +1,34 @@
+// Page 1 of the main window, the special decorator: a result line and the
+// grid of 73 symbol buttons.
+#pragma once
+
+#include "controls.h"
+
+#include <array>
+
+class QFrame;
+class QLineEdit;
+class QPushButton;
+
+class SpecialPage : public controls::PictureBox {
+    Q_OBJECT
+public:
+    explicit SpecialPage(QWidget* parent);
+
+    static constexpr int kSymbolCount = 73;
+
+    QFrame* frame1() const { return frame1_; }
+    QLineEdit* txtOut() const { return txtOut_; }
+    QPushButton* command1() const { return command1_; }
+    QPushButton* cmdCopy() const { return cmdCopy_; }
+    QPushButton* cmdErase() const { return cmdErase_; }
+    QPushButton* cmd(int index) const { return cmd_.at(static_cast<size_t>(index)); }
+
+private:
+    QFrame* frame1_ = nullptr;
+    QLineEdit* txtOut_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* cmdCopy_ = nullptr;
+    QPushButton* cmdErase_ = nullptr;
+    std::array<QPushButton*, kSymbolCount> cmd_{};
+};

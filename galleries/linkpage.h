@@ -1,0 +1,40 @@
+// Page 5 of the main window, download links: the link-button gallery with
+// its scroll bar, the code box and the help and options buttons.
+#pragma once
+
+#include "controls.h"
+
+#include <array>
+#include <vector>
+
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+class LinkPage : public controls::PictureBox {
+    Q_OBJECT
+public:
+    explicit LinkPage(QWidget* parent);
+
+    controls::PictureBox* picture1() const { return picture1_; }
+    controls::PictureBox* picCont() const { return picCont_; }
+    // dimg(0) exists from the start; start-up appends dimg(1..138).
+    std::vector<controls::ImageBox*>& dimg() { return dimg_; }
+    QScrollBar* vScroll1() const { return vScroll1_; }
+    controls::PictureBox* picText() const { return picText_; }
+    QLineEdit* txtdcode() const { return txtdcode_; }
+    controls::ImageBox* imgView(int index) const { return imgView_.at(static_cast<size_t>(index)); }
+    QPushButton* cmdHelp() const { return cmdHelp_; }
+    QPushButton* cmdOptions() const { return cmdOptions_; }
+
+private:
+    controls::PictureBox* picture1_ = nullptr;
+    controls::PictureBox* picCont_ = nullptr;
+    std::vector<controls::ImageBox*> dimg_;
+    QScrollBar* vScroll1_ = nullptr;
+    controls::PictureBox* picText_ = nullptr;
+    QLineEdit* txtdcode_ = nullptr;
+    std::array<controls::ImageBox*, 4> imgView_{};
+    QPushButton* cmdHelp_ = nullptr;
+    QPushButton* cmdOptions_ = nullptr;
+};

@@ -1,0 +1,222 @@
+// The text logic under the windows: settings files, application-folder
+// paths and picture names, rounding, and the gallery arithmetic.
+#include "appfolder.h"
+#include "gallerylayout.h"
+#include "settingsfile.h"
+#include "twips.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+class TestCore : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void firstField_data();
+    void firstField();
+    void readValueFailures();
+    void writeValueRoundTrip();
+    void writeValueFailureKeepsOldContents();
+    void appFolderPaths();
+    void pictureNames();
+    void roundHalfEven();
+    void twipsToPixelsKeepsEdgesTogether();
+    void linkGridRowsOfSix();
+    void galleryFormulas();
+    void scrollPositions();
+};
+
+void TestCore::firstField_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("hasField");
+
+    QTest::newRow("plain line") << QByteArray("http://host/links/\r\n") << u"http://host/links/"_s << true;
+    QTest::newRow("ends at comma") << QByteArray("http://host/a,b/\r\n") << u"http://host/a"_s << true;
+    QTest::newRow("quoted keeps commas") << QByteArray("\"http://host/a,b/\"\r\n") << u"http://host/a,b/"_s << true;
+    QTest::newRow("leading blanks skipped") << QByteArray("   http://h/\r\n") << u"http://h/"_s << true;
+    QTest::newRow("blanks before a quote") << QByteArray("  \" x \"\r\n") << u" x "_s << true;
+    QTest::newRow("second line ignored") << QByteArray("first/\r\nsecond/\r\n") << u"first/"_s << true;
+    QTest::newRow("bare LF line end") << QByteArray("first/\nsecond/") << u"first/"_s << true;
+    QTest::newRow("no line end") << QByteArray("http://h/") << u"http://h/"_s << true;
+    QTest::newRow("trailing blanks trimmed") << QByteArray("http://h/   \r\n") << u"http://h/"_s << true;
+    QTest::newRow("unclosed quote ends with the line") << QByteArray("\"abc\r\nnext") << u"abc"_s << true;
+    QTest::newRow("empty line is an empty field") << QByteArray("\r\n") << QString() << true;
+    QTest::newRow("empty file") << QByteArray() << QString() << false;
+    QTest::newRow("blanks only") << QByteArray("    ") << QString() << false;
+    QTest::newRow("arabic text") << QStringLiteral(u"http://منتدى/\r\n").toLocal8Bit() << u"http://منتدى/"_s << true;
+}
+
+void TestCore::firstField()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, expected);
+    QFETCH(bool, hasField);
+    const auto field = settings::firstField(contents);
+    QCOMPARE(field.has_value(), hasField);
+    if (hasField)
+        QCOMPARE(*field, expected);
+}
+
+void TestCore::readValueFailures()
+{
+    QTemporaryDir dir;
+    const auto missingFile = settings::readValue(dir.filePath(u"Links.dat"_s));
+    QVERIFY(!missingFile.value);
+    QVERIFY(missingFile.error.startsWith(u"File not found"_s));
+    QVERIFY(missingFile.error.contains(u"Links.dat"_s));
+
+    const auto missingFolder = settings::readValue(dir.filePath(u"zqLink/Links.dat"_s));
+    QVERIFY(missingFolder.error.startsWith(u"Path not found"_s));
+    QVERIFY(missingFolder.error.contains(u"zqLink"_s));
+
+    QFile empty(dir.filePath(u"BordSite.dat"_s));
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    const auto noField = settings::readValue(empty.fileName());
+    QVERIFY(!noField.value);
+    QVERIFY(noField.error.contains(u"empty"_s));
+    QVERIFY(noField.error.contains(u"BordSite.dat"_s));
+}
+
+void TestCore::writeValueRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Links.dat"_s);
+    QVERIFY(settings::writeValue(path, u"http://old/"_s));
+    QVERIFY(settings::writeValue(path, u"http://new/x,y/"_s));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    // One line, CR LF, no quotes; the whole old contents replaced.
+    QCOMPARE(f.readAll(), QByteArray("http://new/x,y/\r\n"));
+    // Read back, the comma ends the field, as it always has for this format.
+    QCOMPARE(*settings::readValue(path).value, u"http://new/x"_s);
+}
+
+void TestCore::writeValueFailureKeepsOldContents()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"BordSite.dat"_s);
+    QVERIFY(settings::writeValue(path, u"http://kept/"_s));
+
+    // A write that fails half-way (the file size limit stands in for a full
+    // disk, and binds root too): the old contents must survive.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = old;
+    tiny.rlim_cur = 8;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    QString error;
+    const bool ok = settings::writeValue(path, u"http://a-much-longer-site-that-does-not-fit/"_s, &error);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!ok);
+    QVERIFY(error.contains(path));
+    QCOMPARE(*settings::readValue(path).value, u"http://kept/"_s);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"BordSite.dat"_s});
+
+    // A folder that does not exist is reported, not created.
+    QVERIFY(!settings::writeValue(dir.filePath(u"missing/BordSite.dat"_s), u"x"_s, &error));
+    QVERIFY(error.contains(u"missing"_s));
+    QVERIFY(!QDir(dir.filePath(u"missing"_s)).exists());
+}
+
+void TestCore::appFolderPaths()
+{
+    const appfolder::AppFolder folder(u"/opt/tarnwell"_s);
+    const QString sep = QDir::separator();
+    QCOMPARE(folder.logo(), QDir::toNativeSeparators(u"/opt/tarnwell/logo.gif"_s));
+    QCOMPARE(folder.linkPicture(57), QDir::toNativeSeparators(u"/opt/tarnwell/zqLink/Link57.gif"_s));
+    QCOMPARE(folder.linkSettings(), QDir::toNativeSeparators(u"/opt/tarnwell/zqLink/Links.dat"_s));
+    QCOMPARE(folder.borderPicture(0), QDir::toNativeSeparators(u"/opt/tarnwell/Border/b0.gif"_s));
+    QCOMPARE(folder.borderSettings(), QDir::toNativeSeparators(u"/opt/tarnwell/Border/BordSite.dat"_s));
+    QCOMPARE(folder.optionPicture(4), QDir::toNativeSeparators(u"/opt/tarnwell/zqOptions/4.gif"_s));
+    QCOMPARE(folder.smiley(u"psmilie"_s, 10), QDir::toNativeSeparators(u"/opt/tarnwell/pics/psmilie/010.gif"_s));
+    // Plain concatenation: a root folder gives a doubled separator.
+    const appfolder::AppFolder root(sep);
+    QCOMPARE(root.logo(), sep + sep + u"logo.gif"_s);
+}
+
+void TestCore::pictureNames()
+{
+    QCOMPARE(appfolder::linkFileName(0), u"Link0.gif"_s);
+    QCOMPARE(appfolder::linkFileName(137), u"Link137.gif"_s);
+    QCOMPARE(appfolder::borderFileName(59), u"b59.gif"_s);
+    QCOMPARE(appfolder::smileyName(1), u"001"_s);
+    QCOMPARE(appfolder::smileyName(9), u"009"_s);
+    QCOMPARE(appfolder::smileyName(10), u"010"_s);
+    QCOMPARE(appfolder::smileyName(41), u"041"_s);
+    // Nothing is put between a site and a file name.
+    QCOMPARE(appfolder::webAddress(u"http://h/links"_s, appfolder::linkFileName(5)), u"http://h/linksLink5.gif"_s);
+    QCOMPARE(appfolder::webAddress(QString(), appfolder::borderFileName(7)), u"b7.gif"_s);
+}
+
+void TestCore::roundHalfEven()
+{
+    QCOMPARE(tw::roundHalfEven(2.5), 2);
+    QCOMPARE(tw::roundHalfEven(3.5), 4);
+    QCOMPARE(tw::roundHalfEven(-2.5), -2);
+    QCOMPARE(tw::roundHalfEven(-3.5), -4);
+    QCOMPARE(tw::roundHalfEven(2.4999), 2);
+    QCOMPARE(tw::roundHalfEven(-0.6), -1);
+    QCOMPARE(tw::roundHalfEven(7.0), 7);
+}
+
+void TestCore::twipsToPixelsKeepsEdgesTogether()
+{
+    QCOMPARE(tw::toPixels(tw::Rect{7500, 840, 1815, 495}), QRect(500, 56, 121, 33));
+    // Two controls that touch in twips touch in pixels, whatever the rounding.
+    const QRect a = tw::toPixels(tw::Rect{0, 0, 7, 22});
+    const QRect b = tw::toPixels(tw::Rect{7, 22, 8, 8});
+    QCOMPARE(a.x() + a.width(), b.x());
+    QCOMPARE(a.y() + a.height(), b.y());
+}
+
+void TestCore::linkGridRowsOfSix()
+{
+    const tw::Rect first{60, 60, 720, 705};
+    const auto cells = gallery::linkCells(first);
+    QCOMPARE(cells.size(), size_t(139));
+    QCOMPARE(cells[1], (tw::Rect{60 + 720 + 400, 60, 720, 705}));
+    QCOMPARE(cells[5].left, 60 + 5 * 1120);
+    // Every sixth element starts a new row at the left.
+    QCOMPARE(cells[6], (tw::Rect{60, 60 + 705 + 400, 720, 705}));
+    // The end element stands alone at the left of row 24.
+    QCOMPARE(cells[138], (tw::Rect{60, 60 + 23 * 1105, 720, 705}));
+    QCOMPARE(cells[137].top, 60 + 22 * 1105);
+}
+
+void TestCore::galleryFormulas()
+{
+    QCOMPARE(gallery::linkContainerHeight(705, 25475, 1275), 27455);
+    QCOMPARE(gallery::linkScrollMax(27455, 8115, 1275), 20615);
+    // (top - scale height - 5 h) / 8, halves to even: 8 * 100.5 -> 100, 8 * 101.5 -> 102.
+    QCOMPARE(gallery::borderScrollMax(6315 + 5 * 675 + 804, 6315, 675), 100);
+    QCOMPARE(gallery::borderScrollMax(6315 + 5 * 675 + 812, 6315, 675), 102);
+    QCOMPARE(gallery::borderContainerHeight(675, 58800), 3 * 675 + 58800);
+    QCOMPARE(gallery::centredLeft(3900, 5850), 975);
+    QCOMPARE(gallery::centredLeft(3900, 5895), 952);  // 952.5, to even
+    QCOMPARE(gallery::centredLeft(3900, 5865), 968);  // 967.5, to even
+    QCOMPARE(gallery::nextBorderTop(300, 675), 1275);
+}
+
+void TestCore::scrollPositions()
+{
+    QCOMPARE(gallery::borderPanelTop(0, 675, 120), 120);
+    QCOMPARE(gallery::borderPanelTop(1, 675, 120), -8 * 676);
+    QCOMPARE(gallery::borderPanelTop(0, 9999, 120), 120);
+    QCOMPARE(gallery::linkPanelTop(0, 240), 240);
+    QCOMPARE(gallery::linkPanelTop(1, 240), -1);
+}
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "test_core.moc"
