@@ -221,6 +221,12 @@ private Q_SLOTS:
 
     void moreThan32767Files()
     {
+        // About 100,000 file operations: on a memory file system, where there
+        // is one, so the disk's load does not decide how long this takes.
+        QTemporaryDir inMemory(u"/dev/shm/test_unspacer-XXXXXX"_s);
+        if (inMemory.isValid())
+            QVERIFY(QDir::setCurrent(inMemory.path()));
+
         constexpr int count = 33'000;
         for (int i = 0; i < count; ++i)
             makeFile("f " + QByteArray::number(i).rightJustified(5, '0'));
