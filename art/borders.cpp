@@ -1,0 +1,443 @@
+// Ornamental borders and separators (Border/bN.gif): twelve motifs in five
+// colour sets, wide and flat, some animated (twinkle, shine, colour pulse).
+#include "artkit.h"
+
+#include "sites.h"
+
+#include <QLinearGradient>
+#include <QRadialGradient>
+#include <QtMath>
+
+using namespace Qt::StringLiterals;
+
+namespace art {
+namespace {
+
+constexpr int kBorderCount = 60;
+
+struct Tones {
+    QColor main, light, dark, accent;
+};
+
+Tones tones(int i, qreal pulse = 0)
+{
+    static const Tones sets[] = {
+        {QColor(0x1e, 0x6f, 0xd9), QColor(0x8e, 0xc4, 0xf4), QColor(0x0b, 0x3a, 0x85), QColor(0xe8, 0xb0, 0x20)},
+        {QColor(0xd6, 0x2a, 0x4e), QColor(0xff, 0xa8, 0xb8), QColor(0x82, 0x10, 0x28), QColor(0x3c, 0x9a, 0x3c)},
+        {QColor(0x1c, 0x96, 0x5a), QColor(0x9a, 0xe0, 0xb0), QColor(0x0c, 0x55, 0x30), QColor(0xd8, 0xa8, 0x28)},
+        {QColor(0x8a, 0x3c, 0xc8), QColor(0xd8, 0xb0, 0xf4), QColor(0x4a, 0x18, 0x78), QColor(0xf0, 0x5a, 0xa8)},
+        {QColor(0xc8, 0x6a, 0x1a), QColor(0xf6, 0xc8, 0x8a), QColor(0x70, 0x34, 0x08), QColor(0x18, 0x8a, 0x8a)},
+    };
+    Tones t = sets[i % 5];
+    if (pulse != 0) {
+        t.main = mix(t.main, t.light, pulse);
+        t.dark = mix(t.dark, t.main, pulse * 0.6);
+        t.accent = mix(t.accent, QColor(255, 255, 255), pulse * 0.35);
+    }
+    return t;
+}
+
+enum class Motif { Vine, Arabesque, Beads, Hearts, Stars, Waves, Khatam, Bar, Diamonds, Word, Scrolls, Zigzag };
+enum class Motion { None, Twinkle, Shine, Pulse };
+
+struct Spec {
+    int index;   // border number
+    int toneSet; // colour set
+    Motif motif;
+    Tones colours;
+    QSize size;
+    Motion motion;
+};
+
+// Horizontal line tapering to nothing at both ends.
+QPainterPath taperedLine(qreal x0, qreal x1, qreal y, qreal thickness)
+{
+    QPainterPath p;
+    const qreal mid = (x0 + x1) / 2;
+    p.moveTo(x0, y);
+    p.quadTo(mid, y - thickness, x1, y);
+    p.quadTo(mid, y + thickness, x0, y);
+    p.closeSubpath();
+    return p;
+}
+
+void flower(QPainter &p, QPointF c, qreal r, const QColor &petal, const QColor &heart, qreal turn = 0)
+{
+    p.save();
+    p.setPen(QPen(petal.darker(140), 0.8));
+    QRadialGradient g(c, r * 1.2);
+    g.setColorAt(0, petal.lighter(150));
+    g.setColorAt(1, petal);
+    p.setBrush(g);
+    for (int k = 0; k < 5; ++k) {
+        const qreal a = qDegreesToRadians(turn + 72.0 * k);
+        p.drawEllipse(QPointF(c.x() + r * 0.55 * qCos(a), c.y() + r * 0.55 * qSin(a)), r * 0.5, r * 0.5);
+    }
+    p.setBrush(heart);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(c, r * 0.33, r * 0.33);
+    p.restore();
+}
+
+void bead(QPainter &p, QPointF c, qreal r, const QColor &colour)
+{
+    QRadialGradient g(c - QPointF(r * 0.35, r * 0.4), r * 1.3);
+    g.setColorAt(0, Qt::white);
+    g.setColorAt(0.35, colour.lighter(130));
+    g.setColorAt(1, colour.darker(150));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(c, r, r);
+}
+
+void sparkle(QPainter &p, QPointF c, qreal r, const QColor &colour)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawPath(star(c, r, r * 0.22, 4, 0));
+    p.restore();
+}
+
+// Word shown in the cartouche of the Word motif, by colour set.
+QString cartoucheWord(int i)
+{
+    static const QString words[] = {u"مرحباً"_s, u"شكراً"_s, u"مميز"_s, u"Welcome"_s, u"جديد"_s,
+                                    u"Thanks"_s, u"رائع"_s, u"New"_s};
+    return words[(i / 12) % 8];
+}
+
+void drawMotif(QPainter &p, const Spec &s, qreal t)
+{
+    const qreal w = s.size.width(), h = s.size.height(), cy = h / 2;
+    const Tones &c = s.colours;
+    switch (s.motif) {
+    case Motif::Vine: {
+        QPainterPath stem;
+        const qreal amp = h * 0.18, period = 64;
+        for (qreal x = 14; x <= w - 14; x += 1) {
+            const qreal y = cy + amp * qSin((x - 14) * 2 * M_PI / period);
+            if (x == 14)
+                stem.moveTo(x, y);
+            else
+                stem.lineTo(x, y);
+        }
+        p.setPen(QPen(c.accent.darker(130), 1.8, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(stem);
+        int k = 0;
+        for (qreal x = 14 + period / 4; x < w - 20; x += period / 2, ++k) {
+            const qreal y = cy + amp * qSin((x - 14) * 2 * M_PI / period);
+            const bool up = k % 2 == 0;
+            QLinearGradient lg(x, y - 10, x, y + 10);
+            lg.setColorAt(0, c.accent.lighter(140));
+            lg.setColorAt(1, c.accent.darker(120));
+            p.setPen(QPen(c.accent.darker(160), 0.7));
+            p.setBrush(lg);
+            p.drawPath(leaf(QPointF(x - 4, y), h * 0.3, h * 0.1, up ? -140 : 140));
+            p.drawPath(leaf(QPointF(x + 4, y), h * 0.3, h * 0.1, up ? -40 : 40));
+            flower(p, QPointF(x, y + (up ? -h * 0.2 : h * 0.2)), h * 0.16, c.main, c.accent.lighter(160), k * 17);
+        }
+        break;
+    }
+    case Motif::Arabesque: {
+        p.setPen(QPen(c.dark, 1.2));
+        p.drawLine(QPointF(10, cy - h * 0.32), QPointF(w - 10, cy - h * 0.32));
+        p.drawLine(QPointF(10, cy + h * 0.32), QPointF(w - 10, cy + h * 0.32));
+        const qreal period = 36, amp = h * 0.24;
+        for (int strand = 0; strand < 2; ++strand) {
+            QPainterPath wave;
+            for (qreal x = 10; x <= w - 10; x += 1) {
+                const qreal y = cy + (strand ? -1 : 1) * amp * qSin((x - 10) * 2 * M_PI / period);
+                if (x == 10)
+                    wave.moveTo(x, y);
+                else
+                    wave.lineTo(x, y);
+            }
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(c.dark, 3.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(wave);
+            p.setPen(QPen(strand ? c.main : c.accent, 2.0, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(wave);
+        }
+        for (qreal x = 10 + period / 4; x < w - 10; x += period / 2)
+            bead(p, QPointF(x, cy), 2.2, c.accent);
+        break;
+    }
+    case Motif::Beads: {
+        p.setPen(QPen(c.light, 1));
+        p.drawLine(QPointF(8, cy), QPointF(w - 8, cy));
+        int k = 0;
+        for (qreal x = 22; x < w - 16; x += 11, ++k) {
+            const bool big = k % 3 == 0;
+            bead(p, QPointF(x, cy), big ? h * 0.15 : h * 0.08, big ? c.main : c.accent);
+        }
+        p.setPen(QPen(c.dark, 0.8));
+        p.setBrush(c.main);
+        p.drawPath(diamond(QPointF(10, cy), 6, 9));
+        p.drawPath(diamond(QPointF(w - 10, cy), 6, 9));
+        break;
+    }
+    case Motif::Hearts: {
+        p.setPen(Qt::NoPen);
+        p.setBrush(c.light);
+        p.drawPath(taperedLine(6, w - 6, cy, 3));
+        const int n = 9;
+        for (int k = 0; k < n; ++k) {
+            const qreal x = w / 2 + (k - n / 2) * (w - 40) / n;
+            const bool middle = k == n / 2;
+            const qreal size = middle ? h * 0.75 : h * (0.38 - 0.03 * qAbs(k - n / 2));
+            QRadialGradient g(QPointF(x - size * 0.15, cy - size * 0.15), size * 0.7);
+            g.setColorAt(0, c.main.lighter(160));
+            g.setColorAt(1, c.main);
+            p.setPen(QPen(c.dark, 0.9));
+            p.setBrush(g);
+            p.drawPath(heart(QPointF(x, cy), size));
+        }
+        break;
+    }
+    case Motif::Stars: {
+        p.setPen(QPen(c.light, 1.2));
+        p.drawLine(QPointF(8, cy), QPointF(w - 8, cy));
+        const int n = 13;
+        for (int k = 0; k < n; ++k) {
+            const qreal x = 16 + k * (w - 32) / (n - 1);
+            const int dist = qAbs(k - n / 2);
+            qreal r = h * (0.42 - dist * 0.04);
+            qreal glow = 0;
+            if (s.motion == Motion::Twinkle) {
+                const qreal phase = t * 2 * M_PI + k * 1.9;
+                glow = std::max(0.0, qSin(phase));
+                r *= 0.85 + 0.2 * glow;
+            }
+            QRadialGradient g(QPointF(x, cy), r);
+            g.setColorAt(0, mix(c.accent.lighter(170), Qt::white, glow));
+            g.setColorAt(1, c.accent);
+            p.setPen(QPen(c.accent.darker(150), 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(g);
+            p.drawPath(star(QPointF(x, cy), r, r * 0.45, 5));
+            if (glow > 0.6)
+                sparkle(p, QPointF(x + r * 0.7, cy - r * 0.7), r * 0.6 * glow, Qt::white);
+        }
+        break;
+    }
+    case Motif::Waves: {
+        for (int line = 0; line < 3; ++line) {
+            QPainterPath wave;
+            const qreal amp = h * (0.2 - line * 0.04), off = (line - 1) * h * 0.16;
+            for (qreal x = 6; x <= w - 6; x += 1) {
+                const qreal y = cy + off + amp * qSin(x * 2 * M_PI / 48 + line * 0.9);
+                if (x == 6)
+                    wave.moveTo(x, y);
+                else
+                    wave.lineTo(x, y);
+            }
+            QLinearGradient g(0, 0, w, 0);
+            const QColor col = line == 1 ? c.main : (line == 0 ? c.light : c.dark);
+            g.setColorAt(0, withAlpha(col, 0));
+            g.setColorAt(0.2, col);
+            g.setColorAt(0.8, col);
+            g.setColorAt(1, withAlpha(col, 0));
+            p.setPen(QPen(QBrush(g), line == 1 ? 3.2 : 1.8, Qt::SolidLine, Qt::RoundCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(wave);
+        }
+        break;
+    }
+    case Motif::Khatam: {
+        const qreal r = h * 0.36, step = r * 2.9;
+        const int n = int((w - 20) / step);
+        const qreal x0 = (w - (n - 1) * step) / 2;
+        p.setPen(QPen(c.dark, 1.6));
+        p.drawLine(QPointF(x0, cy), QPointF(x0 + (n - 1) * step, cy));
+        for (int k = 0; k < n; ++k) {
+            const QPointF centre(x0 + k * step, cy);
+            QRadialGradient g(centre, r);
+            g.setColorAt(0, c.light);
+            g.setColorAt(1, c.main);
+            p.setPen(QPen(c.dark, 1));
+            p.setBrush(g);
+            p.drawPath(khatam(centre, r));
+            p.setBrush(c.accent);
+            p.drawPath(khatam(centre, r * 0.45));
+            if (k + 1 < n) {
+                p.setBrush(c.accent);
+                p.drawPath(diamond(QPointF(centre.x() + step / 2, cy), 4, 4));
+            }
+        }
+        break;
+    }
+    case Motif::Bar: {
+        QLinearGradient g(0, cy - 5, 0, cy + 5);
+        g.setColorAt(0, c.light);
+        g.setColorAt(0.5, c.main);
+        g.setColorAt(1, c.dark);
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawPath(taperedLine(26, w - 26, cy, 7));
+        for (int side = 0; side < 2; ++side) {
+            const qreal x = side == 0 ? 16 : w - 16;
+            p.setPen(QPen(c.dark, 0.8));
+            p.setBrush(c.accent);
+            p.drawPath(star(QPointF(x, cy), h * 0.3, h * 0.13, 8, 0));
+            bead(p, QPointF(x, cy), h * 0.08, c.main);
+        }
+        p.setPen(QPen(c.dark, 0.8));
+        p.setBrush(c.accent);
+        p.drawPath(diamond(QPointF(w / 2, cy), h * 0.25, h * 0.4));
+        bead(p, QPointF(w / 2, cy), h * 0.1, c.main);
+        break;
+    }
+    case Motif::Diamonds: {
+        const qreal rx = 9, step = rx * 2;
+        const int n = int((w - 16) / step);
+        const qreal x0 = (w - (n - 1) * step) / 2;
+        for (int k = 0; k < n; ++k) {
+            const QPointF centre(x0 + k * step, cy);
+            const bool odd = k % 2;
+            const qreal ry = h * (odd ? 0.22 : 0.36);
+            QLinearGradient g(centre.x(), cy - ry, centre.x(), cy + ry);
+            const QColor col = odd ? c.accent : c.main;
+            g.setColorAt(0, col.lighter(150));
+            g.setColorAt(1, col.darker(110));
+            p.setPen(QPen(c.dark, 0.8));
+            p.setBrush(g);
+            p.drawPath(diamond(centre, rx, ry));
+        }
+        break;
+    }
+    case Motif::Word: {
+        const QString word = cartoucheWord(s.index);
+        const QFont f = font(hasArabic(word) ? Face::Naskh : Face::Serif, h * 0.55, QFont::Bold, !hasArabic(word));
+        const QPainterPath text = textPath(word, f, QPointF(w / 2, cy));
+        const qreal half = text.boundingRect().width() / 2 + 16;
+        p.setPen(Qt::NoPen);
+        p.setBrush(c.main);
+        p.drawPath(taperedLine(8, w / 2 - half, cy, 3));
+        p.drawPath(taperedLine(w / 2 + half, w - 8, cy, 3));
+        p.setPen(QPen(c.accent, 1));
+        p.setBrush(withAlpha(c.light, 110));
+        p.drawRoundedRect(QRectF(w / 2 - half + 4, cy - h * 0.38, 2 * half - 8, h * 0.76), h * 0.38, h * 0.38);
+        p.setBrush(c.accent);
+        p.setPen(Qt::NoPen);
+        p.drawPath(diamond(QPointF(w / 2 - half - 2, cy), 4, 5));
+        p.drawPath(diamond(QPointF(w / 2 + half + 2, cy), 4, 5));
+        p.setPen(QPen(withAlpha(Qt::white, 220), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(text);
+        p.setPen(Qt::NoPen);
+        p.setBrush(c.dark);
+        p.drawPath(text);
+        break;
+    }
+    case Motif::Scrolls: {
+        const qreal step = 40;
+        const int n = int((w - 20) / step);
+        const qreal x0 = (w - n * step) / 2;
+        p.setBrush(Qt::NoBrush);
+        for (int k = 0; k < n; ++k) {
+            // An S-curl: two spirals joined through the midline.
+            const qreal x = x0 + k * step;
+            QPainterPath curl;
+            for (int half = 0; half < 2; ++half) {
+                const QPointF centre(x + (half ? step * 0.75 : step * 0.25), cy + (half ? h * 0.12 : -h * 0.12));
+                QPainterPath sp;
+                for (int a = 0; a <= 100; ++a) {
+                    const qreal ang = a / 100.0 * 1.6 * 2 * M_PI;
+                    const qreal r = h * 0.24 * (1 - a / 130.0);
+                    const qreal dir = half ? 1 : -1;
+                    const QPointF pt(centre.x() + dir * r * qCos(ang + M_PI / 2),
+                                     centre.y() + dir * r * qSin(ang + M_PI / 2) * -1);
+                    if (a == 0)
+                        sp.moveTo(pt);
+                    else
+                        sp.lineTo(pt);
+                }
+                curl.addPath(sp);
+            }
+            p.setPen(QPen(c.dark, 3, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(curl);
+            p.setPen(QPen(c.main, 1.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(curl);
+            bead(p, QPointF(x + step * 0.5, cy), 2.2, c.accent);
+        }
+        break;
+    }
+    case Motif::Zigzag: {
+        p.setPen(QPen(c.dark, 1.2));
+        p.drawLine(QPointF(8, cy - h * 0.3), QPointF(w - 8, cy - h * 0.3));
+        p.drawLine(QPointF(8, cy + h * 0.3), QPointF(w - 8, cy + h * 0.3));
+        QPainterPath zig;
+        const qreal step = 12;
+        bool up = true;
+        for (qreal x = 8; x <= w - 8; x += step, up = !up) {
+            const QPointF pt(x, cy + (up ? -h * 0.22 : h * 0.22));
+            if (x == 8)
+                zig.moveTo(pt);
+            else
+                zig.lineTo(pt);
+        }
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(c.main, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(zig);
+        up = true;
+        for (qreal x = 8 + step / 2; x < w - 8; x += step, up = !up)
+            bead(p, QPointF(x, cy + (up ? h * 0.14 : -h * 0.14)), 1.8, c.accent);
+        break;
+    }
+    }
+}
+
+QImage drawBorder(const Spec &s, qreal t)
+{
+    Spec spec = s;
+    if (s.motion == Motion::Pulse)
+        spec.colours = tones(s.toneSet, 0.5 - 0.5 * qCos(t * 2 * M_PI));
+    QImage image = canvas(s.size.width(), s.size.height());
+    QPainter p;
+    begin(p, image);
+    drawMotif(p, spec, t);
+    if (s.motion == Motion::Shine) {
+        // Light travels along the ornament only where it is painted.
+        p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        const qreal x = -40 + t * (s.size.width() + 80);
+        QLinearGradient band(x - 30, 0, x + 30, 0);
+        band.setColorAt(0, withAlpha(Qt::white, 0));
+        band.setColorAt(0.5, withAlpha(Qt::white, 200));
+        band.setColorAt(1, withAlpha(Qt::white, 0));
+        p.fillRect(image.rect(), band);
+    }
+    p.end();
+    return image;
+}
+
+} // namespace
+
+void drawBorders(Sink &sink)
+{
+    for (int i = 0; i < kBorderCount; ++i) {
+        Spec s;
+        s.index = i;
+        s.motif = Motif(i % 12);
+        s.toneSet = (i / 12 + i) % 5;
+        s.colours = tones(s.toneSet);
+        s.size = QSize(372 + (i * 13) % 41, 38 + (i * 7) % 15);
+        s.motion = Motion::None;
+        if (i % 6 == 4)
+            s.motion = s.motif == Motif::Stars ? Motion::Twinkle : ((i / 6) % 2 ? Motion::Shine : Motion::Pulse);
+        QList<gif::Frame> frames;
+        if (s.motion == Motion::None) {
+            frames.append({drawBorder(s, 0), 0});
+        } else {
+            const int n = s.motion == Motion::Shine ? 12 : 8;
+            for (int k = 0; k < n; ++k)
+                frames.append({drawBorder(s, qreal(k) / n), s.motion == Motion::Shine ? 70 : 110});
+            if (s.motion == Motion::Shine)
+                frames.last().delayMs = 900;
+        }
+        sink.deliverGif(u"Border/b%1.gif"_s.arg(i), frames);
+    }
+    sink.deliverText(u"Border/BordSite.dat"_s, QByteArray(sites::kDefaultBorderSite) + "\r\n");
+}
+
+} // namespace art

@@ -1,0 +1,54 @@
+// tarnwell-art: draws every picture the program ships (into the delivery
+// folder) and the window artwork (into the resource folder), at build time.
+#include "artkit.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    // Runs during the build, where there is no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QString delivered, resources;
+    const QStringList args = QGuiApplication::arguments();
+    for (qsizetype i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == u"--delivered"_s)
+            delivered = args[++i];
+        else if (args[i] == u"--resources"_s)
+            resources = args[++i];
+    }
+    if (delivered.isEmpty() || resources.isEmpty()) {
+        std::fprintf(stderr, "usage: tarnwell-art --delivered DIR --resources DIR\n");
+        return 2;
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    art::Sink sink(delivered, resources);
+    const bool verbose = qEnvironmentVariableIsSet("TARNWELL_ART_VERBOSE");
+    const auto stage = [&](const char *name, void (*draw)(art::Sink &)) {
+        const qint64 before = timer.elapsed();
+        draw(sink);
+        if (verbose)
+            std::printf("  %-12s %5lld ms\n", name, static_cast<long long>(timer.elapsed() - before));
+    };
+    stage("logo", art::drawLogo);
+    stage("buttons", art::drawLinkButtons);
+    stage("options", art::drawOptionIcons);
+    stage("borders", art::drawBorders);
+    stage("smilies", art::drawSmilies);
+    stage("window art", art::drawWindowArt);
+    stage("icons", art::drawIcons);
+
+    for (const QString &error : sink.errors())
+        std::fprintf(stderr, "tarnwell-art: %s\n", qPrintable(error));
+    std::printf("tarnwell-art: %d files in %lld ms\n", sink.written(), static_cast<long long>(timer.elapsed()));
+    return sink.errors().isEmpty() ? 0 : 1;
+}

@@ -1,0 +1,339 @@
+// Window artwork: backgrounds, tab bars, colour swatches, the title picture,
+// the loading window's "Welcome" with roses, and the dialog banner.
+#include "artkit.h"
+
+#include <QLinearGradient>
+#include <QRadialGradient>
+#include <QtMath>
+
+using namespace Qt::StringLiterals;
+
+namespace art {
+namespace {
+
+const QColor kWindowBlue(14, 119, 235);
+const QColor kPanel(239, 243, 250);
+const QColor kFrameBlue(142, 196, 244);
+const QColor kDeep(8, 62, 150);
+
+QImage mainBackground()
+{
+    const int w = 639, h = 495, bandX = 494;
+    QImage image = canvas(w, h, Qt::white);
+    QPainter p;
+    begin(p, image);
+    // Barely-there tint at the top of the working area.
+    QLinearGradient top(0, 0, 0, 120);
+    top.setColorAt(0, kPanel);
+    top.setColorAt(1, Qt::white);
+    p.fillRect(QRect(0, 0, bandX, 120), top);
+
+    // Band behind the vertical tab strip.
+    const QRectF band(bandX, 0, w - bandX, h);
+    QLinearGradient across(band.left(), 0, band.right(), 0);
+    across.setColorAt(0, QColor(214, 232, 251));
+    across.setColorAt(1, QColor(160, 204, 246));
+    p.fillRect(band, across);
+    QLinearGradient down(0, 0, 0, h);
+    down.setColorAt(0, QColor(255, 255, 255, 90));
+    down.setColorAt(0.5, QColor(255, 255, 255, 0));
+    down.setColorAt(1, QColor(14, 119, 235, 50));
+    p.fillRect(band, down);
+    // Faint stars near the foot of the band.
+    p.setPen(QPen(QColor(255, 255, 255, 110), 1));
+    p.setBrush(Qt::NoBrush);
+    for (int k = 0; k < 3; ++k)
+        p.drawPath(khatam(QPointF(bandX + 36 + k * 36, h - 30 - (k % 2) * 22), 12));
+    // Edge of the band: a soft shadow on the white side and a light line.
+    QLinearGradient shade(bandX - 6, 0, bandX, 0);
+    shade.setColorAt(0, QColor(142, 196, 244, 0));
+    shade.setColorAt(1, QColor(142, 196, 244, 110));
+    p.fillRect(QRectF(bandX - 6, 0, 6, h), shade);
+    p.setPen(QPen(kFrameBlue, 1));
+    p.drawLine(QPointF(bandX + 0.5, 0), QPointF(bandX + 0.5, h));
+    p.setPen(QPen(QColor(255, 255, 255, 180), 1));
+    p.drawLine(QPointF(bandX + 1.5, 0), QPointF(bandX + 1.5, h));
+    p.end();
+    return image;
+}
+
+QImage tabBar(QSize size, bool active)
+{
+    QImage image = canvas(size.width(), size.height());
+    QPainter p;
+    begin(p, image);
+    const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1, 1, -1, -2);
+    const QPainterPath shape = roundedRect(r, 8);
+    softShadow(p, shape, QPointF(0, 1), active ? 50 : 30);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    if (active) {
+        g.setColorAt(0, QColor(96, 178, 255));
+        g.setColorAt(0.5, kWindowBlue);
+        g.setColorAt(1, QColor(8, 84, 190));
+    } else {
+        g.setColorAt(0, QColor(150, 192, 242));
+        g.setColorAt(0.5, QColor(104, 154, 228));
+        g.setColorAt(1, QColor(76, 126, 210));
+    }
+    p.setPen(QPen(active ? kDeep : QColor(60, 104, 180), 1));
+    p.setBrush(g);
+    p.drawPath(shape);
+    p.setPen(QPen(QColor(255, 255, 255, active ? 110 : 80), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(roundedRect(r.adjusted(1, 1, -1, -1), 7));
+    gloss(p, shape, active ? 0.85 : 0.55);
+    p.end();
+    return image;
+}
+
+// An irregular splash of paint with a few droplets around it.
+QImage swatch(int index, const QColor &colour, QSize size)
+{
+    QImage image = canvas(size.width(), size.height(), Qt::white);
+    QPainter p;
+    begin(p, image);
+    Random rng(uint64_t(index) + 101);
+    const QPointF c(size.width() / 2.0, size.height() / 2.0);
+    const qreal base = std::min(size.width(), size.height()) * 0.32;
+    QPainterPath blob;
+    const int lobes = 9;
+    QList<qreal> radii;
+    for (int k = 0; k < lobes; ++k)
+        radii.append(base * rng.real(0.82, 1.18));
+    for (int k = 0; k <= lobes; ++k) {
+        const qreal a0 = 2 * M_PI * k / lobes, a1 = 2 * M_PI * (k + 0.5) / lobes;
+        const qreal r0 = radii[k % lobes];
+        const QPointF pt(c.x() + r0 * qCos(a0), c.y() + r0 * qSin(a0));
+        if (k == 0) {
+            blob.moveTo(pt);
+            continue;
+        }
+        const qreal rm = (radii[(k - 1) % lobes] + r0) / 2 * 1.12;
+        const QPointF ctrl(c.x() + rm * qCos(a1 - M_PI / lobes), c.y() + rm * qSin(a1 - M_PI / lobes));
+        blob.quadTo(ctrl, pt);
+    }
+    blob.closeSubpath();
+    for (int k = 0; k < 4; ++k) {
+        const qreal a = rng.real(0, 2 * M_PI), d = base * rng.real(1.25, 1.5);
+        const qreal rr = base * rng.real(0.1, 0.2);
+        blob.addEllipse(QPointF(c.x() + d * qCos(a), c.y() + d * qSin(a)), rr, rr);
+    }
+    blob.setFillRule(Qt::WindingFill);
+    const bool pale = colour.lightness() > 220;
+    softShadow(p, blob, QPointF(1, 1.5), pale ? 70 : 35);
+    QRadialGradient g(c - QPointF(base * 0.4, base * 0.45), base * 1.6);
+    g.setColorAt(0, pale ? Qt::white : mix(colour, Qt::white, colour.lightness() < 40 ? 0.35 : 0.3));
+    g.setColorAt(0.6, colour);
+    g.setColorAt(1, pale ? QColor(225, 225, 230) : colour.darker(115));
+    p.setPen(QPen(pale ? QColor(150, 150, 160) : colour.darker(140), 1));
+    p.setBrush(g);
+    p.drawPath(blob);
+    p.end();
+    return image;
+}
+
+void rose(QPainter &p, QPointF c, qreal r, qreal turn)
+{
+    p.save();
+    p.translate(c);
+    p.rotate(turn);
+    const QColor deep(150, 0, 20), mid(215, 20, 45), light(255, 110, 120);
+    // Outer petals.
+    for (int k = 0; k < 5; ++k) {
+        p.save();
+        p.rotate(72 * k);
+        QRadialGradient g(QPointF(0, -r * 0.55), r * 0.7);
+        g.setColorAt(0, light);
+        g.setColorAt(1, mid);
+        p.setPen(QPen(deep, 0.8));
+        p.setBrush(g);
+        p.drawEllipse(QPointF(0, -r * 0.5), r * 0.52, r * 0.48);
+        p.restore();
+    }
+    // Inner cup and the curled heart of the rose.
+    QRadialGradient cup(QPointF(-r * 0.1, -r * 0.15), r * 0.6);
+    cup.setColorAt(0, light);
+    cup.setColorAt(1, deep);
+    p.setBrush(cup);
+    p.setPen(QPen(deep, 0.8));
+    p.drawEllipse(QPointF(0, 0), r * 0.55, r * 0.5);
+    p.setBrush(Qt::NoBrush);
+    for (int k = 0; k < 3; ++k) {
+        const qreal s = r * (0.42 - k * 0.12);
+        p.setPen(QPen(k == 0 ? deep : QColor(110, 0, 15), 1.1, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(QRectF(-s, -s * 0.85, 2 * s, 1.7 * s), (30 + k * 100) * 16, 220 * 16);
+    }
+    p.restore();
+}
+
+void greenLeaf(QPainter &p, QPointF base, qreal length, qreal angle)
+{
+    const QPainterPath l = leaf(base, length, length * 0.32, angle);
+    QLinearGradient g(l.boundingRect().topLeft(), l.boundingRect().bottomRight());
+    g.setColorAt(0, QColor(120, 190, 80));
+    g.setColorAt(1, QColor(30, 110, 40));
+    p.setPen(QPen(QColor(20, 80, 30), 0.8));
+    p.setBrush(g);
+    p.drawPath(l);
+}
+
+QImage welcome()
+{
+    const int w = 326, h = 172;
+    const QColor cream(255, 251, 240);
+    QImage image = canvas(w, h, cream);
+    QPainter p;
+    begin(p, image);
+    // A warm glow behind the lettering only.
+    QRadialGradient glow(QPointF(222, 78), 110);
+    glow.setColorAt(0, QColor(255, 232, 220));
+    glow.setColorAt(1, QColor(255, 232, 220, 0));
+    p.fillRect(QRectF(125, 25, w - 125, 140), glow);
+
+    // Stem curling under the word, from the roses at the lower left.
+    QPainterPath stem(QPointF(60, 140));
+    stem.cubicTo(120, 150, 170, 142, 210, 128);
+    stem.cubicTo(250, 114, 290, 122, 312, 108);
+    p.setPen(QPen(QColor(40, 110, 40), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(stem);
+    const qreal leafAt[][3] = {{130, 146, -20}, {172, 139, 200}, {226, 122, -35}, {268, 116, 190}, {300, 113, -60}};
+    for (const auto &l : leafAt)
+        greenLeaf(p, QPointF(l[0], l[1]), 17, l[2]);
+
+    // "Welcome" in red lettering with a light rim and a shadow.
+    QFont f = fitted(font(Face::Serif, 60, QFont::Bold, true), u"Welcome"_s, QSizeF(188, 70));
+    const QPainterPath word = textPath(u"Welcome"_s, f, QPointF(226, 76));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 0, 10, 60));
+    p.drawPath(word.translated(2.5, 3));
+    p.setPen(QPen(QColor(255, 255, 255), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(word);
+    const QRectF wb = word.boundingRect();
+    QLinearGradient red(wb.topLeft(), wb.bottomLeft());
+    red.setColorAt(0, QColor(255, 90, 90));
+    red.setColorAt(0.5, QColor(220, 16, 32));
+    red.setColorAt(1, QColor(140, 0, 16));
+    p.setPen(QPen(QColor(110, 0, 12), 1.2));
+    p.setBrush(red);
+    p.drawPath(word);
+    // Flourish under the word.
+    QPainterPath swash(QPointF(wb.left() + 6, wb.bottom() + 8));
+    swash.cubicTo(wb.left() + 60, wb.bottom() + 18, wb.right() - 60, wb.bottom() - 2, wb.right() - 4, wb.bottom() + 10);
+    p.setPen(QPen(QColor(200, 20, 40), 2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(swash);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 20, 40));
+    p.drawPath(heart(QPointF(wb.right() + 2, wb.bottom() + 9), 9));
+
+    // Roses at the lower left, clear of the text above them.
+    greenLeaf(p, QPointF(40, 130), 22, 200);
+    greenLeaf(p, QPointF(70, 150), 20, 20);
+    greenLeaf(p, QPointF(95, 125), 18, -50);
+    rose(p, QPointF(30, 140), 17, 10);
+    rose(p, QPointF(70, 128), 20, 40);
+    rose(p, QPointF(105, 150), 13, 75);
+    p.end();
+    return image;
+}
+
+QImage blueTopBackground(QSize size)
+{
+    QImage image = canvas(size.width(), size.height(), Qt::white);
+    QPainter p;
+    begin(p, image);
+    QLinearGradient g(0, 0, 0, size.height());
+    const qreal band = std::min(0.45, 90.0 / size.height());
+    g.setColorAt(0, kWindowBlue);
+    g.setColorAt(band * 0.35, QColor(70, 150, 240));
+    g.setColorAt(band, kFrameBlue.lighter(112));
+    g.setColorAt(std::min(1.0, band * 2.2), Qt::white);
+    g.setColorAt(1, Qt::white);
+    p.fillRect(image.rect(), g);
+    // A gentle wave marks the end of the band.
+    QPainterPath wave(QPointF(0, size.height() * band * 0.9));
+    wave.cubicTo(size.width() * 0.35, size.height() * band * 0.5, size.width() * 0.65, size.height() * band * 1.3,
+                 size.width(), size.height() * band * 0.8);
+    p.setPen(QPen(QColor(255, 255, 255, 120), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(wave);
+    p.end();
+    return image;
+}
+
+QImage diagonal(QSize size, const QColor &from, const QColor &to)
+{
+    QImage image = canvas(size.width(), size.height(), Qt::white);
+    QPainter p;
+    begin(p, image);
+    QLinearGradient g(0, 0, size.width(), size.height());
+    g.setColorAt(0, from);
+    g.setColorAt(1, to);
+    p.fillRect(image.rect(), g);
+    p.end();
+    return image;
+}
+
+QImage banner()
+{
+    const int w = 747, h = 30;
+    QImage image = canvas(w, h, Qt::white);
+    QPainter p;
+    begin(p, image);
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0, QColor(80, 165, 250));
+    g.setColorAt(0.5, kWindowBlue);
+    g.setColorAt(1, QColor(10, 88, 196));
+    p.fillRect(image.rect(), g);
+    QLinearGradient sheen(0, 0, 0, h / 2.0);
+    sheen.setColorAt(0, QColor(255, 255, 255, 90));
+    sheen.setColorAt(1, QColor(255, 255, 255, 20));
+    p.fillRect(QRectF(0, 0, w, h / 2.0), sheen);
+    // A row of faint stars fading towards the left.
+    for (int k = 0; k < 14; ++k) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 12 + k * 3));
+        p.drawPath(khatam(QPointF(40 + k * 34, h / 2.0), 8));
+    }
+    drawMark(p, QRectF(w - 30, 2, 26, 26));
+    const QString name = u"Tarnwell 1.3"_s;
+    const QPainterPath text = textPath(name, font(Face::Sans, 17, QFont::Bold), QPointF(0, h / 2.0));
+    const QPainterPath placed = text.translated(w - 38 - text.boundingRect().right(), 0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 30, 90, 110));
+    p.drawPath(placed.translated(1, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPath(placed);
+    p.setPen(QPen(kDeep, 1));
+    p.drawLine(QPointF(0, h - 0.5), QPointF(w, h - 0.5));
+    p.end();
+    return image;
+}
+
+} // namespace
+
+void drawWindowArt(Sink &sink)
+{
+    sink.resourcePng(u"vorlane_back.png"_s, mainBackground());
+    sink.resourcePng(u"tab_active.png"_s, tabBar(QSize(123, 37), true));
+    sink.resourcePng(u"tab_inactive.png"_s, tabBar(QSize(125, 39), false));
+
+    static const char *const colours[27] = {
+        "black", "white", "gray", "orangered", "crimson", "red", "firebrick", "darkred", "green",
+        "blue", "darkblue", "skyblue", "royalblue", "orange", "tomato", "limegreen", "seagreen", "deeppink",
+        "coral", "indigo", "purple", "sandybrown", "burlywood", "chocolate", "sienna", "silver", "teal"};
+    for (int i = 0; i < 27; ++i)
+        sink.resourcePng(u"swatch%1.png"_s.arg(i), swatch(i, named(colours[i]), i == 1 ? QSize(31, 30) : QSize(50, 45)));
+
+    sink.resourcePng(u"title.png"_s, titleArt(QSize(494, 449), true));
+    sink.resourcePng(u"welcome.png"_s, welcome());
+    sink.resourcePng(u"smile_back.png"_s, diagonal(QSize(438, 545), Qt::white, QColor(178, 214, 248)));
+    sink.resourcePng(u"view_back.png"_s, diagonal(QSize(138, 117), kPanel, QColor(196, 224, 250)));
+    sink.resourcePng(u"option1_back.png"_s, blueTopBackground(QSize(395, 283)));
+    sink.resourcePng(u"options_back.png"_s, blueTopBackground(QSize(423, 179)));
+    sink.resourcePng(u"viewborder_back.png"_s, blueTopBackground(QSize(579, 343)));
+    sink.resourcePng(u"options_banner.png"_s, banner());
+}
+
+} // namespace art

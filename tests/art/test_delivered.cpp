@@ -1,0 +1,223 @@
+// The generated pictures as the program meets them: delivered files beside
+// it (TARNWELL_BIN_DIR) and window artwork compiled in under :/art.
+#include "test_art.h"
+
+#include "sites.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QSet>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QDir binDir()
+{
+    return QDir(qEnvironmentVariable("TARNWELL_BIN_DIR"));
+}
+
+struct Picture {
+    QSize size;
+    int frames = 0;
+    int loops = 0; // QImageReader::loopCount: -1 forever, 0 still
+    QByteArray firstFrameHash;
+    QImage first;
+};
+
+Picture inspect(const QString &path)
+{
+    Picture p;
+    QImageReader reader(path);
+    p.frames = reader.imageCount();
+    p.loops = reader.loopCount();
+    p.first = reader.read().convertToFormat(QImage::Format_ARGB32);
+    p.size = p.first.size();
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(QByteArrayView(reinterpret_cast<const char *>(p.first.constBits()), p.first.sizeInBytes()));
+    p.firstFrameHash = hash.result();
+    return p;
+}
+
+QStringList numbered(const QString &pattern, int from, int to)
+{
+    QStringList names;
+    for (int i = from; i <= to; ++i)
+        names.append(pattern.arg(i));
+    return names;
+}
+
+QStringList smilies()
+{
+    QStringList names;
+    for (const QString &set : {u"happy"_s, u"psmilie"_s, u"crazy"_s}) {
+        for (int i = 1; i <= 41; ++i)
+            names.append(u"pics/%1/%2.gif"_s.arg(set).arg(i, 3, 10, QLatin1Char('0')));
+    }
+    return names;
+}
+
+QStringList deliveredPictures()
+{
+    return QStringList{u"logo.gif"_s} + numbered(u"zqLink/Link%1.gif"_s, 0, 137)
+        + numbered(u"Border/b%1.gif"_s, 0, 59) + numbered(u"zqOptions/%1.gif"_s, 1, 4) + smilies();
+}
+
+// Checks every picture of a group for distinct first frames; returns how
+// many of them are animated (and fails on an animation that does not loop).
+int checkGroup(const QStringList &names, const std::function<void(const QString &, const Picture &)> &check)
+{
+    QSet<QByteArray> seen;
+    int animated = 0;
+    for (const QString &name : names) {
+        const Picture p = inspect(binDir().filePath(name));
+        check(name, p);
+        if (QTest::currentTestFailed())
+            return animated;
+        if (seen.contains(p.firstFrameHash)) {
+            QTest::qFail(qPrintable(name + u" looks the same as an earlier picture"_s), __FILE__, __LINE__);
+            return animated;
+        }
+        seen.insert(p.firstFrameHash);
+        if (p.frames > 1) {
+            ++animated;
+            if (p.loops == 0) {
+                QTest::qFail(qPrintable(name + u" is animated but does not loop"_s), __FILE__, __LINE__);
+                return animated;
+            }
+        }
+    }
+    return animated;
+}
+
+} // namespace
+
+void DeliveredPicturesTest::initTestCase()
+{
+    QVERIFY2(!qEnvironmentVariableIsEmpty("TARNWELL_BIN_DIR"), "TARNWELL_BIN_DIR must name the build's bin folder");
+    QVERIFY(binDir().exists());
+}
+
+void DeliveredPicturesTest::everyFileIsThereReadableAndDecodes()
+{
+    const QStringList names = deliveredPictures() + QStringList{u"zqLink/Links.dat"_s, u"Border/BordSite.dat"_s};
+    QCOMPARE(names.size(), 1 + 138 + 60 + 4 + 123 + 2);
+    for (const QString &name : names) {
+        const QString path = binDir().filePath(name);
+        QVERIFY2(QFile::exists(path), qPrintable(name));
+        const auto permissions = QFile::permissions(path);
+        QVERIFY2(permissions & QFile::ReadOther, qPrintable(name + u" is not readable by others"_s));
+        QVERIFY2(permissions & QFile::ReadGroup, qPrintable(name));
+        if (!name.endsWith(u".gif"_s))
+            continue;
+        QImageReader reader(path);
+        QCOMPARE(reader.format(), QByteArray("gif"));
+        QVERIFY2(!reader.read().isNull(), qPrintable(name + u": "_s + reader.errorString()));
+    }
+    for (const QString &folder : {u"zqLink"_s, u"Border"_s, u"zqOptions"_s, u"pics"_s, u"pics/happy"_s}) {
+        const auto permissions = QFile::permissions(binDir().filePath(folder));
+        QVERIFY2((permissions & QFile::ReadOther) && (permissions & QFile::ExeOther), qPrintable(folder));
+    }
+}
+
+void DeliveredPicturesTest::siteFilesHoldTheDefaultAddress()
+{
+    const auto read = [](const QString &name) {
+        QFile f(binDir().filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QCOMPARE(read(u"zqLink/Links.dat"_s), QByteArray(sites::kDefaultLinkSite) + "\r\n");
+    QCOMPARE(read(u"Border/BordSite.dat"_s), QByteArray(sites::kDefaultBorderSite) + "\r\n");
+    QVERIFY(read(u"Border/BordSite.dat"_s).endsWith("/\r\n"));
+}
+
+void DeliveredPicturesTest::linkButtonsAreDistinctSizedAndSomeAnimated()
+{
+    const int animated = checkGroup(numbered(u"zqLink/Link%1.gif"_s, 0, 137), [](const QString &name, const Picture &p) {
+        const bool fits = p.size.width() >= 76 && p.size.width() <= 154 && p.size.height() >= 56 && p.size.height() <= 104;
+        QVERIFY2(fits, qPrintable(name + u" is %1x%2"_s.arg(p.size.width()).arg(p.size.height())));
+        // Buttons sit on forum pages of any colour: the corners stay clear.
+        QCOMPARE(qAlpha(p.first.pixel(0, 0)), 0);
+    });
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY2(animated >= 138 / 6 && animated <= 138 / 2, qPrintable(QString::number(animated)));
+}
+
+void DeliveredPicturesTest::bordersAreWideFlatDistinctAndSomeAnimated()
+{
+    const int animated = checkGroup(numbered(u"Border/b%1.gif"_s, 0, 59), [](const QString &name, const Picture &p) {
+        const bool fits = p.size.width() >= 360 && p.size.width() <= 420 && p.size.height() >= 30 && p.size.height() <= 60;
+        QVERIFY2(fits, qPrintable(name + u" is %1x%2"_s.arg(p.size.width()).arg(p.size.height())));
+    });
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY2(animated >= 6 && animated <= 20, qPrintable(QString::number(animated)));
+}
+
+void DeliveredPicturesTest::smiliesAreSmallTransparentAndDistinct()
+{
+    const int animated = checkGroup(smilies(), [](const QString &name, const Picture &p) {
+        const bool fits = p.size.width() >= 18 && p.size.width() <= 32 && p.size.height() >= 18 && p.size.height() <= 32;
+        QVERIFY2(fits, qPrintable(name));
+        QVERIFY2(p.first.hasAlphaChannel(), qPrintable(name));
+        QCOMPARE(qAlpha(p.first.pixel(p.size.width() - 1, p.size.height() - 1)), 0);
+    });
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY2(animated >= 123 / 4, qPrintable(QString::number(animated)));
+}
+
+void DeliveredPicturesTest::fixedSizePictures()
+{
+    QCOMPARE(inspect(binDir().filePath(u"logo.gif"_s)).size, QSize(493, 449));
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(inspect(binDir().filePath(u"zqOptions/%1.gif"_s.arg(i))).size, QSize(33, 25));
+    QCOMPARE(inspect(binDir().filePath(u"zqOptions/4.gif"_s)).size, QSize(25, 25));
+}
+
+void DeliveredPicturesTest::resourcesLoadAtTheirSizes()
+{
+    // Resources come from a static library: its initialiser must have run.
+    QList<QPair<QString, QSize>> expected = {
+        {u"vorlane_back.png"_s, {639, 495}},  {u"tab_active.png"_s, {123, 37}}, {u"tab_inactive.png"_s, {125, 39}},
+        {u"tab0.png"_s, {47, 47}},            {u"tab1.png"_s, {47, 46}},        {u"tab2.png"_s, {422, 60}},
+        {u"tab3.png"_s, {30, 44}},            {u"tab4.gif"_s, {20, 20}},        {u"tab5.gif"_s, {69, 62}},
+        {u"tab6.png"_s, {47, 40}},            {u"tab7.png"_s, {48, 47}},        {u"picnote.png"_s, {16, 16}},
+        {u"picexit.png"_s, {10, 10}},         {u"icon16.png"_s, {16, 16}},      {u"icon24.png"_s, {24, 24}},
+        {u"icon32.png"_s, {32, 32}},          {u"icon48.png"_s, {48, 48}},      {u"title.png"_s, {494, 449}},
+        {u"welcome.png"_s, {326, 172}},       {u"smile_back.png"_s, {438, 545}}, {u"smile_icon.png"_s, {32, 32}},
+        {u"view_back.png"_s, {138, 117}},     {u"option1_back.png"_s, {395, 283}}, {u"options_back.png"_s, {423, 179}},
+        {u"options_banner.png"_s, {747, 30}}, {u"viewborder_back.png"_s, {579, 343}},
+    };
+    for (int i = 0; i <= 26; ++i)
+        expected.append({u"swatch%1.png"_s.arg(i), i == 1 ? QSize(31, 30) : QSize(50, 45)});
+    for (int i = 1; i <= 23; ++i) {
+        const QSize size = i <= 6 ? QSize(16, 15) : (i <= 14 ? QSize(16, 16) : QSize());
+        expected.append({u"tool%1.png"_s.arg(i), size});
+    }
+    for (const auto &[name, size] : expected) {
+        const QString path = u":/art/"_s + name;
+        QImageReader reader(path);
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(path + u": "_s + reader.errorString()));
+        if (size.isValid()) {
+            QVERIFY2(image.size() == size, qPrintable(path));
+        } else {
+            // The larger toolbar icons are square, 20 to 32 pixels.
+            QVERIFY2(image.width() == image.height() && image.width() >= 20 && image.width() <= 32, qPrintable(path));
+        }
+    }
+    for (const QString &animated : {u":/art/tab4.gif"_s, u":/art/tab5.gif"_s}) {
+        QImageReader reader(animated);
+        QVERIFY2(reader.imageCount() > 1, qPrintable(animated));
+        QVERIFY(reader.loopCount() != 0);
+    }
+    // Swatches show their colour in the middle.
+    QCOMPARE(QImage(u":/art/swatch5.png"_s).pixelColor(25, 22).hue(), 0);
+    QVERIFY(QImage(u":/art/swatch9.png"_s).pixelColor(25, 22).blue() > 150);
+}

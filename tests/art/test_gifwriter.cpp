@@ -1,0 +1,223 @@
+// The GIF writer on its own: quantisation quality and limits, transparency,
+// animation timing and looping, file permissions; read back through Qt.
+#include "test_art.h"
+
+#include "gifwriter.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QMovie>
+#include <QPainter>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QImage readBack(const QString &path)
+{
+    QImageReader reader(path);
+    return reader.read().convertToFormat(QImage::Format_ARGB32);
+}
+
+// A smooth two-axis gradient: thousands of colours.
+QImage gradient(int w, int h)
+{
+    QImage image(w, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / (w - 1), y * 255 / (h - 1), 255 - (x + y) * 255 / (w + h - 2)));
+    }
+    return image;
+}
+
+} // namespace
+
+void GifWriterTest::fewColoursRoundTripExactlyWithTransparency()
+{
+    QImage image(24, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 128, 255), qRgb(17, 34, 51), qRgb(250, 250, 250)};
+    for (int y = 2; y < 14; ++y) {
+        for (int x = 3; x < 21; ++x)
+            image.setPixel(x, y, colours[(x / 5 + y / 4) % 4]);
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"few.gif"_s);
+    QString error;
+    QVERIFY2(gif::write(path, {{image, 0}}, {}, &error), qPrintable(error));
+    const QImage back = readBack(path);
+    QCOMPARE(back.size(), image.size());
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb want = image.pixel(x, y), got = back.pixel(x, y);
+            if (qAlpha(want) == 0)
+                QCOMPARE(qAlpha(got), 0);
+            else
+                QCOMPARE(got, want);
+        }
+    }
+}
+
+void GifWriterTest::partialAlphaIsBlendedOrDropped()
+{
+    QImage image(4, 1, QImage::Format_ARGB32);
+    image.setPixel(0, 0, qRgba(255, 0, 0, 255));
+    image.setPixel(1, 0, qRgba(255, 0, 0, 200)); // kept, blended over the white matte
+    image.setPixel(2, 0, qRgba(255, 0, 0, 60));  // too faint: transparent
+    image.setPixel(3, 0, qRgba(0, 0, 0, 0));
+    const gif::Quantized q = gif::quantize({image});
+    QVERIFY(q.transparentIndex >= 0);
+    const auto colourAt = [&q](int x) { return q.palette[uchar(q.indices[0][x])]; };
+    QCOMPARE(colourAt(0), qRgb(255, 0, 0));
+    const QRgb blended = colourAt(1);
+    QCOMPARE(qRed(blended), 255);
+    QVERIFY(qGreen(blended) > 40 && qGreen(blended) < 70); // 255 * 55 / 255
+    QCOMPARE(uchar(q.indices[0][2]), uchar(q.transparentIndex));
+    QCOMPARE(uchar(q.indices[0][3]), uchar(q.transparentIndex));
+
+    gif::Options dark;
+    dark.matte = qRgb(0, 0, 0);
+    const gif::Quantized onBlack = gif::quantize({image}, dark);
+    QVERIFY(qRed(onBlack.palette[uchar(onBlack.indices[0][1])]) < 215);
+}
+
+void GifWriterTest::manyColoursComeBackClose()
+{
+    const QImage image = gradient(96, 80);
+    QSet<QRgb> distinct;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            distinct.insert(image.pixel(x, y));
+    }
+    QVERIFY(distinct.size() > 2000);
+
+    for (bool dither : {false, true}) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"many.gif"_s);
+        gif::Options options;
+        options.dither = dither;
+        QVERIFY(gif::write(path, {{image, 0}}, options));
+        const QImage back = readBack(path);
+        QCOMPARE(back.size(), image.size());
+        double total = 0;
+        int worst = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb a = image.pixel(x, y), b = back.pixel(x, y);
+                QCOMPARE(qAlpha(b), 255);
+                const int e = qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+                total += e;
+                worst = std::max(worst, e);
+            }
+        }
+        const double mean = total / (image.width() * image.height());
+        // Median cut on this gradient lands within a few levels per channel;
+        // a broken quantiser (wrong channel order, clipped palette) does not.
+        QVERIFY2(mean < (dither ? 18.0 : 12.0), qPrintable(QString::number(mean)));
+        QVERIFY2(worst < (dither ? 90 : 60), qPrintable(QString::number(worst)));
+    }
+}
+
+void GifWriterTest::paletteStaysWithinGifLimits()
+{
+    QImage image = gradient(64, 64);
+    // A transparent hole forces one entry aside for transparency.
+    for (int y = 20; y < 40; ++y) {
+        for (int x = 20; x < 40; ++x)
+            image.setPixel(x, y, qRgba(0, 0, 0, 0));
+    }
+    QImage inverted = image;
+    inverted.invertPixels(QImage::InvertRgb); // same hole, other colours
+    const gif::Quantized q = gif::quantize({image, inverted});
+    QVERIFY(q.palette.size() <= 256);
+    QVERIFY(q.palette.size() >= 200); // thousands of colours in: the palette is used
+    QCOMPARE(q.indices.size(), 2);
+    QVERIFY(q.transparentIndex >= 0 && q.transparentIndex < q.palette.size());
+    QCOMPARE(qAlpha(q.palette[q.transparentIndex]), 0);
+    for (const QByteArray &frame : q.indices) {
+        QCOMPARE(frame.size(), 64 * 64);
+        for (int k = 0; k < frame.size(); ++k) {
+            const int index = uchar(frame[k]);
+            QVERIFY(index < q.palette.size());
+            const bool hole = (k % 64) >= 20 && (k % 64) < 40 && (k / 64) >= 20 && (k / 64) < 40;
+            QCOMPARE(index == q.transparentIndex, hole);
+        }
+    }
+
+    QImage flat(8, 8, QImage::Format_ARGB32);
+    flat.fill(qRgb(10, 20, 30));
+    const gif::Quantized one = gif::quantize({flat});
+    QCOMPARE(one.transparentIndex, -1);
+    QCOMPARE(one.palette, QList<QRgb>{qRgb(10, 20, 30)});
+}
+
+void GifWriterTest::animationKeepsFramesDelaysAndLoops()
+{
+    QList<gif::Frame> frames;
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
+    const int delays[] = {100, 250, 40};
+    for (int k = 0; k < 3; ++k) {
+        QImage image(20, 12, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.fillRect(QRect(k * 5, 2, 8, 8), colours[k]);
+        p.end();
+        frames.append({image, delays[k]});
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"anim.gif"_s);
+    QVERIFY(gif::write(path, frames));
+
+    QImageReader reader(path);
+    QVERIFY(reader.supportsAnimation());
+    QCOMPARE(reader.imageCount(), 3);
+    QCOMPARE(reader.loopCount(), -1); // forever
+    for (int k = 0; k < 3; ++k) {
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!image.isNull());
+        QCOMPARE(reader.nextImageDelay(), delays[k]);
+        // Each frame shows its own square, and nothing of the previous one.
+        QCOMPARE(image.pixelColor(k * 5 + 4, 6), colours[k]);
+        if (k > 0)
+            QCOMPARE(qAlpha(image.pixel((k - 1) * 5, 6)), 0);
+    }
+
+    QMovie movie(path);
+    QVERIFY(movie.isValid());
+    QCOMPARE(movie.frameCount(), 3);
+
+    gif::Options twice;
+    twice.loopCount = 2;
+    QVERIFY(gif::write(path, frames, twice));
+    QCOMPARE(QImageReader(path).loopCount(), 2);
+}
+
+void GifWriterTest::filesAreWorldReadableWhateverTheUmask()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"private.gif"_s);
+    QImage image(4, 4, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    const mode_t previous = ::umask(077);
+    const bool ok = gif::write(path, {{image, 0}});
+    ::umask(previous);
+    QVERIFY(ok);
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, mode_t(0644));
+}
+
+void GifWriterTest::unwritablePathReportsAnError()
+{
+    QImage image(4, 4, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QString error;
+    QVERIFY(!gif::write(u"/nonexistent-folder/x.gif"_s, {{image, 0}}, {}, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!gif::write(u"/tmp/x.gif"_s, {}, {}, &error));
+}
