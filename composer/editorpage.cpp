@@ -4,6 +4,7 @@
 
 #include "makeup.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -81,7 +82,7 @@ const FontRow kFonts[] = {
 QRect fitCaption(QLabel* label)
 {
     label->setWordWrap(false);
-    QRect g = label->geometry();
+    QRect g = tw::toPixels(controls::twips(label));
     const int extra = label->sizeHint().width() - g.width();
     if (extra > 0) {
         if (label->alignment() & Qt::AlignHCenter)
@@ -123,6 +124,7 @@ EditorPage::EditorPage(QWidget* parent) : controls::PictureBox(parent)
         auto* size = makeup::clickLabel(this, makeup::indexed(u"lblSize"_s, row.n), row.rect, text,
                                         makeup::font(u"Times New Roman"_s, row.points, true));
         fitCaption(size);
+        size->installEventFilter(this);
         lblSize_.at(static_cast<size_t>(row.n - 1)) = size;
     }
     heading(this, u"Label2"_s, {6480, 180, 570, 240}, u"الحجم"_s);
@@ -151,6 +153,8 @@ EditorPage::EditorPage(QWidget* parent) : controls::PictureBox(parent)
         auto* face = makeup::clickLabel(this, makeup::indexed(u"lblfont"_s, row.index),
                                         {row.left, row.top, row.width, 315}, text, fontLabelFont);
         fitCaption(face);
+        // Start-up redraws each font label in the face it names.
+        face->installEventFilter(this);
         lblfont_.at(static_cast<size_t>(row.index)) = face;
     }
     heading(this, u"Label3"_s, {6540, 2160, 435, 240}, u"الخط"_s);
@@ -184,4 +188,13 @@ controls::ClickLabel* EditorPage::lblSize(int index) const
     if (index < 1 || index > kSizeCount)
         return nullptr;
     return lblSize_.at(static_cast<size_t>(index - 1));
+}
+
+bool EditorPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FontChange) {
+        if (auto* label = qobject_cast<QLabel*>(watched))
+            fitCaption(label);
+    }
+    return controls::PictureBox::eventFilter(watched, event);
 }

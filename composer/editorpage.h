@@ -28,6 +28,11 @@ public:
     QPushButton* command4() const { return command4_; }
     QPushButton* command5() const { return command5_; }
 
+protected:
+    // Keeps the size and font captions on one visible line when their font
+    // changes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     std::array<controls::ClickLabel*, kSizeCount> lblSize_{};
     std::array<controls::ImageBox*, kColourCount> imgClr_{};
