@@ -331,36 +331,41 @@ void drawMotif(QPainter &p, const Spec &s, qreal t)
         break;
     }
     case Motif::Scrolls: {
-        const qreal step = 40;
-        const int n = int((w - 20) / step);
+        // Horizontal S-scrolls: two spirals joined by a swelling stroke.
+        const qreal step = h * 1.5;
+        const int n = int((w - 24) / step);
         const qreal x0 = (w - n * step) / 2;
-        p.setBrush(Qt::NoBrush);
-        for (int k = 0; k < n; ++k) {
-            // An S-curl: two spirals joined through the midline.
-            const qreal x = x0 + k * step;
-            QPainterPath curl;
-            for (int half = 0; half < 2; ++half) {
-                const QPointF centre(x + (half ? step * 0.75 : step * 0.25), cy + (half ? h * 0.12 : -h * 0.12));
-                QPainterPath sp;
-                for (int a = 0; a <= 100; ++a) {
-                    const qreal ang = a / 100.0 * 1.6 * 2 * M_PI;
-                    const qreal r = h * 0.24 * (1 - a / 130.0);
-                    const qreal dir = half ? 1 : -1;
-                    const QPointF pt(centre.x() + dir * r * qCos(ang + M_PI / 2),
-                                     centre.y() + dir * r * qSin(ang + M_PI / 2) * -1);
-                    if (a == 0)
-                        sp.moveTo(pt);
-                    else
-                        sp.lineTo(pt);
-                }
-                curl.addPath(sp);
+        const qreal R = h * 0.25, d = h * 0.13;
+        const auto spiral = [](QPainterPath &path, QPointF centre, qreal radius, qreal startDeg) {
+            for (int k = 0; k <= 48; ++k) {
+                const qreal a = k / 48.0 * 2.3 * M_PI;
+                const qreal r = radius * (1 - a / (3.2 * M_PI));
+                const qreal t = qDegreesToRadians(startDeg) + a;
+                path.lineTo(centre + QPointF(r * qCos(t), r * qSin(t)));
             }
-            p.setPen(QPen(c.dark, 3, Qt::SolidLine, Qt::RoundCap));
-            p.drawPath(curl);
-            p.setPen(QPen(c.main, 1.6, Qt::SolidLine, Qt::RoundCap));
-            p.drawPath(curl);
-            bead(p, QPointF(x + step * 0.5, cy), 2.2, c.accent);
+        };
+        for (int k = 0; k < n; ++k) {
+            const qreal x = x0 + k * step;
+            const bool flip = k % 2;
+            const QPointF a(x + step * 0.28, cy + (flip ? d : -d)), b(x + step * 0.72, cy + (flip ? -d : d));
+            const QPointF aEnd = a + QPointF(0, flip ? -R : R), bEnd = b + QPointF(0, flip ? R : -R);
+            QPainterPath s(aEnd);
+            // Into the first spiral, back out and across to the second.
+            QPainterPath first(aEnd);
+            spiral(first, a, R, flip ? 270 : 90);
+            QPainterPath second(bEnd);
+            spiral(second, b, R, flip ? 90 : 270);
+            s.cubicTo(aEnd + QPointF(step * 0.3, 0), bEnd - QPointF(step * 0.3, 0), bEnd);
+            s.addPath(first);
+            s.addPath(second);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(c.dark, 3.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(s);
+            p.setPen(QPen(k % 2 ? c.main : c.accent, 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(s);
+            bead(p, QPointF(x + step, cy), 2.4, c.accent);
         }
+        bead(p, QPointF(x0, cy), 2.4, c.accent);
         break;
     }
     case Motif::Zigzag: {

@@ -61,7 +61,7 @@ const Wording &wording(int i)
 }
 
 enum class Shape { Pill, Slab, Shield, ArrowBlock, Circle, Ribbon, Tag, Seal, Stamp };
-enum class Icon { Arrow, Cloud, Tray, Ring, Page };
+enum class Icon { Arrow, Chevrons, Tray, Ring, Page };
 enum class Motion { None, Bounce, Shine, Glow };
 
 struct Look {
@@ -82,15 +82,15 @@ struct FrameState {
 QSize sizeOf(Shape s)
 {
     switch (s) {
-    case Shape::Pill: return {140, 62};
-    case Shape::Slab: return {134, 66};
+    case Shape::Pill: return {148, 62};
+    case Shape::Slab: return {144, 66};
     case Shape::Shield: return {96, 100};
     case Shape::ArrowBlock: return {112, 98};
     case Shape::Circle: return {104, 98};
     case Shape::Ribbon: return {150, 64};
-    case Shape::Tag: return {142, 62};
+    case Shape::Tag: return {150, 62};
     case Shape::Seal: return {100, 100};
-    case Shape::Stamp: return {146, 68};
+    case Shape::Stamp: return {150, 68};
     }
     return {120, 64};
 }
@@ -245,20 +245,20 @@ void drawIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c)
                                  r.height() * 0.11), 2, 2);
         break;
     }
-    case Icon::Cloud: {
-        QPainterPath cloud;
-        const qreal u = r.width() / 10;
-        cloud.addEllipse(QPointF(r.left() + 3 * u, r.top() + r.height() * 0.55), 2.4 * u, 2.2 * u);
-        cloud.addEllipse(QPointF(r.left() + 5.3 * u, r.top() + r.height() * 0.42), 3.0 * u, 2.9 * u);
-        cloud.addEllipse(QPointF(r.left() + 7.4 * u, r.top() + r.height() * 0.58), 2.2 * u, 2.0 * u);
-        cloud.addRect(QRectF(r.left() + 3 * u, r.top() + r.height() * 0.5, 4.4 * u, 2.05 * u));
-        cloud = cloud.simplified();
-        p.setPen(edge);
-        p.setBrush(white);
-        p.drawPath(cloud);
-        p.setPen(Qt::NoPen);
-        p.setBrush(c.bottom);
-        p.drawPath(downArrow(QRectF(r.left() + 3.9 * u, r.top() + r.height() * 0.36, 2.8 * u, r.height() * 0.5)));
+    case Icon::Chevrons: {
+        // Two stacked chevrons pointing down.
+        p.setBrush(Qt::NoBrush);
+        for (int k = 0; k < 2; ++k) {
+            QPainterPath v;
+            const qreal top = r.top() + r.height() * (0.12 + k * 0.36);
+            v.moveTo(r.left() + r.width() * 0.14, top);
+            v.lineTo(r.center().x(), top + r.height() * 0.34);
+            v.lineTo(r.right() - r.width() * 0.14, top);
+            p.setPen(QPen(c.edge, r.width() / 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(v);
+            p.setPen(QPen(k == 0 ? white : c.accent, r.width() / 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(v);
+        }
         break;
     }
     case Icon::Tray: {
@@ -333,6 +333,23 @@ void drawWords(QPainter &p, const QString &text, const QRectF &box, const QColor
     p.restore();
 }
 
+// Wording in one line, or in two when one line would come out too small.
+void drawWordsFitting(QPainter &p, const QString &text, const QRectF &box, const QColor &rim, qreal maxPx,
+                      int smallest = 14)
+{
+    const Face face = hasArabic(text) ? Face::Kufi : Face::Sans;
+    const QFont single = fitted(font(face, maxPx, QFont::Bold), text, box.size());
+    if (single.pixelSize() >= smallest || !text.contains(u' ')) {
+        drawWords(p, text, box, rim, maxPx);
+        return;
+    }
+    const qsizetype cut = text.indexOf(u' ', text.size() / 2 - 2);
+    const qsizetype at = cut > 0 ? cut : text.lastIndexOf(u' ');
+    const qreal half = box.height() / 2;
+    drawWords(p, text.left(at), QRectF(box.left(), box.top(), box.width(), half + 1), rim, maxPx * 0.8);
+    drawWords(p, text.mid(at + 1), QRectF(box.left(), box.top() + half - 1, box.width(), half + 1), rim, maxPx * 0.8);
+}
+
 // Splits a long wording in two lines for the compact shapes.
 QStringList lines(const QString &text, bool compact)
 {
@@ -357,8 +374,9 @@ QImage drawButton(const Look &look, const FrameState &state)
     begin(p, image);
 
     if (state.glow > 0) {
+        const QColor halo = c.accent.lightness() > 230 ? QColor(255, 236, 120) : c.accent;
         for (int i = 4; i >= 1; --i) {
-            p.setPen(QPen(withAlpha(c.accent, int(state.glow * 70 / i)), i * 2.4, Qt::SolidLine, Qt::RoundCap,
+            p.setPen(QPen(withAlpha(halo, int(state.glow * 150 / i)), i * 2.2, Qt::SolidLine, Qt::RoundCap,
                           Qt::RoundJoin));
             p.setBrush(Qt::NoBrush);
             p.drawPath(body.outline.united(body.back));
@@ -369,8 +387,9 @@ QImage drawButton(const Look &look, const FrameState &state)
 
     const QRectF bounds = body.outline.boundingRect();
     QLinearGradient fill(bounds.topLeft(), bounds.bottomLeft());
-    fill.setColorAt(0, c.top);
-    fill.setColorAt(1, c.bottom);
+    // A pulsing button brightens as its glow swells.
+    fill.setColorAt(0, mix(c.top, Qt::white, state.glow * 0.3));
+    fill.setColorAt(1, mix(c.bottom, c.top, state.glow * 0.45));
 
     if (!body.back.isEmpty()) {
         // Depth, tails or banner, one shade darker than the body.
@@ -421,17 +440,17 @@ QImage drawButton(const Look &look, const FrameState &state)
     case Shape::Ribbon:
     case Shape::Tag:
     case Shape::Stamp: {
-        const qreal iconSize = std::min(box.height() * 0.92, 30.0);
+        const qreal iconSize = std::min(box.height() * 0.92, sub.isEmpty() ? 30.0 : 27.0);
         const bool iconHere = look.shape != Shape::Ribbon;
         QRectF textBox = box;
         if (iconHere) {
             const QRectF iconBox(look.mirrored ? box.left() : box.right() - iconSize,
                                  box.center().y() - iconSize / 2 + state.iconShift, iconSize, iconSize);
             drawIcon(p, look.icon, iconBox, c);
-            textBox = look.mirrored ? box.adjusted(iconSize + 4, 0, 0, 0) : box.adjusted(0, 0, -iconSize - 4, 0);
+            textBox = look.mirrored ? box.adjusted(iconSize + 3, 0, 0, 0) : box.adjusted(0, 0, -iconSize - 3, 0);
         }
         if (sub.isEmpty()) {
-            drawWords(p, main, textBox, c.edge, 22);
+            drawWordsFitting(p, main, textBox, c.edge, 22);
         } else {
             const QRectF top(textBox.left(), textBox.top(), textBox.width(), textBox.height() * 0.62);
             const QRectF bottom(textBox.left(), top.bottom(), textBox.width(), textBox.height() * 0.38);

@@ -144,34 +144,38 @@ QImage tabSpecial()
 
 QImage tabRibbon()
 {
-    // Shown squeezed to 32 × 24, so the ornament is bold and simple.
+    // Shown squeezed to 32 x 24: horizontal lines survive the squeeze, so
+    // the ornament is made of bands and of diamonds drawn very wide.
     QImage image = canvas(422, 60);
     QPainter p;
     begin(p, image);
     QPainterPath band;
-    band.moveTo(4, 8);
-    band.lineTo(418, 8);
-    band.lineTo(396, 30);
-    band.lineTo(418, 52);
-    band.lineTo(4, 52);
-    band.lineTo(26, 30);
+    band.moveTo(2, 6);
+    band.lineTo(420, 6);
+    band.lineTo(380, 30);
+    band.lineTo(420, 54);
+    band.lineTo(2, 54);
+    band.lineTo(42, 30);
     band.closeSubpath();
-    p.setPen(pen(QColor(130, 10, 40), 2.5));
-    p.setBrush(vertical(QRectF(0, 8, 1, 44), QColor(255, 110, 140), QColor(200, 20, 60)));
+    p.setPen(QPen(QColor(120, 10, 40), 2.5));
+    p.setBrush(vertical(QRectF(0, 6, 1, 48), QColor(255, 100, 130), QColor(190, 16, 56)));
     p.drawPath(band);
-    gloss(p, band, 0.7);
+    gloss(p, band, 0.6);
+    p.setClipPath(band);
     p.setPen(Qt::NoPen);
-    for (int k = 0; k < 7; ++k) {
-        const qreal x = 70 + k * 47;
-        p.setBrush(QColor(255, 214, 60));
-        p.drawPath(khatam(QPointF(x, 30), 15));
+    p.setBrush(QColor(255, 210, 60));
+    p.drawRect(QRectF(0, 10, 422, 4));
+    p.drawRect(QRectF(0, 46, 422, 4));
+    p.setClipping(false);
+    for (int k = 0; k < 3; ++k) {
+        const QPointF centre(111 + k * 100, 30);
+        p.setPen(QPen(QColor(140, 80, 0), 2));
+        p.setBrush(vertical(QRectF(0, 18, 1, 24), QColor(255, 240, 140), QColor(235, 160, 0)));
+        p.drawPath(diamond(centre, 46, 13));
+        p.setPen(Qt::NoPen);
         p.setBrush(QColor(200, 20, 60));
-        p.drawEllipse(QPointF(x, 30), 5, 5);
+        p.drawPath(diamond(centre, 18, 5));
     }
-    QPen dash(QColor(255, 255, 255, 200), 2, Qt::DashLine);
-    p.setPen(dash);
-    p.drawLine(QPointF(30, 13), QPointF(392, 13));
-    p.drawLine(QPointF(30, 47), QPointF(392, 47));
     p.end();
     return image;
 }

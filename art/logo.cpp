@@ -89,10 +89,9 @@ QImage titleArt(QSize size, bool blueGround)
         wave.lineTo(w, h);
         wave.lineTo(0, h);
         wave.closeSubpath();
-        QColor c = blueGround ? QColor(255, 255, 255, 40 + k * 15) : mix(kFrameBlue, kWindowBlue, k * 0.45);
-        if (!blueGround)
-            c.setAlpha(110 + k * 60);
-        p.setPen(Qt::NoPen);
+        QColor c = blueGround ? mix(QColor(90, 170, 250), kDeepBlue, k * 0.4) : mix(kFrameBlue, kWindowBlue, k * 0.45);
+        c.setAlpha(blueGround ? 150 + k * 40 : 110 + k * 60);
+        p.setPen(QPen(QColor(255, 255, 255, blueGround ? 90 : 160), 1.5));
         p.setBrush(c);
         p.drawPath(wave);
     }
