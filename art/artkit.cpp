@@ -207,6 +207,21 @@ QPainterPath diamond(QPointF c, qreal rx, qreal ry)
     return path;
 }
 
+QPainterPath smoothClosed(const QList<QPointF> &pts)
+{
+    QPainterPath path;
+    const qsizetype n = pts.size();
+    if (n < 3)
+        return path;
+    path.moveTo(pts[0]);
+    for (qsizetype i = 0; i < n; ++i) {
+        const QPointF &p0 = pts[(i + n - 1) % n], &p1 = pts[i], &p2 = pts[(i + 1) % n], &p3 = pts[(i + 2) % n];
+        path.cubicTo(p1 + (p2 - p0) / 6.0, p2 - (p3 - p1) / 6.0, p2);
+    }
+    path.closeSubpath();
+    return path;
+}
+
 void gloss(QPainter &p, const QPainterPath &shape, qreal strength)
 {
     const QRectF r = shape.boundingRect();

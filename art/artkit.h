@@ -53,6 +53,8 @@ QPainterPath roundedRect(const QRectF &r, qreal radius);
 QPainterPath downArrow(const QRectF &r);
 QPainterPath leaf(QPointF base, qreal length, qreal width, qreal angleDeg);
 QPainterPath diamond(QPointF centre, qreal rx, qreal ry);
+// Smooth closed curve through the points (Catmull-Rom as cubic Béziers).
+QPainterPath smoothClosed(const QList<QPointF> &points);
 
 // Glossy highlight over the upper part of `shape`.
 void gloss(QPainter &p, const QPainterPath &shape, qreal strength = 1.0);

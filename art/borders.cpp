@@ -332,15 +332,15 @@ void drawMotif(QPainter &p, const Spec &s, qreal t)
     }
     case Motif::Scrolls: {
         // Horizontal S-scrolls: two spirals joined by a swelling stroke.
-        const qreal step = h * 1.5;
+        const qreal step = h * 1.3;
         const int n = int((w - 24) / step);
         const qreal x0 = (w - n * step) / 2;
-        const qreal R = h * 0.25, d = h * 0.13;
-        const auto spiral = [](QPainterPath &path, QPointF centre, qreal radius, qreal startDeg) {
+        const qreal R = h * 0.23, d = h * 0.12;
+        const auto spiral = [](QPainterPath &path, QPointF centre, qreal radius, qreal startDeg, qreal turn) {
             for (int k = 0; k <= 48; ++k) {
                 const qreal a = k / 48.0 * 2.3 * M_PI;
                 const qreal r = radius * (1 - a / (3.2 * M_PI));
-                const qreal t = qDegreesToRadians(startDeg) + a;
+                const qreal t = qDegreesToRadians(startDeg) + turn * a;
                 path.lineTo(centre + QPointF(r * qCos(t), r * qSin(t)));
             }
         };
@@ -352,9 +352,10 @@ void drawMotif(QPainter &p, const Spec &s, qreal t)
             QPainterPath s(aEnd);
             // Into the first spiral, back out and across to the second.
             QPainterPath first(aEnd);
-            spiral(first, a, R, flip ? 270 : 90);
+            // The flipped unit is the mirror image, so its spirals turn the other way.
+            spiral(first, a, R, flip ? 270 : 90, flip ? -1 : 1);
             QPainterPath second(bEnd);
-            spiral(second, b, R, flip ? 90 : 270);
+            spiral(second, b, R, flip ? 90 : 270, flip ? -1 : 1);
             s.cubicTo(aEnd + QPointF(step * 0.3, 0), bEnd - QPointF(step * 0.3, 0), bEnd);
             s.addPath(first);
             s.addPath(second);
@@ -429,7 +430,7 @@ void drawBorders(Sink &sink)
         s.size = QSize(372 + (i * 13) % 41, 38 + (i * 7) % 15);
         s.motion = Motion::None;
         if (i % 6 == 4)
-            s.motion = s.motif == Motif::Stars ? Motion::Twinkle : ((i / 6) % 2 ? Motion::Shine : Motion::Pulse);
+            s.motion = s.motif == Motif::Stars ? Motion::Twinkle : ((i / 12) % 2 ? Motion::Pulse : Motion::Shine);
         QList<gif::Frame> frames;
         if (s.motion == Motion::None) {
             frames.append({drawBorder(s, 0), 0});

@@ -62,7 +62,7 @@ const Wording &wording(int i)
 
 enum class Shape { Pill, Slab, Shield, ArrowBlock, Circle, Ribbon, Tag, Seal, Stamp };
 enum class Icon { Arrow, Chevrons, Tray, Ring, Page };
-enum class Motion { None, Bounce, Shine, Glow };
+enum class Motion { None, Bounce, Shine, Glow, Blink };
 
 struct Look {
     Scheme colours;
@@ -77,6 +77,7 @@ struct FrameState {
     qreal iconShift = 0;   // pixels the pictogram moves down
     qreal shine = -1;      // 0..1 position of the sweeping highlight, <0 none
     qreal glow = 0;        // 0..1 strength of the outer glow
+    bool lit = false;      // pictogram flashes in the accent colour
 };
 
 QSize sizeOf(Shape s)
@@ -315,6 +316,24 @@ void drawIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c)
     p.restore();
 }
 
+// The pictogram, tinted with a bright colour on the lit frames of a blink.
+void placeIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c, bool lit)
+{
+    if (!lit) {
+        drawIcon(p, icon, r, c);
+        return;
+    }
+    QImage layer = canvas(p.device()->width(), p.device()->height());
+    QPainter lp;
+    begin(lp, layer);
+    drawIcon(lp, icon, r, c);
+    lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    const QColor flash = c.accent.lightness() > 230 ? QColor(255, 230, 60) : c.accent;
+    lp.fillRect(layer.rect(), withAlpha(flash, 190));
+    lp.end();
+    p.drawImage(0, 0, layer);
+}
+
 // White lettering with a dark rim so it reads on any of the colours.
 void drawWords(QPainter &p, const QString &text, const QRectF &box, const QColor &rim, qreal maxPx, bool bold = true)
 {
@@ -376,7 +395,7 @@ QImage drawButton(const Look &look, const FrameState &state)
     if (state.glow > 0) {
         const QColor halo = c.accent.lightness() > 230 ? QColor(255, 236, 120) : c.accent;
         for (int i = 4; i >= 1; --i) {
-            p.setPen(QPen(withAlpha(halo, int(state.glow * 150 / i)), i * 2.2, Qt::SolidLine, Qt::RoundCap,
+            p.setPen(QPen(withAlpha(halo, int(state.glow * 230 / i)), i * 2.0, Qt::SolidLine, Qt::RoundCap,
                           Qt::RoundJoin));
             p.setBrush(Qt::NoBrush);
             p.drawPath(body.outline.united(body.back));
@@ -388,7 +407,7 @@ QImage drawButton(const Look &look, const FrameState &state)
     const QRectF bounds = body.outline.boundingRect();
     QLinearGradient fill(bounds.topLeft(), bounds.bottomLeft());
     // A pulsing button brightens as its glow swells.
-    fill.setColorAt(0, mix(c.top, Qt::white, state.glow * 0.3));
+    fill.setColorAt(0, mix(c.top, Qt::white, state.glow * 0.4));
     fill.setColorAt(1, mix(c.bottom, c.top, state.glow * 0.45));
 
     if (!body.back.isEmpty()) {
@@ -430,6 +449,16 @@ QImage drawButton(const Look &look, const FrameState &state)
     }
 
     gloss(p, body.outline, look.colours.top.lightness() > 200 ? 0.6 : 1.0);
+    if (state.glow > 0) {
+        // Light swelling from inside the body.
+        p.save();
+        p.setClipPath(body.outline);
+        QRadialGradient inner(bounds.center(), std::max(bounds.width(), bounds.height()) * 0.6);
+        inner.setColorAt(0, withAlpha(Qt::white, int(state.glow * 95)));
+        inner.setColorAt(1, withAlpha(Qt::white, int(state.glow * 30)));
+        p.fillRect(bounds, inner);
+        p.restore();
+    }
 
     // Lay out pictogram and wording.
     const QRectF box = body.content;
@@ -446,7 +475,7 @@ QImage drawButton(const Look &look, const FrameState &state)
         if (iconHere) {
             const QRectF iconBox(look.mirrored ? box.left() : box.right() - iconSize,
                                  box.center().y() - iconSize / 2 + state.iconShift, iconSize, iconSize);
-            drawIcon(p, look.icon, iconBox, c);
+            placeIcon(p, look.icon, iconBox, c, state.lit);
             textBox = look.mirrored ? box.adjusted(iconSize + 3, 0, 0, 0) : box.adjusted(0, 0, -iconSize - 3, 0);
         }
         if (sub.isEmpty()) {
@@ -463,7 +492,7 @@ QImage drawButton(const Look &look, const FrameState &state)
     case Shape::Seal: {
         const qreal iconSize = look.shape == Shape::Seal ? 26 : 30;
         const QRectF iconBox(box.center().x() - iconSize / 2, box.top() + state.iconShift, iconSize, iconSize);
-        drawIcon(p, look.icon, iconBox, c);
+        placeIcon(p, look.icon, iconBox, c, state.lit);
         const QStringList ls = lines(main, true);
         const QRectF words(box.left(), iconBox.bottom() - state.iconShift + 3, box.width(),
                            box.bottom() - iconBox.bottom() + state.iconShift - 3);
@@ -487,7 +516,7 @@ QImage drawButton(const Look &look, const FrameState &state)
         // Chevrons in the arrow head, moving with the animation.
         p.save();
         p.setClipPath(body.outline);
-        p.setPen(QPen(c.accent, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(state.lit ? QColor(Qt::white) : c.accent, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         const qreal cx = size.width() / 2.0, top = size.height() * 0.56 + state.iconShift;
         for (int k = 0; k < 2; ++k) {
@@ -503,9 +532,9 @@ QImage drawButton(const Look &look, const FrameState &state)
     case Shape::Circle: {
         const QRectF circle = body.outline.boundingRect();
         const qreal s = circle.width() * 0.5;
-        drawIcon(p, look.icon,
-                 QRectF(circle.center().x() - s / 2, circle.top() + circle.height() * 0.14 + state.iconShift, s, s),
-                 c);
+        placeIcon(p, look.icon,
+                  QRectF(circle.center().x() - s / 2, circle.top() + circle.height() * 0.14 + state.iconShift, s, s),
+                  c, state.lit);
         QLinearGradient bannerFill(body.back.boundingRect().topLeft(), body.back.boundingRect().bottomLeft());
         bannerFill.setColorAt(0, c.bottom.darker(110));
         bannerFill.setColorAt(1, c.edge);
@@ -548,17 +577,21 @@ QList<gif::Frame> animate(const Look &look)
     case Motion::Bounce: {
         const qreal shifts[] = {0, 1, 2.5, 4, 2.5, 1};
         for (qreal s : shifts)
-            frames.append({drawButton(look, {s, -1, 0}), 90});
+            frames.append({drawButton(look, {s, -1, 0, false}), 90});
         break;
     }
     case Motion::Shine:
         for (int k = 0; k <= 8; ++k)
-            frames.append({drawButton(look, {0, k / 8.0, 0}), 60});
+            frames.append({drawButton(look, {0, k / 8.0, 0, false}), 60});
         frames.append({drawButton(look, {}), 1400});
         break;
     case Motion::Glow:
         for (int k = 0; k < 6; ++k)
-            frames.append({drawButton(look, {0, -1, 0.5 - 0.5 * qCos(2 * M_PI * k / 6)}), 120});
+            frames.append({drawButton(look, {0, -1, 0.5 - 0.5 * qCos(2 * M_PI * k / 6), false}), 120});
+        break;
+    case Motion::Blink:
+        frames.append({drawButton(look, {}), 500});
+        frames.append({drawButton(look, {0, -1, 0, true}), 350});
         break;
     }
     return frames;
@@ -577,7 +610,7 @@ void drawLinkButtons(Sink &sink)
         look.words = wording(i % 11);
         look.icon = Icon((i / 3) % 5);
         look.mirrored = !hasArabic(look.words.main);
-        look.motion = (i % 4 == 1) ? Motion(1 + (i / 4) % 3) : Motion::None;
+        look.motion = (i % 4 == 1) ? Motion(1 + (i / 4) % 4) : Motion::None;
         sink.deliverGif(u"zqLink/Link%1.gif"_s.arg(i), animate(look));
     }
     sink.deliverText(u"zqLink/Links.dat"_s, QByteArray(sites::kDefaultLinkSite) + "\r\n");

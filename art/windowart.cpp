@@ -94,29 +94,30 @@ QImage swatch(int index, const QColor &colour, QSize size)
     begin(p, image);
     Random rng(uint64_t(index) + 101);
     const QPointF c(size.width() / 2.0, size.height() / 2.0);
-    const qreal base = std::min(size.width(), size.height()) * 0.32;
-    QPainterPath blob;
-    const int lobes = 9;
-    QList<qreal> radii;
-    for (int k = 0; k < lobes; ++k)
-        radii.append(base * rng.real(0.82, 1.18));
-    for (int k = 0; k <= lobes; ++k) {
-        const qreal a0 = 2 * M_PI * k / lobes, a1 = 2 * M_PI * (k + 0.5) / lobes;
-        const qreal r0 = radii[k % lobes];
-        const QPointF pt(c.x() + r0 * qCos(a0), c.y() + r0 * qSin(a0));
-        if (k == 0) {
-            blob.moveTo(pt);
-            continue;
+    const qreal base = std::min(size.width(), size.height()) * 0.3;
+    // A round splash with a few short spikes where the paint flew out.
+    const int count = 16;
+    QList<QPointF> rim;
+    QList<qreal> spikes;
+    for (int k = 0; k < 3; ++k)
+        spikes.append(rng.real(0, 2 * M_PI));
+    for (int k = 0; k < count; ++k) {
+        const qreal a = 2 * M_PI * k / count;
+        qreal r = base * rng.real(0.88, 1.08);
+        for (qreal s : spikes) {
+            const qreal d = std::remainder(a - s, 2 * M_PI);
+            if (qAbs(d) < M_PI / count)
+                r = base * 1.32;
         }
-        const qreal rm = (radii[(k - 1) % lobes] + r0) / 2 * 1.12;
-        const QPointF ctrl(c.x() + rm * qCos(a1 - M_PI / lobes), c.y() + rm * qSin(a1 - M_PI / lobes));
-        blob.quadTo(ctrl, pt);
+        rim.append(QPointF(c.x() + r * qCos(a) * 1.08, c.y() + r * qSin(a)));
     }
-    blob.closeSubpath();
-    for (int k = 0; k < 4; ++k) {
-        const qreal a = rng.real(0, 2 * M_PI), d = base * rng.real(1.25, 1.5);
-        const qreal rr = base * rng.real(0.1, 0.2);
-        blob.addEllipse(QPointF(c.x() + d * qCos(a), c.y() + d * qSin(a)), rr, rr);
+    QPainterPath blob = smoothClosed(rim);
+    for (qreal s : spikes) {
+        const qreal d = base * rng.real(1.5, 1.65), rr = std::max(1.2, base * rng.real(0.08, 0.13));
+        QPointF at(c.x() + d * qCos(s + 0.25) * 1.08, c.y() + d * qSin(s + 0.25));
+        at.setX(std::clamp(at.x(), rr + 1, size.width() - rr - 2));
+        at.setY(std::clamp(at.y(), rr + 1, size.height() - rr - 2));
+        blob.addEllipse(at, rr, rr);
     }
     blob.setFillRule(Qt::WindingFill);
     const bool pale = colour.lightness() > 220;
@@ -132,37 +133,75 @@ QImage swatch(int index, const QColor &colour, QSize size)
     return image;
 }
 
+QPainterPath petal(qreal length, qreal width)
+{
+    QPainterPath path;
+    path.moveTo(0, 0);
+    path.cubicTo(-width, -length * 0.3, -width * 0.8, -length, 0, -length);
+    path.cubicTo(width * 0.8, -length, width, -length * 0.3, 0, 0);
+    return path;
+}
+
+// A rose seen from above: two rings of petals with light edges around a
+// tightly curled heart.
 void rose(QPainter &p, QPointF c, qreal r, qreal turn)
 {
     p.save();
     p.translate(c);
     p.rotate(turn);
-    const QColor deep(150, 0, 20), mid(215, 20, 45), light(255, 110, 120);
-    // Outer petals.
-    for (int k = 0; k < 5; ++k) {
-        p.save();
-        p.rotate(72 * k);
-        QRadialGradient g(QPointF(0, -r * 0.55), r * 0.7);
-        g.setColorAt(0, light);
-        g.setColorAt(1, mid);
-        p.setPen(QPen(deep, 0.8));
-        p.setBrush(g);
-        p.drawEllipse(QPointF(0, -r * 0.5), r * 0.52, r * 0.48);
-        p.restore();
-    }
-    // Inner cup and the curled heart of the rose.
-    QRadialGradient cup(QPointF(-r * 0.1, -r * 0.15), r * 0.6);
+    const QColor deep(128, 0, 18), mid(212, 18, 44), light(255, 120, 130);
+    const auto ring = [&](int count, qreal offset, qreal length, qreal width, const QColor &edge) {
+        for (int k = 0; k < count; ++k) {
+            p.save();
+            p.rotate(offset + 360.0 * k / count);
+            QRadialGradient g(QPointF(0, 0), length);
+            g.setColorAt(0, deep);
+            g.setColorAt(0.55, mid);
+            g.setColorAt(1, edge);
+            p.setPen(QPen(deep, 0.7));
+            p.setBrush(g);
+            p.drawPath(petal(length, width));
+            p.restore();
+        }
+    };
+    ring(5, 0, r, r * 0.78, light);
+    ring(5, 36, r * 0.72, r * 0.56, light.lighter(105));
+    // The heart: a cup and curled inner petals.
+    QRadialGradient cup(QPointF(-r * 0.08, -r * 0.12), r * 0.45);
     cup.setColorAt(0, light);
-    cup.setColorAt(1, deep);
-    p.setBrush(cup);
+    cup.setColorAt(1, mid);
     p.setPen(QPen(deep, 0.8));
-    p.drawEllipse(QPointF(0, 0), r * 0.55, r * 0.5);
+    p.setBrush(cup);
+    p.drawEllipse(QPointF(0, 0), r * 0.42, r * 0.4);
     p.setBrush(Qt::NoBrush);
     for (int k = 0; k < 3; ++k) {
-        const qreal s = r * (0.42 - k * 0.12);
-        p.setPen(QPen(k == 0 ? deep : QColor(110, 0, 15), 1.1, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(-s, -s * 0.85, 2 * s, 1.7 * s), (30 + k * 100) * 16, 220 * 16);
+        const qreal s = r * (0.34 - k * 0.1);
+        p.setPen(QPen(deep, 1.1, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(QRectF(-s + k * 0.6, -s * 0.9, 2 * s, 1.8 * s), (40 + k * 120) * 16, 200 * 16);
     }
+    p.restore();
+}
+
+void rosebud(QPainter &p, QPointF base, qreal size, qreal angle)
+{
+    p.save();
+    p.translate(base);
+    p.rotate(angle);
+    QLinearGradient g(0, -size, 0, 0);
+    g.setColorAt(0, QColor(255, 110, 120));
+    g.setColorAt(1, QColor(150, 0, 20));
+    p.setPen(QPen(QColor(120, 0, 16), 0.7));
+    p.setBrush(g);
+    p.drawPath(petal(size, size * 0.55));
+    p.setBrush(QColor(60, 140, 50));
+    p.setPen(QPen(QColor(20, 80, 30), 0.7));
+    QPainterPath sepal;
+    sepal.moveTo(0, 1);
+    sepal.quadTo(-size * 0.5, -size * 0.2, -size * 0.3, -size * 0.55);
+    sepal.quadTo(-size * 0.1, -size * 0.2, 0, 1);
+    sepal.quadTo(size * 0.5, -size * 0.2, size * 0.3, -size * 0.55);
+    sepal.quadTo(size * 0.1, -size * 0.2, 0, 1);
+    p.drawPath(sepal);
     p.restore();
 }
 
@@ -184,11 +223,17 @@ QImage welcome()
     QImage image = canvas(w, h, cream);
     QPainter p;
     begin(p, image);
-    // A warm glow behind the lettering only.
-    QRadialGradient glow(QPointF(222, 78), 110);
-    glow.setColorAt(0, QColor(255, 232, 220));
-    glow.setColorAt(1, QColor(255, 232, 220, 0));
-    p.fillRect(QRectF(125, 25, w - 125, 140), glow);
+    // A warm glow behind the lettering, fading out before the text areas.
+    p.save();
+    p.translate(226, 82);
+    p.scale(1, 0.6);
+    QRadialGradient glow(QPointF(0, 0), 100);
+    glow.setColorAt(0, QColor(255, 228, 214));
+    glow.setColorAt(1, QColor(255, 228, 214, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(QPointF(0, 0), 100, 100);
+    p.restore();
 
     // Stem curling under the word, from the roses at the lower left.
     QPainterPath stem(QPointF(60, 140));
@@ -200,6 +245,8 @@ QImage welcome()
     const qreal leafAt[][3] = {{130, 146, -20}, {172, 139, 200}, {226, 122, -35}, {268, 116, 190}, {300, 113, -60}};
     for (const auto &l : leafAt)
         greenLeaf(p, QPointF(l[0], l[1]), 17, l[2]);
+    rosebud(p, QPointF(250, 118), 13, 60);
+    rosebud(p, QPointF(312, 108), 11, 30);
 
     // "Welcome" in red lettering with a light rim and a shadow.
     QFont f = fitted(font(Face::Serif, 60, QFont::Bold, true), u"Welcome"_s, QSizeF(188, 70));
