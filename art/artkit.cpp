@@ -222,6 +222,19 @@ QPainterPath smoothClosed(const QList<QPointF> &pts)
     return path;
 }
 
+QPen roundPen(const QColor &c, qreal width)
+{
+    return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QLinearGradient vertical(const QRectF &r, const QColor &top, const QColor &bottom)
+{
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    return g;
+}
+
 void gloss(QPainter &p, const QPainterPath &shape, qreal strength)
 {
     const QRectF r = shape.boundingRect();

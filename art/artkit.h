@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
@@ -55,6 +56,11 @@ QPainterPath leaf(QPointF base, qreal length, qreal width, qreal angleDeg);
 QPainterPath diamond(QPointF centre, qreal rx, qreal ry);
 // Smooth closed curve through the points (Catmull-Rom as cubic Béziers).
 QPainterPath smoothClosed(const QList<QPointF> &points);
+
+// Pen with round caps and joins, for line drawings.
+QPen roundPen(const QColor &c, qreal width);
+// Top-to-bottom gradient over `r`.
+QLinearGradient vertical(const QRectF &r, const QColor &top, const QColor &bottom);
 
 // Glossy highlight over the upper part of `shape`.
 void gloss(QPainter &p, const QPainterPath &shape, qreal strength = 1.0);
@@ -112,6 +118,10 @@ private:
 void drawMark(QPainter &p, const QRectF &box);
 // Name, tagline and version on a light or blue ground.
 QImage titleArt(QSize size, bool blueGround);
+// A landscape photo (sky, sun, hills) filling `r`.
+void drawPicture(QPainter &p, const QRectF &r);
+// Toolbar icon number 1..23 at its size.
+QImage toolIcon(int number);
 // A smiling face, blinking when animated.
 QList<gif::Frame> smileyFrames(int px, bool animated);
 

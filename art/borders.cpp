@@ -114,29 +114,37 @@ void drawMotif(QPainter &p, const Spec &s, qreal t)
     switch (s.motif) {
     case Motif::Vine: {
         QPainterPath stem;
-        const qreal amp = h * 0.18, period = 64;
-        for (qreal x = 14; x <= w - 14; x += 1) {
-            const qreal y = cy + amp * qSin((x - 14) * 2 * M_PI / period);
-            if (x == 14)
+        const qreal amp = h * 0.2, period = 70;
+        for (qreal x = 12; x <= w - 12; x += 1) {
+            const qreal y = cy + amp * qSin((x - 12) * 2 * M_PI / period);
+            if (x == 12)
                 stem.moveTo(x, y);
             else
                 stem.lineTo(x, y);
         }
-        p.setPen(QPen(c.accent.darker(130), 1.8, Qt::SolidLine, Qt::RoundCap));
+        // Green leaves, except on the green set where green flowers would vanish.
+        const bool greenSet = c.main.green() > c.main.red() && c.main.green() > c.main.blue();
+        const QColor foliage = greenSet ? QColor(190, 150, 40) : QColor(70, 150, 60);
+        p.setPen(QPen(foliage.darker(150), 1.8, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(stem);
         int k = 0;
-        for (qreal x = 14 + period / 4; x < w - 20; x += period / 2, ++k) {
-            const qreal y = cy + amp * qSin((x - 14) * 2 * M_PI / period);
+        for (qreal x = 12 + period / 4; x < w - 16; x += period / 2, ++k) {
+            const qreal y = cy + amp * qSin((x - 12) * 2 * M_PI / period);
             const bool up = k % 2 == 0;
             QLinearGradient lg(x, y - 10, x, y + 10);
-            lg.setColorAt(0, c.accent.lighter(140));
-            lg.setColorAt(1, c.accent.darker(120));
-            p.setPen(QPen(c.accent.darker(160), 0.7));
+            lg.setColorAt(0, foliage.lighter(140));
+            lg.setColorAt(1, foliage.darker(115));
+            p.setPen(QPen(foliage.darker(170), 0.7));
             p.setBrush(lg);
-            p.drawPath(leaf(QPointF(x - 4, y), h * 0.3, h * 0.1, up ? -140 : 140));
-            p.drawPath(leaf(QPointF(x + 4, y), h * 0.3, h * 0.1, up ? -40 : 40));
-            flower(p, QPointF(x, y + (up ? -h * 0.2 : h * 0.2)), h * 0.16, c.main, c.accent.lighter(160), k * 17);
+            p.drawPath(leaf(QPointF(x - 5, y), h * 0.36, h * 0.12, up ? 160 : -160));
+            p.drawPath(leaf(QPointF(x + 5, y), h * 0.36, h * 0.12, up ? 20 : -20));
+            const QPointF bloom(x, y + (up ? -h * 0.1 : h * 0.1));
+            flower(p, bloom, h * 0.19, c.main, c.accent.lighter(150), k * 17);
+            // Small buds between the flowers.
+            const qreal bx = x + period / 4, by = cy + amp * qSin((bx - 12) * 2 * M_PI / period);
+            if (bx < w - 16)
+                bead(p, QPointF(bx, by), h * 0.05, c.light.darker(110));
         }
         break;
     }
@@ -308,7 +316,7 @@ void drawMotif(QPainter &p, const Spec &s, qreal t)
     }
     case Motif::Word: {
         const QString word = cartoucheWord(s.index);
-        const QFont f = font(hasArabic(word) ? Face::Naskh : Face::Serif, h * 0.55, QFont::Bold, !hasArabic(word));
+        const QFont f = font(hasArabic(word) ? Face::Naskh : Face::Serif, h * 0.62, QFont::Bold, !hasArabic(word));
         const QPainterPath text = textPath(word, f, QPointF(w / 2, cy));
         const qreal half = text.boundingRect().width() / 2 + 16;
         p.setPen(Qt::NoPen);
@@ -316,7 +324,7 @@ void drawMotif(QPainter &p, const Spec &s, qreal t)
         p.drawPath(taperedLine(8, w / 2 - half, cy, 3));
         p.drawPath(taperedLine(w / 2 + half, w - 8, cy, 3));
         p.setPen(QPen(c.accent, 1));
-        p.setBrush(withAlpha(c.light, 110));
+        p.setBrush(withAlpha(c.light, 150));
         p.drawRoundedRect(QRectF(w / 2 - half + 4, cy - h * 0.38, 2 * half - 8, h * 0.76), h * 0.38, h * 0.38);
         p.setBrush(c.accent);
         p.setPen(Qt::NoPen);

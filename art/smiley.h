@@ -1,0 +1,62 @@
+// Smiley faces: the parts a face is built from (eyes, mouth, extra, skin,
+// motion), the pose of one animation frame, and the face painter.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace art::smiley {
+
+// Short names keep the tables of faces readable: E eyes, M mouth, X extra,
+// A motion, S skin.
+enum class E { Dot, Oval, Happy, Wink, Closed, Wide, Hearts, Stars, Cross, Spiral, Angry, Sad, Shades, Rolling,
+               Squint, Crying, Big, Uneven, Sleepy };
+enum class M { Smile, Grin, Laugh, Tongue, Smirk, Kiss, O, Frown, Flat, Wavy, Teeth, BigO, Cat, Open };
+enum class X { None, Blush, Sweat, Tear, Hand, PartyHat, Halo, Horns, Heart, Zzz, Question, Note, Flower, Steam,
+               Orbit, Bow, Exclaim, Confetti, Crown, Bulb, Broken };
+enum class A { None, Blink, Laugh, Wave, Drops, Spin, Beat, Shake, Jump, Tongue, Flash, Colour, Float };
+enum class S { Yellow, Orange, Red, Green, Blue, Pink, Purple };
+
+struct Smiley {
+    E eyes;
+    M mouth;
+    X extra;
+    A motion;
+    S skin;
+};
+
+// How a frame differs from the resting face.
+struct Pose {
+    bool eyesShut = false;
+    bool mouthAlt = false; // laughing: mouth closes a little
+    qreal lift = 0;        // face moves up (units)
+    qreal tilt = 0;        // face rotation (degrees)
+    qreal hand = 0;        // hand rotation (degrees)
+    qreal drop = 0;        // 0..1 progress of falling drops / floating extras
+    qreal spin = 0;        // degrees of spinning details
+    qreal beat = 1;        // scale of hearts and blush
+    bool extraHidden = false;
+    qreal flush = 0;       // 0..1 turn of the skin towards red
+    qreal tongue = 0;      // tongue waggle (units)
+};
+
+struct Skin {
+    QColor light, base, rim;
+};
+
+// Hats, halos and horns need room above the head; badges beside it.
+bool needsHeadroom(X x);
+bool sideBadge(X x);
+
+// Extras that sit behind the head (front = false, drawn first) or over it.
+void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &skin, bool front);
+// Line drawing with round ends, and a quadratic curve, for faces and extras.
+void stroke(QPainter &p, const QPainterPath &path, const QColor &c, qreal width);
+QPainterPath arc(QPointF from, QPointF control, QPointF to);
+
+// The face in a px-square transparent picture (drawn on a 100-unit grid).
+QImage drawSmiley(const Smiley &smiley, int px, const Pose &pose);
+
+} // namespace art::smiley
