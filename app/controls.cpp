@@ -1,6 +1,7 @@
 // Control kinds of the windows; see controls.h.
 #include "controls.h"
 
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPainter>
@@ -10,6 +11,12 @@ namespace controls {
 
 namespace {
 constexpr char kTwipsProperty[] = "twips";
+}
+
+QPixmap decodeFirstFrame(const QString& path)
+{
+    QImageReader reader(path);
+    return QPixmap::fromImage(reader.read());
 }
 
 void setTwips(QWidget* widget, const tw::Rect& rect)
@@ -58,17 +65,48 @@ ImageBox::ImageBox(QWidget* parent, bool stretch) : QWidget(parent), stretch_(st
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
+namespace {
+// An unstretched image takes the size of its picture.
+void fitToPicture(ImageBox* box, const QSize& size)
+{
+    tw::Rect r = twips(box);
+    r.width = tw::fromPixels(size.width());
+    r.height = tw::fromPixels(size.height());
+    setTwips(box, r);
+}
+} // namespace
+
 void ImageBox::setPicture(const QPixmap& picture)
 {
     picture_ = picture;
-    if (!stretch_ && !picture.isNull()) {
-        // An unstretched image takes the size of its picture.
-        tw::Rect r = twips(this);
-        r.width = tw::fromPixels(picture.width());
-        r.height = tw::fromPixels(picture.height());
-        setTwips(this, r);
-    }
+    pendingFile_.clear();
+    if (!stretch_ && !picture.isNull())
+        fitToPicture(this, picture.size());
     update();
+}
+
+void ImageBox::setPictureFile(const QString& path, const QSize& size)
+{
+    picture_ = QPixmap();
+    pendingFile_ = path;
+    if (!stretch_ && size.isValid())
+        fitToPicture(this, size);
+    update();
+}
+
+bool ImageBox::decodePending() const
+{
+    if (pendingFile_.isEmpty())
+        return false;
+    picture_ = decodeFirstFrame(pendingFile_);
+    pendingFile_.clear();
+    return true;
+}
+
+const QPixmap& ImageBox::picture() const
+{
+    decodePending();
+    return picture_;
 }
 
 void ImageBox::setMovie(QMovie* movie)
@@ -96,7 +134,7 @@ ImageBox* ImageBox::copyOf(QWidget* parent) const
 
 void ImageBox::paintEvent(QPaintEvent*)
 {
-    const QPixmap frame = movie_ ? movie_->currentPixmap() : picture_;
+    const QPixmap frame = movie_ ? movie_->currentPixmap() : picture();
     if (frame.isNull())
         return;
     QPainter painter(this);
@@ -130,7 +168,24 @@ PictureBox::PictureBox(QWidget* parent, const QColor& background)
 void PictureBox::setPicture(const QPixmap& picture)
 {
     picture_ = picture;
+    pendingFile_.clear();
     update();
+}
+
+void PictureBox::setPictureFile(const QString& path)
+{
+    picture_ = QPixmap();
+    pendingFile_ = path;
+    update();
+}
+
+const QPixmap& PictureBox::picture() const
+{
+    if (!pendingFile_.isEmpty()) {
+        picture_ = decodeFirstFrame(pendingFile_);
+        pendingFile_.clear();
+    }
+    return picture_;
 }
 
 void PictureBox::setBackground(const QColor& colour)
@@ -143,7 +198,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), background_);
-    if (!picture_.isNull())
+    if (!picture().isNull())
         painter.drawPixmap(0, 0, picture_);
 }
 

@@ -21,6 +21,9 @@ class QMovie;
 
 namespace controls {
 
+// The first frame of a picture file (a null pixmap if it cannot be read).
+QPixmap decodeFirstFrame(const QString& path);
+
 // Remembers a control's twip rectangle so that reading it back is exact
 // (pixel geometry is only its rounded image).
 void setTwips(QWidget* widget, const tw::Rect& rect);
@@ -40,8 +43,13 @@ public:
 
     bool stretch() const { return stretch_; }
     void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
-    bool hasPicture() const { return !picture_.isNull(); }
+    // A picture file whose header has been read (size in pixels); it is
+    // decoded when it is first drawn or asked for.
+    void setPictureFile(const QString& path, const QSize& size);
+    const QPixmap& picture() const;
+    bool hasPicture() const { return !picture_.isNull() || !pendingFile_.isEmpty(); }
+    // Decodes a pending picture file now; false when there was none.
+    bool decodePending() const;
     // Plays an animated picture instead of a still one.
     void setMovie(QMovie* movie);
 
@@ -65,7 +73,8 @@ protected:
 
 private:
     bool stretch_;
-    QPixmap picture_;
+    mutable QPixmap picture_;
+    mutable QString pendingFile_;
     QMovie* movie_ = nullptr;
     QString tag_;
 };
@@ -78,7 +87,9 @@ public:
     explicit PictureBox(QWidget* parent = nullptr, const QColor& background = Qt::white);
 
     void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    // Decoded when first drawn or asked for.
+    void setPictureFile(const QString& path);
+    const QPixmap& picture() const;
     void setBackground(const QColor& colour);
 
 protected:
@@ -86,7 +97,8 @@ protected:
 
 private:
     QColor background_;
-    QPixmap picture_;
+    mutable QPixmap picture_;
+    mutable QString pendingFile_;
 };
 
 // A rounded rectangle with an opaque fill and an outline, drawn behind text

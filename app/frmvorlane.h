@@ -5,6 +5,7 @@
 
 #include "appfolder.h"
 
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 
@@ -123,6 +124,7 @@ private:
     QPixmap background_;
     bool notificationIconShown_ = false;
     std::unique_ptr<FrmLoading> frmLoading_;
+    QElapsedTimer loadingPace_;
 
     TagToolbar* toolbar1_ = nullptr;
     std::array<controls::ImageBox*, kTabCount> imgProg_{};

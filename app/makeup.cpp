@@ -84,13 +84,34 @@ void installFontFallbacks()
         QFont::insertSubstitutions(it.key(), it.value());
 }
 
+namespace {
+// The faces to ask for in place of a Windows face name: the face itself
+// where it is installed, otherwise its installed stand-ins. Naming only
+// faces that exist spares the font system a search for each missing one.
+const QStringList& installedFamilies(const QString& face)
+{
+    static QHash<QString, QStringList> resolved;
+    auto it = resolved.find(face);
+    if (it != resolved.end())
+        return *it;
+    QStringList families;
+    if (QFontDatabase::hasFamily(face))
+        families << face;
+    for (const QString& standIn : standIns().value(face)) {
+        if (QFontDatabase::hasFamily(standIn))
+            families << standIn;
+    }
+    if (families.isEmpty())
+        families << face;
+    return *resolved.insert(face, families);
+}
+} // namespace
+
 QFont font(const QString& face, double pointSize, bool bold)
 {
     installFontFallbacks();
     QFont f;
-    QStringList families{face};
-    families += standIns().value(face);
-    f.setFamilies(families);
+    f.setFamilies(installedFamilies(face));
     f.setPointSizeF(pointSize);
     f.setWeight(bold ? QFont::Bold : QFont::Normal);
     return f;
@@ -184,7 +205,9 @@ QRadioButton* option(QWidget* parent, const QString& name, const tw::Rect& rect,
     auto* o = placed(new QRadioButton(caption, parent), name, rect);
     o->setFont(font);
     QPalette p = o->palette();
+    // Option buttons fill their background from the Button role.
     p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::Button, background);
     p.setColor(QPalette::WindowText, foreground);
     o->setPalette(p);
     o->setAutoFillBackground(true);

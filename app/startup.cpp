@@ -14,6 +14,7 @@
 #include "settingsfile.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QProgressBar>
@@ -29,15 +30,33 @@ struct StartupFailure {
     QString text;
 };
 
-QPixmap loadPicture(const QString& path)
+// Reads a picture file's header: it must exist and be a picture. Its
+// pixels are decoded later, when the picture is first drawn, so that the
+// galleries of the pages not shown yet cost nothing at start-up.
+QSize checkPicture(const QString& path)
 {
-    if (const QString missing = appfolder::describeMissing(path); !missing.isEmpty())
-        throw StartupFailure{missing};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString missing = appfolder::describeMissing(path);
+        throw StartupFailure{missing.isEmpty()
+                                 ? u"Cannot read the file (%1):\n%2"_s.arg(file.errorString(), path)
+                                 : missing};
+    }
+    // A GIF names its size in its first ten bytes; anything else is asked
+    // of the image readers.
+    const QByteArray head = file.read(10);
+    if (head.size() == 10 && (head.startsWith("GIF87a") || head.startsWith("GIF89a"))) {
+        const auto byte = [&head](int i) { return static_cast<unsigned char>(head.at(i)); };
+        const QSize size(byte(6) | byte(7) << 8, byte(8) | byte(9) << 8);
+        if (!size.isEmpty())
+            return size;
+    }
+    file.close();
     QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull())
+    const QSize size = reader.size();
+    if (!reader.canRead() || !size.isValid())
         throw StartupFailure{u"Invalid picture (%1):\n%2"_s.arg(reader.errorString(), path)};
-    return QPixmap::fromImage(image);
+    return size;
 }
 
 QString readSetting(const QString& path)
@@ -83,8 +102,10 @@ FrmVorlane::LoadResult FrmVorlane::load()
 void FrmVorlane::loadLogo()
 {
     const QString logo = folder_.logo();
-    static_cast<controls::PictureBox*>(picName(6))->setPicture(loadPicture(logo));
-    static_cast<controls::PictureBox*>(picName(4))->setPicture(loadPicture(logo));
+    checkPicture(logo);
+    static_cast<controls::PictureBox*>(picName(6))->setPictureFile(logo);
+    checkPicture(logo);
+    static_cast<controls::PictureBox*>(picName(4))->setPictureFile(logo);
 }
 
 void FrmVorlane::prepareEditorPickers()
@@ -111,6 +132,16 @@ void FrmVorlane::showLoadingProgress(const QString& path, int value)
 {
     frmLoading_->lblStatus()->setText(u"File: \""_s + path + u"\" successfully loaded."_s);
     frmLoading_->pLoading()->setValue(value);
+    // The window repaints at the next pass of pending events, but no more
+    // often than a screen can show: painting every one of two hundred
+    // status lines would cost more than reading the pictures.
+    constexpr qint64 kFrameMs = 16;
+    if (!loadingPace_.isValid() || loadingPace_.elapsed() >= kFrameMs) {
+        frmLoading_->setUpdatesEnabled(true);
+        loadingPace_.start();
+    } else {
+        frmLoading_->setUpdatesEnabled(false);
+    }
 }
 
 void FrmVorlane::loadLinkGallery()
@@ -128,7 +159,7 @@ void FrmVorlane::loadLinkGallery()
         QCoreApplication::processEvents();
         const QString path = folder_.linkPicture(i);
         ImageBox* current = dimg.back();
-        current->setPicture(loadPicture(path));
+        current->setPictureFile(path, checkPicture(path));
 
         ImageBox* next = dimg.front()->copyOf(linkPage_->picCont());
         next->setObjectName(makeup::indexed(u"dimg"_s, i + 1));
@@ -143,7 +174,10 @@ void FrmVorlane::loadLinkGallery()
 void FrmVorlane::loadOptionPictures()
 {
     for (int i = 0; i < 4; ++i)
-        linkPage_->imgView(i)->setPicture(loadPicture(folder_.optionPicture(i + 1)));
+    {
+        const QString path = folder_.optionPicture(i + 1);
+        linkPage_->imgView(i)->setPictureFile(path, checkPicture(path));
+    }
 }
 
 void FrmVorlane::sizeLinkGallery()
@@ -176,7 +210,7 @@ void FrmVorlane::loadBorderGallery()
         QCoreApplication::processEvents();
         const QString path = folder_.borderPicture(i);
         ImageBox* current = imgBord.at(static_cast<size_t>(i));
-        current->setPicture(loadPicture(path));
+        current->setPictureFile(path, checkPicture(path));
         current->setTag(appfolder::webAddress(borderSite, appfolder::borderFileName(i)));
 
         ImageBox* next = imgBord.at(static_cast<size_t>(i) + 1);

@@ -296,6 +296,8 @@ void TestStartup::startupFailures_data()
                                     << u"b59.gif"_s;
     QTest::newRow("missing option picture") << u"zqOptions/3.gif"_s << QByteArray()
                                             << u"File not found"_s << u"3.gif"_s;
+    QTest::newRow("missing Border folder") << u"Border/"_s << QByteArray() << u"Path not found"_s
+                                           << u"Border"_s;
     QTest::newRow("broken picture") << QString() << QByteArray("Border/b3.gif") << u"Invalid picture"_s
                                     << u"b3.gif"_s;
 }

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Tarnwell needs on Debian 12,
+# skipping the package manager when everything is there already.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev libgl-dev libgif-dev
+    # Faces that stand in for the Windows fonts the windows are designed
+    # with, and that carry the Arabic glyphs.
+    fontconfig fonts-noto-core fonts-hosny-amiri fonts-kacst fonts-liberation2 fonts-dejavu-core
+    # A virtual display for looking at the windows, and the rename tool
+    # the Unspacer benchmark compares against.
+    xvfb xauth rename
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -q
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
