@@ -51,13 +51,11 @@ const PatternRow kPatterns[] = {
     {23, 360, 2940, 3075, u"¨°o.O (الاسم) O.o°¨"_s},
 };
 
-// Buttons fill their background from the Button role, not Window, so the
-// white has to go there too. While an option is disabled its caption is
-// the classic grey, which stays legible on white.
-void whiteBehind(QRadioButton* option)
+// While an option is disabled its caption is the classic grey, which
+// stays legible on white.
+void greyWhileDisabled(QRadioButton* option)
 {
     QPalette p = option->palette();
-    p.setColor(QPalette::Button, Qt::white);
     p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
     option->setPalette(p);
 }
@@ -86,7 +84,7 @@ NamesPage::NamesPage(QWidget* parent) : controls::PictureBox(parent)
                                  {row.left, row.top, row.width, kOptionHeight}, row.caption,
                                  patternFont, Qt::white, Qt::black);
         o->setEnabled(false);
-        whiteBehind(o);
+        greyWhileDisabled(o);
         opt_.at(static_cast<size_t>(row.index)) = o;
     }
     opt_.at(11)->setToolTip(u"إختار من هنا الزخارف"_s);
