@@ -71,9 +71,9 @@ QImage tabBar(QSize size, bool active)
         g.setColorAt(0.5, kWindowBlue);
         g.setColorAt(1, QColor(8, 84, 190));
     } else {
-        g.setColorAt(0, QColor(150, 192, 242));
-        g.setColorAt(0.5, QColor(104, 154, 228));
-        g.setColorAt(1, QColor(76, 126, 210));
+        g.setColorAt(0, QColor(126, 172, 236));
+        g.setColorAt(0.5, QColor(84, 138, 222));
+        g.setColorAt(1, QColor(64, 114, 200));
     }
     p.setPen(QPen(active ? kDeep : QColor(60, 104, 180), 1));
     p.setBrush(g);

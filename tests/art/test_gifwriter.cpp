@@ -63,6 +63,38 @@ void GifWriterTest::fewColoursRoundTripExactlyWithTransparency()
     }
 }
 
+void GifWriterTest::paletteBoundaryWithAndWithoutTransparency()
+{
+    // Exactly 256 colours fit a GIF palette; with a transparent pixel one
+    // slot goes to transparency and the colours must be merged, closely.
+    QImage image(16, 16, QImage::Format_ARGB32);
+    for (int i = 0; i < 256; ++i)
+        image.setPixel(i % 16, i / 16, qRgb(i, (i * 7) % 256, 255 - i));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"full.gif"_s);
+    QVERIFY(gif::write(path, {{image, 0}}));
+    QCOMPARE(readBack(path), image);
+
+    QImage holed = image;
+    holed.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    holed.setPixel(1, 0, qRgb(5, 200, 9)); // keep 256 distinct opaque colours
+    const gif::Quantized q = gif::quantize({holed});
+    QCOMPARE(q.palette.size(), 256);
+    QVERIFY(q.transparentIndex >= 0);
+    QVERIFY(gif::write(path, {{holed, 0}}));
+    const QImage back = readBack(path);
+    QCOMPARE(qAlpha(back.pixel(0, 0)), 0);
+    int inexact = 0;
+    for (int i = 1; i < 256; ++i) {
+        const QRgb want = holed.pixel(i % 16, i / 16), got = back.pixel(i % 16, i / 16);
+        QCOMPARE(qAlpha(got), 255);
+        const int e = qAbs(qRed(want) - qRed(got)) + qAbs(qGreen(want) - qGreen(got)) + qAbs(qBlue(want) - qBlue(got));
+        QVERIFY2(e < 40, qPrintable(QString::number(e)));
+        inexact += e > 0;
+    }
+    QVERIFY(inexact <= 4); // one merge moves at most a few pixels
+}
+
 void GifWriterTest::partialAlphaIsBlendedOrDropped()
 {
     QImage image(4, 1, QImage::Format_ARGB32);
@@ -154,6 +186,51 @@ void GifWriterTest::paletteStaysWithinGifLimits()
     const gif::Quantized one = gif::quantize({flat});
     QCOMPARE(one.transparentIndex, -1);
     QCOMPARE(one.palette, QList<QRgb>{qRgb(10, 20, 30)});
+}
+
+void GifWriterTest::framesShareOnePaletteSoStillPartsDoNotFlicker()
+{
+    // A gradient that stays put while a coloured square changes: with one
+    // palette per frame the still part would shift colour between frames.
+    QList<gif::Frame> frames;
+    const QImage still = gradient(64, 48);
+    for (int k = 0; k < 4; ++k) {
+        QImage image = still;
+        QPainter p(&image);
+        p.fillRect(QRect(8 + k * 10, 8, 12, 12), QColor::fromHsv(k * 80, 255, 255));
+        p.end();
+        frames.append({image, 100});
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"still.gif"_s);
+    QVERIFY(gif::write(path, frames));
+    QImageReader reader(path);
+    const QImage first = reader.read().convertToFormat(QImage::Format_ARGB32);
+    for (int k = 1; k < 4; ++k) {
+        const QImage next = reader.read().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 24; y < 48; ++y) {
+            for (int x = 0; x < 64; ++x)
+                QCOMPARE(next.pixel(x, y), first.pixel(x, y));
+        }
+    }
+}
+
+void GifWriterTest::outputIsReproducible()
+{
+    QList<gif::Frame> frames;
+    for (int k = 0; k < 3; ++k)
+        frames.append({gradient(70 + k, 50).copy(0, 0, 70, 50), 80});
+    gif::Options dithered;
+    dithered.dither = true;
+    QTemporaryDir dir;
+    const QString a = dir.filePath(u"a.gif"_s), b = dir.filePath(u"b.gif"_s);
+    QVERIFY(gif::write(a, frames, dithered));
+    QVERIFY(gif::write(b, frames, dithered));
+    QFile fa(a), fb(b);
+    QVERIFY(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
+    const QByteArray bytes = fa.readAll();
+    QVERIFY(bytes.startsWith("GIF89a"));
+    QCOMPARE(bytes, fb.readAll());
 }
 
 void GifWriterTest::animationKeepsFramesDelaysAndLoops()
