@@ -230,7 +230,15 @@ QImage drawButton(const Look &look, const FrameState &state)
     case Shape::Tag:
     case Shape::Stamp: {
         const qreal iconSize = std::min(box.height() * 0.92, sub.isEmpty() ? 30.0 : 27.0);
-        const bool iconHere = look.shape != Shape::Ribbon;
+        // A long wording over a second line needs the whole width: the
+        // pictogram gives way when the wording would come out too small.
+        const auto mainSize = [&](qreal width) {
+            const QSizeF room(width, sub.isEmpty() ? box.height() : box.height() * 0.62);
+            return fitted(font(hasArabic(main) ? Face::Kufi : Face::Sans, 22, QFont::Bold), main, room).pixelSize();
+        };
+        const bool iconHere = look.shape != Shape::Ribbon
+            && (sub.isEmpty() || mainSize(box.width() - iconSize - 3) >= 15 || look.motion == Motion::Bounce
+                || look.motion == Motion::Blink);
         QRectF textBox = box;
         if (iconHere) {
             const QRectF iconBox(look.mirrored ? box.left() : box.right() - iconSize,

@@ -10,10 +10,26 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// Build machines often run without a login session; Qt's note about the
+// missing runtime folder is noise in every build log.
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.contains(u"XDG_RUNTIME_DIR"_s))
+        return;
+    previousHandler(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     // Runs during the build, where there is no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(quietHandler);
     QGuiApplication app(argc, argv);
 
     QString delivered, resources;
