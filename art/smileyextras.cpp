@@ -194,12 +194,16 @@ void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front
         break;
     case X::Steam:
         if (front) {
-            p.setPen(QPen(QColor(0x90, 0x90, 0x98), 1.5));
-            p.setBrush(QColor(0xf0, 0xf0, 0xf4));
+            // Puffs blowing out of both sides of the head.
             for (int side = -1; side <= 1; side += 2) {
-                const QPointF c(50 + side * 34, 14 - pose.drop * 4);
-                p.drawEllipse(c, 8, 7);
-                p.drawEllipse(c + QPointF(side * 6, -6), 6, 5);
+                const QPointF c(50 + side * 36, 16 - pose.drop * 5);
+                QPainterPath puff;
+                puff.addEllipse(c, 9, 7.5);
+                puff.addEllipse(c + QPointF(side * 7, -6), 7, 6);
+                puff.addEllipse(c + QPointF(-side * 6, -5), 6, 5);
+                p.setPen(QPen(QColor(0x70, 0x74, 0x80), 2));
+                p.setBrush(QColor(0xe4, 0xe6, 0xee));
+                p.drawPath(puff.simplified());
             }
         }
         break;
