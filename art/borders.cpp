@@ -40,7 +40,7 @@ Tones tones(int i, qreal pulse = 0)
 enum class Motif { Vine, Arabesque, Beads, Hearts, Stars, Waves, Khatam, Bar, Diamonds, Word, Scrolls, Zigzag };
 enum class Motion { None, Twinkle, Shine, Pulse };
 
-struct Spec {
+struct Design {
     int index;   // border number
     int toneSet; // colour set
     Motif motif;
@@ -107,7 +107,7 @@ QString cartoucheWord(int i)
     return words[(i / 12) % 8];
 }
 
-void drawMotif(QPainter &p, const Spec &s, qreal t)
+void drawMotif(QPainter &p, const Design &s, qreal t)
 {
     const qreal w = s.size.width(), h = s.size.height(), cy = h / 2;
     const Tones &c = s.colours;
@@ -402,15 +402,15 @@ void drawMotif(QPainter &p, const Spec &s, qreal t)
     }
 }
 
-QImage drawBorder(const Spec &s, qreal t)
+QImage drawBorder(const Design &s, qreal t)
 {
-    Spec spec = s;
+    Design design = s;
     if (s.motion == Motion::Pulse)
-        spec.colours = tones(s.toneSet, 0.5 - 0.5 * qCos(t * 2 * M_PI));
+        design.colours = tones(s.toneSet, 0.5 - 0.5 * qCos(t * 2 * M_PI));
     QImage image = canvas(s.size.width(), s.size.height());
     QPainter p;
     begin(p, image);
-    drawMotif(p, spec, t);
+    drawMotif(p, design, t);
     if (s.motion == Motion::Shine) {
         // Light travels along the ornament only where it is painted.
         p.setCompositionMode(QPainter::CompositionMode_SourceAtop);
@@ -430,7 +430,7 @@ QImage drawBorder(const Spec &s, qreal t)
 void drawBorders(Sink &sink)
 {
     for (int i = 0; i < kBorderCount; ++i) {
-        Spec s;
+        Design s;
         s.index = i;
         s.motif = Motif(i % 12);
         s.toneSet = (i / 12 + i) % 5;
