@@ -435,7 +435,7 @@ void drawBorders(Sink &sink)
         s.motif = Motif(i % 12);
         s.toneSet = (i / 12 + i) % 5;
         s.colours = tones(s.toneSet);
-        s.size = QSize(372 + (i * 13) % 41, 38 + (i * 7) % 15);
+        s.size = QSize(318 + (i * 13) % 29, 38 + (i * 7) % 15);
         s.motion = Motion::None;
         if (i % 6 == 4)
             s.motion = s.motif == Motif::Stars ? Motion::Twinkle : ((i / 12) % 2 ? Motion::Pulse : Motion::Shine);
