@@ -112,7 +112,7 @@ void FrmVorlane::buildTabs()
             auto* movie = new QMovie(picture, QByteArray(), icon);
             icon->setMovie(movie);
         } else {
-            icon->setPicture(QPixmap(picture));
+            icon->setPictureFile(picture, QSize());
         }
         // The icon sits on its tab: a click on it is a click on the tab.
         icon->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -147,10 +147,10 @@ void FrmVorlane::buildFrame()
     lll_->setCursor(Qt::PointingHandCursor);
 
     picNote_ = makeup::pictureBox(this, u"picNote"_s, {-195, 615, 255, 255});
-    picNote_->setPicture(QPixmap(u":/art/picnote.png"_s));
+    picNote_->setPictureFile(u":/art/picnote.png"_s);
     picNote_->hide();
     picExit_ = makeup::pictureBox(this, u"picExit"_s, {-195, 3240, 210, 210});
-    picExit_->setPicture(QPixmap(u":/art/picexit.png"_s));
+    picExit_->setPictureFile(u":/art/picexit.png"_s);
     picExit_->hide();
 }
 
@@ -165,7 +165,7 @@ void FrmVorlane::buildPages()
     auto* aboutPage = new PictureBox(this);
     // The smilies page shows the title artwork until start-up puts the
     // logo there.
-    smiliesPage->setPicture(QPixmap(u":/art/title.png"_s));
+    smiliesPage->setPictureFile(u":/art/title.png"_s);
 
     picName_ = {namesPage_, specialPage_, borderPage_, editorPage_, smiliesPage, linkPage_, aboutPage};
     for (int i = 0; i < kPageCount; ++i) {

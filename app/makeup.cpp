@@ -3,12 +3,15 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QSet>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -75,30 +78,35 @@ QString indexed(const QString& array, int index)
 
 void installFontFallbacks()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    const auto& table = standIns();
-    for (auto it = table.cbegin(); it != table.cend(); ++it)
-        QFont::insertSubstitutions(it.key(), it.value());
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const auto& table = standIns();
+        for (auto it = table.cbegin(); it != table.cend(); ++it)
+            QFont::insertSubstitutions(it.key(), it.value());
+    });
 }
 
 namespace {
 // The faces to ask for in place of a Windows face name: the face itself
 // where it is installed, otherwise its installed stand-ins. Naming only
 // faces that exist spares the font system a search for each missing one.
-const QStringList& installedFamilies(const QString& face)
+QStringList installedFamilies(const QString& face)
 {
     static QHash<QString, QStringList> resolved;
     auto it = resolved.find(face);
     if (it != resolved.end())
         return *it;
+    // One look at the installed families; asking for each name in turn
+    // costs the font system a full alias search every time.
+    static const QSet<QString> installed = [] {
+        const QStringList all = QFontDatabase::families();
+        return QSet<QString>(all.cbegin(), all.cend());
+    }();
     QStringList families;
-    if (QFontDatabase::hasFamily(face))
+    if (installed.contains(face))
         families << face;
     for (const QString& standIn : standIns().value(face)) {
-        if (QFontDatabase::hasFamily(standIn))
+        if (installed.contains(standIn))
             families << standIn;
     }
     if (families.isEmpty())
@@ -156,8 +164,12 @@ controls::ImageBox* image(QWidget* parent, const QString& name, const tw::Rect& 
                           const QString& picturePath)
 {
     auto* img = placed(new controls::ImageBox(parent, stretch), name, rect);
-    if (!picturePath.isEmpty())
-        img->setPicture(QPixmap(picturePath));
+    if (!picturePath.isEmpty()) {
+        if (stretch)
+            img->setPictureFile(picturePath, QSize());  // decoded when first drawn
+        else
+            img->setPicture(QPixmap(picturePath));
+    }
     return img;
 }
 
