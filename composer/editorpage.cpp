@@ -123,7 +123,7 @@ EditorPage::EditorPage(QWidget* parent) : controls::PictureBox(parent)
         text.caption = u"خط "_s + QString::number(row.n);
         auto* size = makeup::clickLabel(this, makeup::indexed(u"lblSize"_s, row.n), row.rect, text,
                                         makeup::font(u"Times New Roman"_s, row.points, true));
-        fitCaption(size);
+        size->setWordWrap(false);
         size->installEventFilter(this);
         lblSize_.at(static_cast<size_t>(row.n - 1)) = size;
     }
@@ -152,7 +152,7 @@ EditorPage::EditorPage(QWidget* parent) : controls::PictureBox(parent)
         text.caption = row.face;
         auto* face = makeup::clickLabel(this, makeup::indexed(u"lblfont"_s, row.index),
                                         {row.left, row.top, row.width, 315}, text, fontLabelFont);
-        fitCaption(face);
+        face->setWordWrap(false);
         // Start-up redraws each font label in the face it names.
         face->installEventFilter(this);
         lblfont_.at(static_cast<size_t>(row.index)) = face;
@@ -190,9 +190,27 @@ controls::ClickLabel* EditorPage::lblSize(int index) const
     return lblSize_.at(static_cast<size_t>(index - 1));
 }
 
+void EditorPage::fitCaptions()
+{
+    for (QLabel* label : lblSize_)
+        fitCaption(label);
+    for (QLabel* label : lblfont_)
+        fitCaption(label);
+    captionsFitted_ = true;
+}
+
+void EditorPage::showEvent(QShowEvent* event)
+{
+    // Measured once the captions have their final faces, just before the
+    // page is first drawn: measuring text is the dear part of building it.
+    if (!captionsFitted_)
+        fitCaptions();
+    controls::PictureBox::showEvent(event);
+}
+
 bool EditorPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FontChange) {
+    if (event->type() == QEvent::FontChange && captionsFitted_) {
         if (auto* label = qobject_cast<QLabel*>(watched))
             fitCaption(label);
     }

@@ -32,8 +32,12 @@ protected:
     // Keeps the size and font captions on one visible line when their font
     // changes.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Gives every size and font caption the width its text needs.
+    void fitCaptions();
+    bool captionsFitted_ = false;
     std::array<controls::ClickLabel*, kSizeCount> lblSize_{};
     std::array<controls::ImageBox*, kColourCount> imgClr_{};
     std::array<controls::ClickLabel*, kFontCount> lblfont_{};

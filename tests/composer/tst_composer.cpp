@@ -156,6 +156,7 @@ private Q_SLOTS:
     void fontCaptionsStayOnOneLine()
     {
         EditorPage page(host_.get());
+        host_->show();
         // Start-up redraws the captions in their own, possibly wider, faces.
         controls::ClickLabel* label = page.lblfont(4);
         const tw::Rect designed = at(label);
