@@ -19,7 +19,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -39,9 +41,13 @@ public:
         if (event->type() == QEvent::Paint && !done_) {
             done_ = true;
             QTimer::singleShot(0, [] {
+                long maxRssKb = 0;
+#ifdef Q_OS_UNIX
                 rusage usage{};
                 getrusage(RUSAGE_SELF, &usage);
-                std::printf("shown %ld\n", usage.ru_maxrss);
+                maxRssKb = usage.ru_maxrss;
+#endif
+                std::printf("shown %ld\n", maxRssKb);
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
