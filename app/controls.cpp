@@ -11,7 +11,22 @@ namespace controls {
 
 namespace {
 constexpr char kTwipsProperty[] = "twips";
+
+// The mouse events every clickable control reports the same way: the
+// button of a press and of a release, and a click for a left-button
+// release over the control.
+template <typename Control> void reportPress(Control* control, const QMouseEvent* event)
+{
+    Q_EMIT control->mouseDown(event->button());
 }
+
+template <typename Control> void reportRelease(Control* control, const QMouseEvent* event)
+{
+    Q_EMIT control->mouseUp(event->button());
+    if (event->button() == Qt::LeftButton && control->rect().contains(event->position().toPoint()))
+        Q_EMIT control->clicked();
+}
+} // namespace
 
 QPixmap decodeFirstFrame(const QString& path)
 {
@@ -147,14 +162,12 @@ void ImageBox::paintEvent(QPaintEvent*)
 
 void ImageBox::mousePressEvent(QMouseEvent* event)
 {
-    Q_EMIT mouseDown(event->button());
+    reportPress(this, event);
 }
 
 void ImageBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    Q_EMIT mouseUp(event->button());
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
+    reportRelease(this, event);
 }
 
 // -------------------------------------------------------------- PictureBox
@@ -259,14 +272,12 @@ void ClickLabel::setBorderStyle(int style)
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {
-    Q_EMIT mouseDown(event->button());
+    reportPress(this, event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    Q_EMIT mouseUp(event->button());
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
+    reportRelease(this, event);
 }
 
 void ClickLabel::paintEvent(QPaintEvent* event)
