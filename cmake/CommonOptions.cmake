@@ -30,3 +30,17 @@ endif()
 target_compile_definitions(project_options INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_FOREACH QT_NO_KEYWORDS
     QT_DISABLE_DEPRECATED_BEFORE=0x060400)
+
+# `format` applies .clang-format to the project's own sources.
+find_program(CLANG_FORMAT clang-format)
+if(CLANG_FORMAT)
+    file(GLOB_RECURSE TARNWELL_FORMAT_SOURCES CONFIGURE_DEPENDS
+        ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/app/*.h
+        ${PROJECT_SOURCE_DIR}/composer/*.cpp ${PROJECT_SOURCE_DIR}/composer/*.h
+        ${PROJECT_SOURCE_DIR}/galleries/*.cpp ${PROJECT_SOURCE_DIR}/galleries/*.h
+        ${PROJECT_SOURCE_DIR}/unspacer/*.cpp ${PROJECT_SOURCE_DIR}/unspacer/*.h
+        ${PROJECT_SOURCE_DIR}/art/*.cpp ${PROJECT_SOURCE_DIR}/art/*.h
+        ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.h)
+    add_custom_target(format COMMAND ${CLANG_FORMAT} -i ${TARNWELL_FORMAT_SOURCES}
+        COMMENT "Formatting the sources")
+endif()
