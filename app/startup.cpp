@@ -15,10 +15,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScrollBar>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using controls::ImageBox;
@@ -114,11 +117,20 @@ void FrmVorlane::prepareEditorPickers()
         ImageBox* swatch = editorPage_->imgClr(i);
         swatch->setToolTip(swatch->tag());
     }
-    // Each font label is drawn in the face it names.
+    // Each font label is drawn in the face it names. Where that face can
+    // draw the whole caption (a Latin font name) the font system need not
+    // look for fallback faces, the dearest part of drawing text at start-up.
     for (int i = 0; i < EditorPage::kFontCount; ++i) {
         QLabel* label = editorPage_->lblfont(i);
         const QFont stored = label->font();
-        label->setFont(makeup::font(label->text(), stored.pointSizeF(), stored.bold()));
+        const QFont named = makeup::font(label->text(), stored.pointSizeF(), stored.bold());
+        QFont single = named;
+        single.setStyleStrategy(QFont::NoFontMerging);
+        const QFontMetrics metrics(single);
+        const QString caption = label->text();
+        const bool drawsAll = std::all_of(caption.cbegin(), caption.cend(),
+                                          [&metrics](QChar c) { return metrics.inFont(c); });
+        label->setFont(drawsAll ? single : named);
     }
 }
 
