@@ -34,6 +34,18 @@ QPixmap decodeFirstFrame(const QString& path)
     return QPixmap::fromImage(reader.read());
 }
 
+BackgroundPicture::BackgroundPicture(const QString& path)
+    : decoding_(std::async(std::launch::async, [path] { return QImageReader(path).read(); }))
+{
+}
+
+const QPixmap& BackgroundPicture::pixmap()
+{
+    if (decoding_.valid())
+        pixmap_ = QPixmap::fromImage(decoding_.get());
+    return pixmap_;
+}
+
 void setTwips(QWidget* widget, const tw::Rect& rect)
 {
     widget->setProperty(kTwipsProperty, QRect(rect.left, rect.top, rect.width, rect.height));

@@ -17,12 +17,26 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include <future>
+
 class QMovie;
 
 namespace controls {
 
 // The first frame of a picture file (a null pixmap if it cannot be read).
 QPixmap decodeFirstFrame(const QString& path);
+
+// A large picture decoded on another thread while the window is being
+// built, and handed over as a pixmap when it is first drawn.
+class BackgroundPicture {
+public:
+    explicit BackgroundPicture(const QString& path);
+    const QPixmap& pixmap();
+
+private:
+    std::future<QImage> decoding_;
+    QPixmap pixmap_;
+};
 
 // Remembers a control's twip rectangle so that reading it back is exact
 // (pixel geometry is only its rounded image).

@@ -19,9 +19,10 @@ QFont windowFont()
 }
 } // namespace
 
-FrmLoading::FrmLoading(QWidget* parent)
+FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      background_(u":/art/welcome.png"_s)
+      background_(background ? std::move(background)
+                             : std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s))
 {
     setObjectName(u"frmLoading"_s);
     setWindowTitle(QString());
@@ -56,7 +57,7 @@ void FrmLoading::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawPixmap(0, 0, background_);
+    painter.drawPixmap(0, 0, background_->pixmap());
     // A fixed dialog frame, since the window has no title bar.
     painter.setPen(QColor(120, 150, 200));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

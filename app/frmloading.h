@@ -2,7 +2,11 @@
 // progress bar and a status line naming the picture just read.
 #pragma once
 
+#include "controls.h"
+
 #include <QWidget>
+
+#include <memory>
 
 class QLabel;
 class QProgressBar;
@@ -10,7 +14,9 @@ class QProgressBar;
 class FrmLoading : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmLoading(QWidget* parent = nullptr);
+    // The background picture may come decoded already (or still decoding).
+    explicit FrmLoading(std::shared_ptr<controls::BackgroundPicture> background = {},
+                        QWidget* parent = nullptr);
 
     QProgressBar* pLoading() const { return pLoading_; }
     QLabel* lblStatus() const { return lblStatus_; }
@@ -19,7 +25,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap background_;
+    std::shared_ptr<controls::BackgroundPicture> background_;
     QProgressBar* pLoading_ = nullptr;
     QLabel* lblStatus_ = nullptr;
 };

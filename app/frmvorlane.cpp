@@ -73,7 +73,8 @@ FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, QWidget* parent)
                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint),
       folder_(folder),
-      background_(u":/art/vorlane_back.png"_s)
+      background_(u":/art/vorlane_back.png"_s),
+      welcome_(std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s))
 {
     setObjectName(u"frmVorlane"_s);
     setWindowTitle(u"Tarnwell 1.3"_s);
@@ -288,7 +289,7 @@ void FrmVorlane::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), makeup::kWindowBlue);
-    painter.drawPixmap(0, 0, background_);
+    painter.drawPixmap(0, 0, background_.pixmap());
 }
 
 void FrmVorlane::closeEvent(QCloseEvent* event)

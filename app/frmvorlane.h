@@ -21,11 +21,7 @@ class SpecialPage;
 class TagToolbar;
 class QLabel;
 
-namespace controls {
-class ClickLabel;
-class ImageBox;
-class PictureBox;
-} // namespace controls
+#include "controls.h"
 
 class FrmVorlane : public QWidget {
     Q_OBJECT
@@ -121,7 +117,9 @@ private:
     void showLoadingProgress(const QString& path, int value);
 
     appfolder::AppFolder folder_;
-    QPixmap background_;
+    controls::BackgroundPicture background_;
+    // The loading window's picture, decoded while this window is built.
+    std::shared_ptr<controls::BackgroundPicture> welcome_;
     bool notificationIconShown_ = false;
     std::unique_ptr<FrmLoading> frmLoading_;
     QElapsedTimer loadingPace_;

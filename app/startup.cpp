@@ -82,7 +82,7 @@ FrmVorlane::LoadResult FrmVorlane::load()
         loadLogo();
         prepareEditorPickers();
 
-        frmLoading_ = std::make_unique<FrmLoading>();
+        frmLoading_ = std::make_unique<FrmLoading>(welcome_);
         frmLoading_->show();
 
         readSettings();
