@@ -11,7 +11,7 @@
 #include "namespage.h"
 #include "platform.h"
 #include "prompt.h"
-#include "specialpage.h"
+#include "symbolpage.h"
 #include "tagtoolbar.h"
 
 #include <QCloseEvent>
@@ -158,7 +158,7 @@ void FrmVorlane::buildFrame()
 void FrmVorlane::buildPages()
 {
     namesPage_ = new NamesPage(this);
-    specialPage_ = new SpecialPage(this);
+    symbolPage_ = new SymbolPage(this);
     borderPage_ = new BorderPage(this);
     editorPage_ = new EditorPage(this);
     auto* smiliesPage = new PictureBox(this);
@@ -168,7 +168,7 @@ void FrmVorlane::buildPages()
     // logo there.
     smiliesPage->setPictureFile(u":/art/title.png"_s);
 
-    picName_ = {namesPage_, specialPage_, borderPage_, editorPage_, smiliesPage, linkPage_, aboutPage};
+    picName_ = {namesPage_, symbolPage_, borderPage_, editorPage_, smiliesPage, linkPage_, aboutPage};
     for (int i = 0; i < kPageCount; ++i) {
         QWidget* page = picName_[static_cast<size_t>(i)];
         page->setObjectName(makeup::indexed(u"picName"_s, i));

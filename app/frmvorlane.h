@@ -17,7 +17,7 @@ class EditorPage;
 class FrmLoading;
 class LinkPage;
 class NamesPage;
-class SpecialPage;
+class SymbolPage;
 class TagToolbar;
 class QLabel;
 
@@ -77,7 +77,7 @@ public:
     controls::PictureBox* picNote() const { return picNote_; }
     controls::PictureBox* picExit() const { return picExit_; }
     NamesPage* namesPage() const { return namesPage_; }
-    SpecialPage* specialPage() const { return specialPage_; }
+    SymbolPage* symbolPage() const { return symbolPage_; }
     BorderPage* borderPage() const { return borderPage_; }
     EditorPage* editorPage() const { return editorPage_; }
     LinkPage* linkPage() const { return linkPage_; }
@@ -135,7 +135,7 @@ private:
     controls::PictureBox* picExit_ = nullptr;
     std::array<QWidget*, kPageCount> picName_{};
     NamesPage* namesPage_ = nullptr;
-    SpecialPage* specialPage_ = nullptr;
+    SymbolPage* symbolPage_ = nullptr;
     BorderPage* borderPage_ = nullptr;
     EditorPage* editorPage_ = nullptr;
     LinkPage* linkPage_ = nullptr;

@@ -3,7 +3,7 @@
 #include "editorpage.h"
 #include "makeup.h"
 #include "namespage.h"
-#include "specialpage.h"
+#include "symbolpage.h"
 #include "tagtoolbar.h"
 
 #include <QAction>
@@ -74,7 +74,7 @@ private Q_SLOTS:
 
     void symbolGrid()
     {
-        SpecialPage page(host_.get());
+        SymbolPage page(host_.get());
         auto cell = [](int col, int row) { return tw::Rect{540 + 540 * col, 2340 + 540 * row, 495, 495}; };
         QCOMPARE(at(page.cmd(0)), cell(0, 0));
         QCOMPARE(at(page.cmd(72)), cell(11, 0));
@@ -85,7 +85,7 @@ private Q_SLOTS:
         QCOMPARE(at(page.cmd(60)), (tw::Rect{4620, 1290, 495, 495}));
 
         QSet<QString> captions;
-        for (int i = 0; i < SpecialPage::kSymbolCount; ++i) {
+        for (int i = 0; i < SymbolPage::kSymbolCount; ++i) {
             QPushButton* b = page.cmd(i);
             QCOMPARE(b->objectName(), makeup::indexed(u"cmd"_s, i));
             QVERIFY(b->font().bold());
@@ -93,7 +93,7 @@ private Q_SLOTS:
             for (int j = 0; j < i; ++j)
                 QVERIFY2(!overlaps(at(b), at(page.cmd(j))), qPrintable(b->objectName()));
         }
-        QCOMPARE(captions.size(), SpecialPage::kSymbolCount);
+        QCOMPARE(captions.size(), SymbolPage::kSymbolCount);
         for (QPushButton* b : {page.cmdCopy(), page.cmdErase()})
             QVERIFY(!overlaps(at(page.cmd(60)), at(b)));
 
@@ -106,7 +106,7 @@ private Q_SLOTS:
 
     void resultFrame()
     {
-        SpecialPage page(host_.get());
+        SymbolPage page(host_.get());
         QCOMPARE(page.txtOut()->parentWidget(), page.frame1());
         QCOMPARE(page.command1()->parentWidget(), page.frame1());
         QVERIFY(stackIndex(page.frame1(), u"Shape12"_s) < stackIndex(page.frame1(), u"txtOut"_s));

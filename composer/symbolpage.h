@@ -1,4 +1,4 @@
-// Page 1 of the main window, the special decorator: a result line and the
+// Page 1 of the main window, the symbol decorator: a result line and the
 // grid of 73 symbol buttons.
 #pragma once
 
@@ -10,10 +10,10 @@ class QFrame;
 class QLineEdit;
 class QPushButton;
 
-class SpecialPage : public controls::PictureBox {
+class SymbolPage : public controls::PictureBox {
     Q_OBJECT
 public:
-    explicit SpecialPage(QWidget* parent);
+    explicit SymbolPage(QWidget* parent);
 
     static constexpr int kSymbolCount = 73;
 

@@ -1,6 +1,6 @@
-// The special decorator page: the result line in its frame, copy and erase,
+// The symbol decorator page: the result line in its frame, copy and erase,
 // and the grid of 73 symbol buttons.
-#include "specialpage.h"
+#include "symbolpage.h"
 
 #include "makeup.h"
 
@@ -35,7 +35,7 @@ constexpr int kStrayIndex = 60;
 constexpr tw::Rect kStrayCell{4620, 1290, kButtonSize, kButtonSize};
 
 // Each button's caption is the symbol it inserts ("&&" shows one ampersand).
-const QString kSymbols[SpecialPage::kSymbolCount] = {
+const QString kSymbols[SymbolPage::kSymbolCount] = {
     u"~"_s, u"!"_s, u"@"_s, u"#"_s, u"$"_s, u"%"_s, u"^"_s, u"&&"_s,  // 0
     u"*"_s, u"("_s, u")"_s, u"="_s, u"+"_s, u"_"_s, u"'"_s, u"\""_s,  // 8
     u"\\"_s, u"/"_s, u"<"_s, u">"_s, u"©"_s, u"®"_s, u"¶"_s, u"™"_s,  // 16
@@ -50,7 +50,7 @@ const QString kSymbols[SpecialPage::kSymbolCount] = {
 
 } // namespace
 
-SpecialPage::SpecialPage(QWidget* parent) : controls::PictureBox(parent)
+SymbolPage::SymbolPage(QWidget* parent) : controls::PictureBox(parent)
 {
     setObjectName(makeup::indexed(u"picName"_s, 1));
     setFont(makeup::dialogFont());
