@@ -61,4 +61,10 @@ QString describeMissing(const QString& path)
     return u"File not found:\n%1"_s.arg(path);
 }
 
+QString describeOpenFailure(const QString& path, const QString& systemReason)
+{
+    const QString missing = describeMissing(path);
+    return missing.isEmpty() ? u"Cannot read the file (%1):\n%2"_s.arg(systemReason, path) : missing;
+}
+
 } // namespace appfolder

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace controls {
 
@@ -32,6 +31,27 @@ QPixmap decodeFirstFrame(const QString& path)
 {
     QImageReader reader(path);
     return QPixmap::fromImage(reader.read());
+}
+
+void LazyPicture::set(const QPixmap& picture)
+{
+    picture_ = picture;
+    pendingFile_.clear();
+}
+
+void LazyPicture::setFile(const QString& path)
+{
+    picture_ = QPixmap();
+    pendingFile_ = path;
+}
+
+const QPixmap& LazyPicture::get() const
+{
+    if (!pendingFile_.isEmpty()) {
+        picture_ = decodeFirstFrame(pendingFile_);
+        pendingFile_.clear();
+    }
+    return picture_;
 }
 
 BackgroundPicture::BackgroundPicture(const QString& path)
@@ -105,8 +125,7 @@ void fitToPicture(ImageBox* box, const QSize& size)
 
 void ImageBox::setPicture(const QPixmap& picture)
 {
-    picture_ = picture;
-    pendingFile_.clear();
+    picture_.set(picture);
     if (!stretch_ && !picture.isNull())
         fitToPicture(this, picture.size());
     update();
@@ -114,26 +133,10 @@ void ImageBox::setPicture(const QPixmap& picture)
 
 void ImageBox::setPictureFile(const QString& path, const QSize& size)
 {
-    picture_ = QPixmap();
-    pendingFile_ = path;
+    picture_.setFile(path);
     if (!stretch_ && size.isValid())
         fitToPicture(this, size);
     update();
-}
-
-bool ImageBox::decodePending() const
-{
-    if (pendingFile_.isEmpty())
-        return false;
-    picture_ = decodeFirstFrame(pendingFile_);
-    pendingFile_.clear();
-    return true;
-}
-
-const QPixmap& ImageBox::picture() const
-{
-    decodePending();
-    return picture_;
 }
 
 void ImageBox::setMovie(QMovie* movie)
@@ -192,25 +195,14 @@ PictureBox::PictureBox(QWidget* parent, const QColor& background)
 
 void PictureBox::setPicture(const QPixmap& picture)
 {
-    picture_ = picture;
-    pendingFile_.clear();
+    picture_.set(picture);
     update();
 }
 
 void PictureBox::setPictureFile(const QString& path)
 {
-    picture_ = QPixmap();
-    pendingFile_ = path;
+    picture_.setFile(path);
     update();
-}
-
-const QPixmap& PictureBox::picture() const
-{
-    if (!pendingFile_.isEmpty()) {
-        picture_ = decodeFirstFrame(pendingFile_);
-        pendingFile_.clear();
-    }
-    return picture_;
 }
 
 void PictureBox::setBackground(const QColor& colour)
@@ -223,8 +215,8 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), background_);
-    if (!picture().isNull())
-        painter.drawPixmap(0, 0, picture_);
+    if (const QPixmap& picture = picture_.get(); !picture.isNull())
+        painter.drawPixmap(0, 0, picture);
 }
 
 // -------------------------------------------------------------- FrameShape

@@ -26,6 +26,20 @@ namespace controls {
 // The first frame of a picture file (a null pixmap if it cannot be read).
 QPixmap decodeFirstFrame(const QString& path);
 
+// A control's picture: set directly, or named by a file that is decoded
+// only when the picture is first drawn or asked for.
+class LazyPicture {
+public:
+    void set(const QPixmap& picture);
+    void setFile(const QString& path);
+    const QPixmap& get() const;
+    bool isSet() const { return !picture_.isNull() || !pendingFile_.isEmpty(); }
+
+private:
+    mutable QPixmap picture_;
+    mutable QString pendingFile_;
+};
+
 // A large picture decoded on another thread while the window is being
 // built, and handed over as a pixmap when it is first drawn.
 class BackgroundPicture {
@@ -60,10 +74,8 @@ public:
     // A picture file whose header has been read (size in pixels); it is
     // decoded when it is first drawn or asked for.
     void setPictureFile(const QString& path, const QSize& size);
-    const QPixmap& picture() const;
-    bool hasPicture() const { return !picture_.isNull() || !pendingFile_.isEmpty(); }
-    // Decodes a pending picture file now; false when there was none.
-    bool decodePending() const;
+    const QPixmap& picture() const { return picture_.get(); }
+    bool hasPicture() const { return picture_.isSet(); }
     // Plays an animated picture instead of a still one.
     void setMovie(QMovie* movie);
 
@@ -87,8 +99,7 @@ protected:
 
 private:
     bool stretch_;
-    mutable QPixmap picture_;
-    mutable QString pendingFile_;
+    LazyPicture picture_;
     QMovie* movie_ = nullptr;
     QString tag_;
 };
@@ -103,7 +114,7 @@ public:
     void setPicture(const QPixmap& picture);
     // Decoded when first drawn or asked for.
     void setPictureFile(const QString& path);
-    const QPixmap& picture() const;
+    const QPixmap& picture() const { return picture_.get(); }
     void setBackground(const QColor& colour);
 
 protected:
@@ -111,8 +122,7 @@ protected:
 
 private:
     QColor background_;
-    mutable QPixmap picture_;
-    mutable QString pendingFile_;
+    LazyPicture picture_;
 };
 
 // A rounded rectangle with an opaque fill and an outline, drawn behind text

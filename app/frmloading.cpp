@@ -53,6 +53,24 @@ FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, 
         move(screen->availableGeometry().center() - rect().center());
 }
 
+void FrmLoading::showProgress(const QString& status, int value)
+{
+    lblStatus_->setText(status);
+    pLoading_->setValue(value);
+    // Painting every one of two hundred status lines would cost more than
+    // reading the pictures; a screen shows sixty frames a second at most.
+    constexpr qint64 kFrameMs = 16;
+    const bool due = !lastRepaint_.isValid() || lastRepaint_.elapsed() >= kFrameMs;
+    setUpdatesEnabled(due);
+    if (due)
+        lastRepaint_.start();
+}
+
+void FrmLoading::stopPacing()
+{
+    setUpdatesEnabled(true);
+}
+
 void FrmLoading::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

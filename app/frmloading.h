@@ -4,6 +4,7 @@
 
 #include "controls.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <memory>
@@ -21,6 +22,12 @@ public:
     QProgressBar* pLoading() const { return pLoading_; }
     QLabel* lblStatus() const { return lblStatus_; }
 
+    // Shows a status line and a progress value. The window repaints at the
+    // next pass of pending events, but no more often than a screen shows.
+    void showProgress(const QString& status, int value);
+    // Repaints from now on whatever comes, e.g. under a message box.
+    void stopPacing();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -28,4 +35,5 @@ private:
     std::shared_ptr<controls::BackgroundPicture> background_;
     QProgressBar* pLoading_ = nullptr;
     QLabel* lblStatus_ = nullptr;
+    QElapsedTimer lastRepaint_;
 };

@@ -96,6 +96,8 @@ FrmVorlane::~FrmVorlane() = default;
 
 void FrmVorlane::buildTabs()
 {
+    // Three passes, so that the icons lie on the tab pictures and the
+    // captions on both.
     const QFont tabFont = font();
     for (int i = 0; i < kTabCount; ++i) {
         const TabRow& row = kTabs[i];
@@ -117,7 +119,6 @@ void FrmVorlane::buildTabs()
         }
         // The icon sits on its tab: a click on it is a click on the tab.
         icon->setAttribute(Qt::WA_TransparentForMouseEvents);
-        tabIcon_[static_cast<size_t>(i)] = icon;
     }
     for (int i = 0; i < kTabCount; ++i) {
         const TabRow& row = kTabs[i];
@@ -161,25 +162,24 @@ void FrmVorlane::buildPages()
     symbolPage_ = new SymbolPage(this);
     borderPage_ = new BorderPage(this);
     editorPage_ = new EditorPage(this);
-    auto* smiliesPage = new PictureBox(this);
-    linkPage_ = new LinkPage(this);
-    auto* aboutPage = new PictureBox(this);
+    smiliesPage_ = new PictureBox(this);
+    smiliesPage_->setObjectName(makeup::indexed(u"picName"_s, 4));
     // The smilies page shows the title artwork until start-up puts the
     // logo there.
-    smiliesPage->setPictureFile(u":/art/title.png"_s);
+    smiliesPage_->setPictureFile(u":/art/title.png"_s);
+    linkPage_ = new LinkPage(this);
+    aboutPage_ = new PictureBox(this);
+    aboutPage_->setObjectName(makeup::indexed(u"picName"_s, 6));
 
-    picName_ = {namesPage_, symbolPage_, borderPage_, editorPage_, smiliesPage, linkPage_, aboutPage};
-    for (int i = 0; i < kPageCount; ++i) {
-        QWidget* page = picName_[static_cast<size_t>(i)];
-        page->setObjectName(makeup::indexed(u"picName"_s, i));
-        controls::setTwips(page, kPageRects[i]);
-    }
+    // The other pages name themselves.
+    picName_ = {namesPage_, symbolPage_, borderPage_, editorPage_, smiliesPage_, linkPage_, aboutPage_};
+    for (int i = 0; i < kPageCount; ++i)
+        controls::setTwips(picName_[static_cast<size_t>(i)], kPageRects[i]);
 
     connect(linkPage_->cmdHelp(), &QPushButton::clicked, this, &FrmVorlane::cmdHelpClick);
     connect(linkPage_->cmdOptions(), &QPushButton::clicked, this, &FrmVorlane::optionsRequested);
 
     toolbar1_ = new TagToolbar(this);
-    toolbar1_->setObjectName(u"Toolbar1"_s);
     controls::setTwips(toolbar1_, {0, 0, 9570, 405});
     toolbar1_->hide();
     toolbar1_->raise();

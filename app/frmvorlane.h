@@ -5,7 +5,6 @@
 
 #include "appfolder.h"
 
-#include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 
@@ -122,18 +121,18 @@ private:
     std::shared_ptr<controls::BackgroundPicture> welcome_;
     bool notificationIconShown_ = false;
     std::unique_ptr<FrmLoading> frmLoading_;
-    QElapsedTimer loadingPace_;
 
     TagToolbar* toolbar1_ = nullptr;
     std::array<controls::ImageBox*, kTabCount> imgProg_{};
     std::array<controls::ClickLabel*, kTabCount> lblProg_{};
-    std::array<controls::ImageBox*, kTabCount> tabIcon_{};
     controls::ImageBox* imgActive_ = nullptr;
     controls::ImageBox* imginActive_ = nullptr;
     controls::ClickLabel* lll_ = nullptr;
     controls::PictureBox* picNote_ = nullptr;
     controls::PictureBox* picExit_ = nullptr;
     std::array<QWidget*, kPageCount> picName_{};
+    controls::PictureBox* smiliesPage_ = nullptr;  // picName(4)
+    controls::PictureBox* aboutPage_ = nullptr;    // picName(6)
     NamesPage* namesPage_ = nullptr;
     SymbolPage* symbolPage_ = nullptr;
     BorderPage* borderPage_ = nullptr;

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -76,16 +75,6 @@ QString indexed(const QString& array, int index)
     return array + u'(' + QString::number(index) + u')';
 }
 
-void installFontFallbacks()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        const auto& table = standIns();
-        for (auto it = table.cbegin(); it != table.cend(); ++it)
-            QFont::insertSubstitutions(it.key(), it.value());
-    });
-}
-
 namespace {
 // The faces to ask for in place of a Windows face name: the face itself
 // where it is installed, otherwise its installed stand-ins. Naming only
@@ -117,7 +106,6 @@ QStringList installedFamilies(const QString& face)
 
 QFont font(const QString& face, double pointSize, bool bold)
 {
-    installFontFallbacks();
     QFont f;
     f.setFamilies(installedFamilies(face));
     f.setPointSizeF(pointSize);

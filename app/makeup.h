@@ -36,8 +36,6 @@ QString indexed(const QString& array, int index);
 QFont font(const QString& face, double pointSize, bool bold);
 // The default dialog font: MS Sans Serif 8.25 pt regular.
 QFont dialogFont();
-// Registers the stand-in faces once per process (called by font()).
-void installFontFallbacks();
 
 struct Text {
     QString caption;

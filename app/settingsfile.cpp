@@ -47,13 +47,9 @@ std::optional<QString> firstField(const QByteArray& contents)
 ReadResult readValue(const QString& path)
 {
     ReadResult result;
-    if (const QString missing = appfolder::describeMissing(path); !missing.isEmpty()) {
-        result.error = missing;
-        return result;
-    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = u"Cannot read the file (%1):\n%2"_s.arg(file.errorString(), path);
+        result.error = appfolder::describeOpenFailure(path, file.errorString());
         return result;
     }
     result.value = firstField(file.readAll());

@@ -39,12 +39,8 @@ struct StartupFailure {
 QSize checkPicture(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const QString missing = appfolder::describeMissing(path);
-        throw StartupFailure{missing.isEmpty()
-                                 ? u"Cannot read the file (%1):\n%2"_s.arg(file.errorString(), path)
-                                 : missing};
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        throw StartupFailure{appfolder::describeOpenFailure(path, file.errorString())};
     // A GIF names its size in its first ten bytes; anything else is asked
     // of the image readers.
     const QByteArray head = file.read(10);
@@ -94,8 +90,13 @@ FrmVorlane::LoadResult FrmVorlane::load()
         sizeBorderGallery();
         ForceMiddle();
     } catch (const StartupFailure& failure) {
-        prompt::message(frmLoading_ ? static_cast<QWidget*>(frmLoading_.get()) : this,
-                        u"Tarnwell cannot start.\n\n"_s + failure.text, prompt::Icon::Critical);
+        QWidget* owner = this;
+        if (frmLoading_) {
+            // The loading window stays behind the message with its last status.
+            frmLoading_->stopPacing();
+            owner = frmLoading_.get();
+        }
+        prompt::message(owner, u"Tarnwell cannot start.\n\n"_s + failure.text, prompt::Icon::Critical);
         return LoadResult::Failed;
     }
     frmLoading_.reset();
@@ -104,11 +105,13 @@ FrmVorlane::LoadResult FrmVorlane::load()
 
 void FrmVorlane::loadLogo()
 {
+    // Both pages show the logo; each reads it for itself, as every start
+    // reads its pictures afresh.
     const QString logo = folder_.logo();
     checkPicture(logo);
-    static_cast<controls::PictureBox*>(picName(6))->setPictureFile(logo);
+    aboutPage_->setPictureFile(logo);
     checkPicture(logo);
-    static_cast<controls::PictureBox*>(picName(4))->setPictureFile(logo);
+    smiliesPage_->setPictureFile(logo);
 }
 
 void FrmVorlane::prepareEditorPickers()
@@ -122,12 +125,12 @@ void FrmVorlane::prepareEditorPickers()
     // look for fallback faces, the dearest part of drawing text at start-up.
     for (int i = 0; i < EditorPage::kFontCount; ++i) {
         QLabel* label = editorPage_->lblfont(i);
+        const QString caption = label->text();
         const QFont stored = label->font();
-        const QFont named = makeup::font(label->text(), stored.pointSizeF(), stored.bold());
+        const QFont named = makeup::font(caption, stored.pointSizeF(), stored.bold());
         QFont single = named;
         single.setStyleStrategy(QFont::NoFontMerging);
         const QFontMetrics metrics(single);
-        const QString caption = label->text();
         const bool drawsAll = std::all_of(caption.cbegin(), caption.cend(),
                                           [&metrics](QChar c) { return metrics.inFont(c); });
         label->setFont(drawsAll ? single : named);
@@ -142,18 +145,7 @@ void FrmVorlane::readSettings()
 
 void FrmVorlane::showLoadingProgress(const QString& path, int value)
 {
-    frmLoading_->lblStatus()->setText(u"File: \""_s + path + u"\" successfully loaded."_s);
-    frmLoading_->pLoading()->setValue(value);
-    // The window repaints at the next pass of pending events, but no more
-    // often than a screen can show: painting every one of two hundred
-    // status lines would cost more than reading the pictures.
-    constexpr qint64 kFrameMs = 16;
-    if (!loadingPace_.isValid() || loadingPace_.elapsed() >= kFrameMs) {
-        frmLoading_->setUpdatesEnabled(true);
-        loadingPace_.start();
-    } else {
-        frmLoading_->setUpdatesEnabled(false);
-    }
+    frmLoading_->showProgress(u"File: \""_s + path + u"\" successfully loaded."_s, value);
 }
 
 void FrmVorlane::loadLinkGallery()
@@ -185,8 +177,7 @@ void FrmVorlane::loadLinkGallery()
 
 void FrmVorlane::loadOptionPictures()
 {
-    for (int i = 0; i < 4; ++i)
-    {
+    for (int i = 0; i < 4; ++i) {
         const QString path = folder_.optionPicture(i + 1);
         linkPage_->imgView(i)->setPictureFile(path, checkPicture(path));
     }
