@@ -55,20 +55,24 @@ FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, 
 
 void FrmLoading::showProgress(const QString& status, int value)
 {
-    lblStatus_->setText(status);
-    pLoading_->setValue(value);
+    pendingStatus_ = status;
+    pendingValue_ = value;
+    pending_ = true;
     // Painting every one of two hundred status lines would cost more than
     // reading the pictures; a screen shows sixty frames a second at most.
     constexpr qint64 kFrameMs = 16;
-    const bool due = !lastRepaint_.isValid() || lastRepaint_.elapsed() >= kFrameMs;
-    setUpdatesEnabled(due);
-    if (due)
-        lastRepaint_.start();
+    if (!lastShown_.isValid() || lastShown_.elapsed() >= kFrameMs)
+        flushProgress();
 }
 
-void FrmLoading::stopPacing()
+void FrmLoading::flushProgress()
 {
-    setUpdatesEnabled(true);
+    if (!pending_)
+        return;
+    pending_ = false;
+    lblStatus_->setText(pendingStatus_);
+    pLoading_->setValue(pendingValue_);
+    lastShown_.start();
 }
 
 void FrmLoading::paintEvent(QPaintEvent*)

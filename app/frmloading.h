@@ -22,11 +22,11 @@ public:
     QProgressBar* pLoading() const { return pLoading_; }
     QLabel* lblStatus() const { return lblStatus_; }
 
-    // Shows a status line and a progress value. The window repaints at the
-    // next pass of pending events, but no more often than a screen shows.
+    // Shows a status line and a progress value, no more often than a
+    // screen can show them; the latest ones wait for the next frame.
     void showProgress(const QString& status, int value);
-    // Repaints from now on whatever comes, e.g. under a message box.
-    void stopPacing();
+    // Shows the latest status and value now, e.g. before a message box.
+    void flushProgress();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,5 +35,8 @@ private:
     std::shared_ptr<controls::BackgroundPicture> background_;
     QProgressBar* pLoading_ = nullptr;
     QLabel* lblStatus_ = nullptr;
-    QElapsedTimer lastRepaint_;
+    QElapsedTimer lastShown_;
+    QString pendingStatus_;
+    int pendingValue_ = 0;
+    bool pending_ = false;
 };

@@ -93,7 +93,7 @@ FrmVorlane::LoadResult FrmVorlane::load()
         QWidget* owner = this;
         if (frmLoading_) {
             // The loading window stays behind the message with its last status.
-            frmLoading_->stopPacing();
+            frmLoading_->flushProgress();
             owner = frmLoading_.get();
         }
         prompt::message(owner, u"Tarnwell cannot start.\n\n"_s + failure.text, prompt::Icon::Critical);
