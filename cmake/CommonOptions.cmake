@@ -35,12 +35,13 @@ target_compile_definitions(project_options INTERFACE
 find_program(CLANG_FORMAT clang-format)
 if(CLANG_FORMAT)
     file(GLOB_RECURSE TARNWELL_FORMAT_SOURCES CONFIGURE_DEPENDS
+        ${PROJECT_SOURCE_DIR}/base/*.cpp ${PROJECT_SOURCE_DIR}/base/*.h ${PROJECT_SOURCE_DIR}/base/platform/*.cpp ${PROJECT_SOURCE_DIR}/base/platform/*.h
         ${PROJECT_SOURCE_DIR}/app/*.cpp ${PROJECT_SOURCE_DIR}/app/*.h
         ${PROJECT_SOURCE_DIR}/composer/*.cpp ${PROJECT_SOURCE_DIR}/composer/*.h
         ${PROJECT_SOURCE_DIR}/galleries/*.cpp ${PROJECT_SOURCE_DIR}/galleries/*.h
         ${PROJECT_SOURCE_DIR}/unspacer/*.cpp ${PROJECT_SOURCE_DIR}/unspacer/*.h
         ${PROJECT_SOURCE_DIR}/art/*.cpp ${PROJECT_SOURCE_DIR}/art/*.h
-        ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.h)
+        ${PROJECT_SOURCE_DIR}/tests/*/*.cpp ${PROJECT_SOURCE_DIR}/tests/*/*.h)
     add_custom_target(format COMMAND ${CLANG_FORMAT} -i ${TARNWELL_FORMAT_SOURCES}
         COMMENT "Formatting the sources")
 endif()

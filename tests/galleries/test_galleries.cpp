@@ -66,4 +66,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestGalleries)
-#include "tst_galleries.moc"
+#include "test_galleries.moc"

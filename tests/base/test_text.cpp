@@ -17,7 +17,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestCore : public QObject {
+class TestText : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void firstField_data();
@@ -34,7 +34,7 @@ private Q_SLOTS:
     void scrollPositions();
 };
 
-void TestCore::firstField_data()
+void TestText::firstField_data()
 {
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("expected");
@@ -56,7 +56,7 @@ void TestCore::firstField_data()
     QTest::newRow("arabic text") << QStringLiteral(u"http://منتدى/\r\n").toLocal8Bit() << u"http://منتدى/"_s << true;
 }
 
-void TestCore::firstField()
+void TestText::firstField()
 {
     QFETCH(QByteArray, contents);
     QFETCH(QString, expected);
@@ -67,7 +67,7 @@ void TestCore::firstField()
         QCOMPARE(*field, expected);
 }
 
-void TestCore::readValueFailures()
+void TestText::readValueFailures()
 {
     QTemporaryDir dir;
     const auto missingFile = settings::readValue(dir.filePath(u"Links.dat"_s));
@@ -88,7 +88,7 @@ void TestCore::readValueFailures()
     QVERIFY(noField.error.contains(u"BordSite.dat"_s));
 }
 
-void TestCore::writeValueRoundTrip()
+void TestText::writeValueRoundTrip()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Links.dat"_s);
@@ -102,7 +102,7 @@ void TestCore::writeValueRoundTrip()
     QCOMPARE(*settings::readValue(path).value, u"http://new/x"_s);
 }
 
-void TestCore::writeValueFailureKeepsOldContents()
+void TestText::writeValueFailureKeepsOldContents()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"BordSite.dat"_s);
@@ -134,7 +134,7 @@ void TestCore::writeValueFailureKeepsOldContents()
     QVERIFY(!QDir(dir.filePath(u"missing"_s)).exists());
 }
 
-void TestCore::appFolderPaths()
+void TestText::appFolderPaths()
 {
     const appfolder::AppFolder folder(u"/opt/tarnwell"_s);
     const QString sep = QDir::separator();
@@ -150,7 +150,7 @@ void TestCore::appFolderPaths()
     QCOMPARE(root.logo(), sep + sep + u"logo.gif"_s);
 }
 
-void TestCore::pictureNames()
+void TestText::pictureNames()
 {
     QCOMPARE(appfolder::linkFileName(0), u"Link0.gif"_s);
     QCOMPARE(appfolder::linkFileName(137), u"Link137.gif"_s);
@@ -164,7 +164,7 @@ void TestCore::pictureNames()
     QCOMPARE(appfolder::webAddress(QString(), appfolder::borderFileName(7)), u"b7.gif"_s);
 }
 
-void TestCore::roundHalfEven()
+void TestText::roundHalfEven()
 {
     QCOMPARE(tw::roundHalfEven(2.5), 2);
     QCOMPARE(tw::roundHalfEven(3.5), 4);
@@ -175,7 +175,7 @@ void TestCore::roundHalfEven()
     QCOMPARE(tw::roundHalfEven(7.0), 7);
 }
 
-void TestCore::twipsToPixelsKeepsEdgesTogether()
+void TestText::twipsToPixelsKeepsEdgesTogether()
 {
     QCOMPARE(tw::toPixels(tw::Rect{7500, 840, 1815, 495}), QRect(500, 56, 121, 33));
     // Two controls that touch in twips touch in pixels, whatever the rounding.
@@ -185,7 +185,7 @@ void TestCore::twipsToPixelsKeepsEdgesTogether()
     QCOMPARE(a.y() + a.height(), b.y());
 }
 
-void TestCore::linkGridRowsOfSix()
+void TestText::linkGridRowsOfSix()
 {
     const tw::Rect first{60, 60, 720, 705};
     const auto cells = gallery::linkCells(first);
@@ -199,7 +199,7 @@ void TestCore::linkGridRowsOfSix()
     QCOMPARE(cells[137].top, 60 + 22 * 1105);
 }
 
-void TestCore::galleryFormulas()
+void TestText::galleryFormulas()
 {
     QCOMPARE(gallery::linkContainerHeight(705, 25475, 1275), 27455);
     QCOMPARE(gallery::linkScrollMax(27455, 8115, 1275), 20615);
@@ -213,7 +213,7 @@ void TestCore::galleryFormulas()
     QCOMPARE(gallery::nextBorderTop(300, 675), 1275);
 }
 
-void TestCore::scrollPositions()
+void TestText::scrollPositions()
 {
     QCOMPARE(gallery::borderPanelTop(0, 675, 120), 120);
     QCOMPARE(gallery::borderPanelTop(1, 675, 120), -8 * 676);
@@ -222,5 +222,5 @@ void TestCore::scrollPositions()
     QCOMPARE(gallery::linkPanelTop(1, 240), -1);
 }
 
-QTEST_GUILESS_MAIN(TestCore)
-#include "test_core.moc"
+QTEST_GUILESS_MAIN(TestText)
+#include "test_text.moc"

@@ -318,4 +318,4 @@ int main(int argc, char* argv[])
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_unspacer.moc"
+#include "test_unspacer.moc"

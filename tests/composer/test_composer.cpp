@@ -224,4 +224,4 @@ private:
 };
 
 QTEST_MAIN(TestComposer)
-#include "tst_composer.moc"
+#include "test_composer.moc"
