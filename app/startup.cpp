@@ -70,8 +70,6 @@ QString readSetting(const QString& path)
 
 FrmVorlane::LoadResult FrmVorlane::load()
 {
-    if (!platform::ensureVisualStyles(folder_.root()))
-        return LoadResult::Restarting;
     try {
         for (ImageBox* tab : imgProg_)
             tab->setPicture(imginActive_->picture());

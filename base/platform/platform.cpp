@@ -1,13 +1,23 @@
-// The parts of the platform layer that Qt already covers everywhere.
+// The current platform; see platform.h.
 #include "platform.h"
-
-#include <QSystemTrayIcon>
 
 namespace platform {
 
-bool hasNotificationArea()
+namespace {
+Platform* g_installed = nullptr;
+} // namespace
+
+Platform& current()
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    if (g_installed)
+        return *g_installed;
+    static const std::unique_ptr<Platform> native = createNative();
+    return *native;
+}
+
+void install(Platform* platform)
+{
+    g_installed = platform;
 }
 
 } // namespace platform

@@ -1,31 +1,59 @@
-// What the program needs from the operating system beyond Qt: one
-// interface, one implementation per platform (chosen by the build), each
-// with a sound behaviour where the platform lacks the feature.
+// What the program needs from the operating system beyond Qt, behind one
+// interface: one implementation per platform (chosen by the build), each
+// with a sound behaviour where the platform lacks the feature, and a
+// recording stand-in that tests install.
 #pragma once
 
 #include <QString>
+
+#include <memory>
 
 class QWidget;
 
 namespace platform {
 
-// Switches the keyboard to the layout with the given Windows identifier
-// ("00000401" Arabic, "00000400" the default); false where it cannot.
-bool loadKeyboardLayout(const QString& layoutId, bool activate);
+// Shell-style results of opening an address: above 32 is success.
+inline constexpr int kOpenedOk = 42;
+inline constexpr int kNoAssociation = 31;   // nothing handles this kind of address
+inline constexpr int kFileNotFound = 2;
 
-// Opens an address with the user's default handler (the web browser).
-// Returns a shell-style code: above 32 on success, 31 when nothing is
-// associated with the address, a smaller code for other failures.
-int openDocument(const QString& address, const QString& workingFolder);
+class Platform {
+public:
+    virtual ~Platform() = default;
 
-// Keeps a window above all others, or puts it back among them.
-void setOnTop(QWidget* window, bool onTop);
+    // Switches the keyboard to the layout with the given Windows identifier
+    // ("00000401" Arabic, "00000400" the default layout); false where it
+    // cannot, which callers ignore.
+    virtual bool loadKeyboardLayout(const QString& layoutId, bool activate) = 0;
 
-// Whether a notification area exists to bring a hidden window back from.
-bool hasNotificationArea();
+    // Opens an address with the user's default handler (the web browser),
+    // shown normally. Returns a shell-style code: above 32 on success,
+    // kNoAssociation when nothing handles the address, a smaller code for
+    // any other failure.
+    virtual int openDocument(const QString& address, const QString& workingFolder) = 0;
 
-// Makes sure the visual-styles manifest is in force. Returns false when
-// this process must end because a new instance has been started.
-bool ensureVisualStyles(const QString& appFolder);
+    // Keeps a window above all others, or puts it back among them, without
+    // moving or resizing it.
+    virtual void setOnTop(QWidget* window, bool onTop) = 0;
+
+    // Starts a program or script without a window and without waiting for
+    // it; false when it could not be started.
+    virtual bool startHidden(const QString& program, const QString& workingFolder) = 0;
+
+    // Gives a file the hidden attribute where the file system has one.
+    virtual bool setFileHidden(const QString& path) = 0;
+
+    // Whether a manifest beside the executable switches on the system's
+    // visual styles (Windows only).
+    virtual bool usesVisualStylesManifest() const = 0;
+};
+
+// The platform the program runs on, or the stand-in a test installed.
+Platform& current();
+// Installs a stand-in (tests); nullptr puts the real platform back. The
+// caller keeps ownership.
+void install(Platform* platform);
+// The implementation for the platform the program was built for.
+std::unique_ptr<Platform> createNative();
 
 } // namespace platform

@@ -2,39 +2,61 @@
 #include "platform.h"
 
 #include <QDesktopServices>
+#include <QProcess>
 #include <QUrl>
 #include <QWidget>
 
 namespace platform {
 
-bool loadKeyboardLayout(const QString&, bool)
-{
-    // Input methods are the desktop's business here; there is no portable
-    // way to switch them from a program.
-    return false;
-}
+namespace {
 
-int openDocument(const QString& address, const QString&)
-{
-    const QUrl url = QUrl::fromUserInput(address);
-    if (!url.isValid())
-        return 2;  // the shell's "file not found"
-    return QDesktopServices::openUrl(url) ? 33 : 31;
-}
+class UnixPlatform : public Platform {
+public:
+    bool loadKeyboardLayout(const QString&, bool) override
+    {
+        // Input methods are the desktop's business here.
+        return false;
+    }
 
-void setOnTop(QWidget* window, bool onTop)
-{
-    const bool wasVisible = window->isVisible();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    // Changing a window flag hides the window; keep it where it was.
-    if (wasVisible)
-        window->show();
-}
+    int openDocument(const QString& address, const QString&) override
+    {
+        const QUrl url = QUrl::fromUserInput(address);
+        if (!url.isValid())
+            return kFileNotFound;
+        return QDesktopServices::openUrl(url) ? kOpenedOk : kNoAssociation;
+    }
 
-bool ensureVisualStyles(const QString&)
+    void setOnTop(QWidget* window, bool onTop) override
+    {
+        const bool wasVisible = window->isVisible();
+        const QRect geometry = window->geometry();
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+        // Changing a window flag hides the window; keep it where it was.
+        if (wasVisible) {
+            window->setGeometry(geometry);
+            window->show();
+        }
+    }
+
+    bool startHidden(const QString& program, const QString& workingFolder) override
+    {
+        return QProcess::startDetached(program, {}, workingFolder);
+    }
+
+    bool setFileHidden(const QString&) override
+    {
+        // A Unix file is hidden by its name, which is given.
+        return true;
+    }
+
+    bool usesVisualStylesManifest() const override { return false; }
+};
+
+} // namespace
+
+std::unique_ptr<Platform> createNative()
 {
-    // Qt draws its own styles; nothing to switch on.
-    return true;
+    return std::make_unique<UnixPlatform>();
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 // Platform layer for Windows.
 #include "platform.h"
 
+#include <QDir>
 #include <QWidget>
 
 #include <windows.h>
@@ -8,31 +9,56 @@
 
 namespace platform {
 
-bool loadKeyboardLayout(const QString& layoutId, bool activate)
-{
-    const std::wstring id = layoutId.toStdWString();
-    return LoadKeyboardLayoutW(id.c_str(), activate ? KLF_ACTIVATE : 0) != nullptr;
-}
+namespace {
 
-int openDocument(const QString& address, const QString& workingFolder)
-{
-    const std::wstring file = address.toStdWString();
-    const std::wstring dir = workingFolder.toStdWString();
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", file.c_str(), L"", dir.c_str(), SW_SHOWNORMAL));
-    return static_cast<int>(result);
-}
+class WindowsPlatform : public Platform {
+public:
+    bool loadKeyboardLayout(const QString& layoutId, bool activate) override
+    {
+        const std::wstring id = layoutId.toStdWString();
+        return LoadKeyboardLayoutW(id.c_str(), activate ? KLF_ACTIVATE : 0) != nullptr;
+    }
 
-void setOnTop(QWidget* window, bool onTop)
-{
-    SetWindowPos(reinterpret_cast<HWND>(window->winId()), onTop ? HWND_TOPMOST : HWND_NOTOPMOST,
-                 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-}
+    int openDocument(const QString& address, const QString& workingFolder) override
+    {
+        const std::wstring file = address.toStdWString();
+        const std::wstring dir = QDir::toNativeSeparators(workingFolder).toStdWString();
+        // Shown normally: a browser opened hidden would be a failure that
+        // looks like success.
+        const auto result = reinterpret_cast<INT_PTR>(
+            ShellExecuteW(nullptr, L"open", file.c_str(), L"", dir.c_str(), SW_SHOWNORMAL));
+        return static_cast<int>(result);
+    }
 
-bool ensureVisualStyles(const QString&)
+    void setOnTop(QWidget* window, bool onTop) override
+    {
+        SetWindowPos(reinterpret_cast<HWND>(window->winId()), onTop ? HWND_TOPMOST : HWND_NOTOPMOST,
+                     0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+
+    bool startHidden(const QString& program, const QString& workingFolder) override
+    {
+        const std::wstring file = QDir::toNativeSeparators(program).toStdWString();
+        const std::wstring dir = QDir::toNativeSeparators(workingFolder).toStdWString();
+        const auto result = reinterpret_cast<INT_PTR>(
+            ShellExecuteW(nullptr, L"open", file.c_str(), L"", dir.c_str(), SW_HIDE));
+        return result > 32;
+    }
+
+    bool setFileHidden(const QString& path) override
+    {
+        const std::wstring file = QDir::toNativeSeparators(path).toStdWString();
+        return SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_HIDDEN) != 0;
+    }
+
+    bool usesVisualStylesManifest() const override { return true; }
+};
+
+} // namespace
+
+std::unique_ptr<Platform> createNative()
 {
-    // Qt applies the system's visual styles itself.
-    return true;
+    return std::make_unique<WindowsPlatform>();
 }
 
 } // namespace platform

@@ -1,0 +1,78 @@
+// Test stand-in for the platform layer: records every request and answers
+// with results the test chooses. Installed for its lifetime.
+#pragma once
+
+#include "platform.h"
+
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+class RecordingPlatform : public platform::Platform {
+public:
+    struct Layout {
+        QString id;
+        bool activate = false;
+    };
+    struct Opened {
+        QString address;
+        QString workingFolder;
+    };
+    struct OnTop {
+        QPointer<QWidget> window;
+        bool onTop = false;
+    };
+    struct Started {
+        QString program;
+        QString workingFolder;
+    };
+
+    RecordingPlatform() { platform::install(this); }
+    ~RecordingPlatform() override { platform::install(nullptr); }
+    RecordingPlatform(const RecordingPlatform&) = delete;
+    RecordingPlatform& operator=(const RecordingPlatform&) = delete;
+
+    bool loadKeyboardLayout(const QString& id, bool activate) override
+    {
+        layouts.append({id, activate});
+        return layoutResult;
+    }
+    int openDocument(const QString& address, const QString& folder) override
+    {
+        opened.append({address, folder});
+        return openResult;
+    }
+    void setOnTop(QWidget* window, bool onTop) override { onTopCalls.append({window, onTop}); }
+    bool startHidden(const QString& program, const QString& folder) override
+    {
+        started.append({program, folder});
+        return startResult;
+    }
+    bool setFileHidden(const QString& path) override
+    {
+        hiddenFiles.append(path);
+        return true;
+    }
+    bool usesVisualStylesManifest() const override { return manifestInForce; }
+
+    // Just the layout identifiers asked for, in order.
+    QStringList layoutIds() const
+    {
+        QStringList ids;
+        for (const Layout& l : layouts)
+            ids.append(l.id);
+        return ids;
+    }
+
+    QList<Layout> layouts;
+    QList<Opened> opened;
+    QList<OnTop> onTopCalls;
+    QList<Started> started;
+    QStringList hiddenFiles;
+
+    bool layoutResult = true;
+    int openResult = platform::kOpenedOk;
+    bool startResult = true;
+    bool manifestInForce = false;
+};
