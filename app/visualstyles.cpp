@@ -1,0 +1,2 @@
+// The visual-styles manifest; see visualstyles.h.
+#include "visualstyles.h"

@@ -1,0 +1,2 @@
+// The visual-styles manifest beside the executable and the restart script.
+#pragma once
