@@ -1,0 +1,137 @@
+// tarnwell-art-sheet: lays the delivered pictures out on contact sheets
+// (PNG) for looking at them by eye: every link button at full size and
+// squeezed into its gallery cell, the borders on a white page, the smilies
+// at full size and in their picker cells, each sheet also magnified.
+// Not part of the build; `cmake --build <dir> --target tarnwell-art-sheet`.
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QStringList>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Cell {
+    QSize size; // the size the gallery stretches each picture to; invalid: natural size
+    int columns;
+    int gap;
+};
+
+QImage frame(const QString &path, int index)
+{
+    QImageReader reader(path);
+    QImage image;
+    for (int k = 0; k <= index; ++k) {
+        const QImage next = reader.read();
+        if (next.isNull())
+            break;
+        image = next;
+    }
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+int frameCount(const QString &path)
+{
+    return std::max(1, QImageReader(path).imageCount());
+}
+
+QImage sheet(const QStringList &paths, const Cell &cell, const QColor &ground, bool allFrames)
+{
+    QList<QImage> pictures;
+    for (const QString &path : paths) {
+        const int frames = allFrames ? frameCount(path) : 1;
+        QImage strip;
+        for (int k = 0; k < frames; ++k) {
+            QImage image = frame(path, k);
+            if (cell.size.isValid()) {
+                // Stretched the way the galleries draw it: smooth painting
+                // into the cell on the page's ground.
+                QImage cellImage(cell.size, QImage::Format_ARGB32_Premultiplied);
+                cellImage.fill(ground);
+                QPainter cp(&cellImage);
+                cp.setRenderHint(QPainter::SmoothPixmapTransform);
+                cp.drawImage(cellImage.rect(), image);
+                cp.end();
+                image = cellImage;
+            }
+            if (strip.isNull()) {
+                strip = QImage(image.width() * frames + (frames - 1) * 2, image.height(),
+                               QImage::Format_ARGB32_Premultiplied);
+                strip.fill(Qt::transparent);
+            }
+            QPainter p(&strip);
+            p.drawImage(k * (image.width() + 2), 0, image);
+        }
+        pictures.append(strip);
+    }
+    int cellW = 0, cellH = 0;
+    for (const QImage &image : pictures) {
+        cellW = std::max(cellW, image.width());
+        cellH = std::max(cellH, image.height());
+    }
+    const int columns = cell.columns;
+    const int rows = int((pictures.size() + columns - 1) / columns);
+    QImage out((cellW + cell.gap) * columns + cell.gap, (cellH + cell.gap) * rows + cell.gap,
+               QImage::Format_ARGB32_Premultiplied);
+    out.fill(ground);
+    QPainter p(&out);
+    for (qsizetype i = 0; i < pictures.size(); ++i) {
+        const int x = cell.gap + int(i % columns) * (cellW + cell.gap);
+        const int y = cell.gap + int(i / columns) * (cellH + cell.gap);
+        p.drawImage(x, y, pictures[i]);
+    }
+    return out;
+}
+
+void save(const QImage &image, const QString &path, int magnify)
+{
+    image.save(path);
+    if (magnify > 1) {
+        QString big = path;
+        big.replace(u".png"_s, u"-x%1.png"_s.arg(magnify));
+        image.scaled(image.size() * magnify, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(big);
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: tarnwell-art-sheet DELIVERED-DIR OUT-DIR\n");
+        return 2;
+    }
+    const QDir in(args[1]);
+    QDir().mkpath(args[2]);
+    const QDir out(args[2]);
+
+    QStringList buttons, borders, smilies;
+    for (int i = 0; i < 138; ++i)
+        buttons.append(in.filePath(u"zqLink/Link%1.gif"_s.arg(i)));
+    for (int i = 0; i < 60; ++i)
+        borders.append(in.filePath(u"Border/b%1.gif"_s.arg(i)));
+    for (const QString &set : {u"happy"_s, u"psmilie"_s, u"crazy"_s}) {
+        for (int i = 1; i <= 41; ++i)
+            smilies.append(in.filePath(u"pics/%1/%2.gif"_s.arg(set).arg(i, 3, 10, QLatin1Char('0'))));
+    }
+    const QColor white(Qt::white), panel(239, 243, 250);
+    save(sheet(buttons, {QSize(), 12, 6}, white, false), out.filePath(u"buttons.png"_s), 1);
+    save(sheet(buttons, {QSize(48, 47), 6, 27}, white, false), out.filePath(u"buttons-cell.png"_s), 2);
+    save(sheet(buttons.mid(0, 40), {QSize(), 4, 6}, white, true), out.filePath(u"buttons-frames.png"_s), 1);
+    save(sheet(borders.mid(0, 30), {QSize(), 1, 10}, white, false), out.filePath(u"borders-a.png"_s), 1);
+    save(sheet(borders.mid(30), {QSize(), 1, 10}, white, false), out.filePath(u"borders-b.png"_s), 1);
+    save(sheet(borders.mid(0, 20), {QSize(), 1, 6}, white, true), out.filePath(u"borders-frames.png"_s), 1);
+    save(sheet(smilies, {QSize(), 10, 6}, white, false), out.filePath(u"smilies.png"_s), 3);
+    save(sheet(smilies, {QSize(37, 31), 10, 3}, panel, false), out.filePath(u"smilies-cell.png"_s), 2);
+    save(sheet(smilies, {QSize(), 4, 4}, white, true), out.filePath(u"smilies-frames.png"_s), 2);
+    std::printf("sheets written to %s\n", qPrintable(out.absolutePath()));
+    return 0;
+}
