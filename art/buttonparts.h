@@ -8,25 +8,32 @@
 
 namespace art::button {
 
+// Colours of one button, lightest at the top of the body's gradient; `edge`
+// outlines the body and rims the lettering, `accent` marks pictograms.
 struct Scheme {
     QColor top, bottom, edge, accent;
 };
 
-// Colour schemes, lightest at the top of each gradient.
-
-enum class Shape { Pill, Slab, Shield, ArrowBlock, Circle, Ribbon, Tag, Seal, Stamp };
+// The gallery squeezes every button into an almost square cell, so all the
+// shapes are about as tall as they are wide (never wider than 1.25 times
+// their height) and no taller than the preview, which shows them unscaled.
+enum class Shape { Tile, Disc, Shield, Seal, ArrowBox, Bubble, Cloud, Hexagon, Ticket };
 enum class Icon { Arrow, Chevrons, Tray, Ring, Page };
 
-// The body outline and the area where wording and pictogram go.
+// The body outline and where pictogram and wording go.
 struct Body {
     QPainterPath outline;
-    QPainterPath back; // parts behind the body (ribbon tails, slab depth, banner)
-    QRectF content;
+    QPainterPath back;  // parts behind the body (depth, banner, tails), in a darker shade
+    QRectF icon;        // the pictogram's square
+    QRectF words;       // the wording, one or two lines
+    bool wordsOnBack = false; // the wording sits on `back` (a banner), not on the body
+    bool iconAbove = true;    // the pictogram stands above the words and may give way to them
+    qreal taper = 0;          // a second line of words is this much narrower at each end
 };
 
-// Picture size of each shape (80-150 by 60-100 pixels).
 QSize sizeOf(Shape shape);
-// `mirrored` puts the tag's point on the right for Arabic wording.
+// `mirrored` turns the shape's one-sided details (a bubble's tail, a
+// tile's pictogram) towards the left, for Latin wording.
 Body bodyOf(Shape shape, QSize size, bool mirrored);
 void drawIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c);
 

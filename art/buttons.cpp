@@ -1,6 +1,8 @@
-// Download buttons (zqLink/LinkN.gif) and the icons of the download-links
-// page (zqOptions/N.gif). Each button is one combination of colour scheme,
-// shape, wording and pictogram; every fourth one is animated.
+// Download buttons (zqLink/LinkN.gif). Each button is one combination of
+// colour scheme, shape, wording and pictogram; every fourth one is animated.
+// The link gallery squeezes each button into a cell of 48 x 47 pixels, so
+// the buttons are nearly square and their wording is set as large as the
+// body allows, in one or two lines.
 #include "artkit.h"
 #include "buttonparts.h"
 
@@ -22,38 +24,36 @@ constexpr int kButtonCount = 138;
 const Scheme &scheme(int i)
 {
     static const Scheme schemes[] = {
-        {QColor(0x5c, 0xb0, 0xff), QColor(0x0e, 0x5c, 0xcc), QColor(0x08, 0x36, 0x80), QColor(0xff, 0xd8, 0x4a)},
-        {QColor(0x86, 0xe0, 0x5e), QColor(0x23, 0x8e, 0x2a), QColor(0x13, 0x55, 0x17), QColor(0xff, 0xf1, 0x76)},
-        {QColor(0xff, 0x7a, 0x66), QColor(0xc4, 0x16, 0x16), QColor(0x72, 0x0a, 0x0a), QColor(0xff, 0xe0, 0x66)},
-        {QColor(0xff, 0xc2, 0x55), QColor(0xe8, 0x6a, 0x00), QColor(0x8a, 0x3c, 0x00), QColor(0xff, 0xff, 0xff)},
-        {QColor(0xbf, 0x8c, 0xff), QColor(0x6b, 0x2a, 0xc4), QColor(0x3a, 0x12, 0x78), QColor(0xff, 0xd0, 0xf0)},
-        {QColor(0x5e, 0xe0, 0xd6), QColor(0x0a, 0x8c, 0x8a), QColor(0x04, 0x50, 0x50), QColor(0xff, 0xf6, 0x9a)},
-        {QColor(0xff, 0x9c, 0xce), QColor(0xd9, 0x2c, 0x7c), QColor(0x80, 0x10, 0x48), QColor(0xff, 0xff, 0xff)},
-        {QColor(0xff, 0xe5, 0x80), QColor(0xd2, 0x94, 0x0c), QColor(0x7a, 0x50, 0x00), QColor(0xff, 0xff, 0xff)},
-        {QColor(0x7c, 0x84, 0x90), QColor(0x2a, 0x2f, 0x38), QColor(0x10, 0x12, 0x16), QColor(0xff, 0x9a, 0x2a)},
-        {QColor(0xa8, 0xe2, 0xff), QColor(0x34, 0x98, 0xe6), QColor(0x14, 0x5e, 0x9e), QColor(0xff, 0xff, 0xff)},
+        {QColor(0x5c, 0xb0, 0xff), QColor(0x0e, 0x5c, 0xcc), QColor(0x06, 0x2c, 0x6c), QColor(0xff, 0xd8, 0x4a)},
+        {QColor(0x7c, 0xd8, 0x54), QColor(0x1e, 0x84, 0x24), QColor(0x0c, 0x44, 0x10), QColor(0xff, 0xf1, 0x76)},
+        {QColor(0xff, 0x70, 0x5c), QColor(0xc4, 0x16, 0x16), QColor(0x62, 0x06, 0x06), QColor(0xff, 0xe0, 0x66)},
+        {QColor(0xff, 0xb0, 0x40), QColor(0xd8, 0x5c, 0x00), QColor(0x6e, 0x2c, 0x00), QColor(0xff, 0xff, 0xff)},
+        {QColor(0xb4, 0x80, 0xff), QColor(0x62, 0x22, 0xbc), QColor(0x30, 0x0c, 0x68), QColor(0xff, 0xd0, 0xf0)},
+        {QColor(0x4c, 0xd4, 0xca), QColor(0x08, 0x84, 0x82), QColor(0x02, 0x42, 0x42), QColor(0xff, 0xf6, 0x9a)},
+        {QColor(0xff, 0x8c, 0xc4), QColor(0xd0, 0x24, 0x74), QColor(0x6c, 0x08, 0x3a), QColor(0xff, 0xff, 0xff)},
+        {QColor(0xff, 0xd8, 0x60), QColor(0xc8, 0x84, 0x00), QColor(0x5e, 0x3a, 0x00), QColor(0xff, 0xff, 0xff)},
+        {QColor(0x7c, 0x84, 0x90), QColor(0x2a, 0x2f, 0x38), QColor(0x0c, 0x0e, 0x12), QColor(0xff, 0x9a, 0x2a)},
+        {QColor(0x90, 0xd4, 0xff), QColor(0x24, 0x88, 0xd8), QColor(0x0a, 0x40, 0x80), QColor(0xff, 0xff, 0xff)},
     };
     return schemes[i % 10];
 }
 
-struct Wording {
-    QString main, sub;
-};
-
-const Wording &wording(int i)
+// Wordings: a line break where the words are set in two lines; a wording
+// without one may still be broken at a blank when two lines set it larger.
+const QString &wording(int i)
 {
-    static const Wording words[] = {
-        {u"تحميل"_s, u"Download"_s},
-        {u"اضغط هنا للتحميل"_s, {}},
-        {u"Download"_s, u"تحميل"_s},
-        {u"Download Now"_s, {}},
-        {u"حمل الآن"_s, u"Download"_s},
-        {u"رابط مباشر"_s, u"Direct Link"_s},
-        {u"تحميل مباشر"_s, {}},
-        {u"Free Download"_s, {}},
-        {u"حمل من هنا"_s, u"Click Here"_s},
-        {u"Download"_s, u"اضغط هنا"_s},
-        {u"تحميل الملف"_s, u"Download File"_s},
+    static const QString words[] = {
+        u"تحميل"_s,
+        u"اضغط هنا\nللتحميل"_s,
+        u"Download"_s,
+        u"Download\nNow"_s,
+        u"حمل الآن"_s,
+        u"رابط\nمباشر"_s,
+        u"تحميل\nDownload"_s,
+        u"Free\nDownload"_s,
+        u"حمل\nمن هنا"_s,
+        u"Download\nتحميل"_s,
+        u"تحميل\nمباشر"_s,
     };
     return words[i % 11];
 }
@@ -63,18 +63,108 @@ enum class Motion { None, Bounce, Shine, Glow, Blink };
 struct Look {
     Scheme colours;
     Shape shape;
-    Wording words;
+    QString words;
     Icon icon;
     Motion motion;
-    bool mirrored; // icon on the left (Latin wording) or right (Arabic)
+    bool latin; // wording starts in Latin letters: one-sided details turn left
 };
 
 struct FrameState {
-    qreal iconShift = 0;   // pixels the pictogram moves down
-    qreal shine = -1;      // 0..1 position of the sweeping highlight, <0 none
-    qreal glow = 0;        // 0..1 strength of the outer glow
-    bool lit = false;      // pictogram flashes in the accent colour
+    qreal iconShift = 0; // pixels the pictogram moves down
+    qreal shine = -1;    // 0..1 position of the sweeping highlight, <0 none
+    qreal glow = 0;      // 0..1 strength of the pulse
+    bool lit = false;    // pictogram flashes in the accent colour
 };
+
+// ---- lettering --------------------------------------------------------------
+
+struct Line {
+    QString text;
+    QFont font;
+    QRectF box;
+};
+
+// Latin words are set a little narrow: "Download" is long, and at the
+// gallery's size the height of the letters matters more than their width.
+constexpr qreal kLatinCondense = 0.86;
+
+qreal condenseOf(const QString &text)
+{
+    return hasArabic(text) ? 1.0 : kLatinCondense;
+}
+
+QPainterPath linePath(const Line &l)
+{
+    const QPainterPath path = textPath(l.text, l.font, QPointF(0, 0));
+    QTransform t;
+    t.translate(l.box.center().x(), l.box.center().y());
+    t.scale(condenseOf(l.text), 1);
+    return t.map(path);
+}
+
+QFont lineFont(const QString &text, qreal px)
+{
+    return hasArabic(text) ? font(Face::Kufi, px, QFont::Bold) : font(Face::Sans, px, QFont::Bold);
+}
+
+// The lines at the largest size that fits `box` (all lines of one wording
+// share a size so they read as one sign). Arabic glyphs sit high in their
+// box and carry tall ascenders, so an Arabic line gets a little more room.
+QList<Line> setLines(const QStringList &texts, const QRectF &box, qreal maxPx, qreal taper)
+{
+    qreal weight = 0;
+    for (const QString &t : texts)
+        weight += hasArabic(t) ? 1.15 : 1.0;
+    QList<Line> lines;
+    qreal top = box.top();
+    int size = int(maxPx);
+    for (const QString &t : texts) {
+        const qreal share = (hasArabic(t) ? 1.15 : 1.0) / weight;
+        const qreal inset = lines.isEmpty() ? 0 : taper;
+        const QRectF lineBox(box.left() + inset, top, box.width() - 2 * inset, box.height() * share);
+        top += lineBox.height();
+        const QSizeF room(lineBox.width() / condenseOf(t), lineBox.height() - 1);
+        size = std::min(size, fitted(lineFont(t, maxPx), t, room).pixelSize());
+        lines.append({t, QFont(), lineBox});
+    }
+    for (Line &l : lines)
+        l.font = lineFont(l.text, size);
+    return lines;
+}
+
+QList<Line> layoutWords(const QString &words, const QRectF &box, qreal maxPx, qreal taper)
+{
+    if (words.contains(u'\n'))
+        return setLines(words.split(u'\n'), box, maxPx, taper);
+    const QList<Line> single = setLines({words}, box, maxPx, taper);
+    const qsizetype blank = words.indexOf(u' ');
+    if (blank < 0)
+        return single;
+    const QList<Line> two = setLines({words.left(blank), words.mid(blank + 1)}, box, maxPx, taper);
+    return two.first().font.pixelSize() > single.first().font.pixelSize() * 1.15 ? two : single;
+}
+
+// White lettering with a heavy dark rim and a drop shadow, so the words
+// still read when the gallery shrinks the button to about half its size.
+void drawWords(QPainter &p, const QList<Line> &lines, const QColor &rim)
+{
+    p.save();
+    for (const Line &l : lines) {
+        const QPainterPath path = linePath(l);
+        const qreal rimWidth = std::max(2.2, l.font.pixelSize() / 5.5);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(withAlpha(rim, 150), rimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(path.translated(0.6, 1.4));
+        p.setPen(QPen(rim, rimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(path);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawPath(path);
+    }
+    p.restore();
+}
+
+// ---- the button -------------------------------------------------------------
 
 // The pictogram, tinted with a bright colour on the lit frames of a blink.
 void placeIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c, bool lit)
@@ -94,238 +184,139 @@ void placeIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c, bool li
     p.drawImage(0, 0, layer);
 }
 
-// White lettering with a dark rim so it reads on any of the colours.
-void drawWords(QPainter &p, const QString &text, const QRectF &box, const QColor &rim, qreal maxPx, bool bold = true)
+void fillBody(QPainter &p, const QPainterPath &shape, const QColor &top, const QColor &bottom, const QColor &edge)
 {
-    if (text.isEmpty())
-        return;
-    const Face face = hasArabic(text) ? Face::Kufi : Face::Sans;
-    const QFont f = fitted(font(face, maxPx, bold ? QFont::Bold : QFont::DemiBold), text, box.size());
-    const QPainterPath path = textPath(text, f, box.center());
+    const QRectF r = shape.boundingRect();
+    p.setPen(QPen(edge, 1.4));
+    p.setBrush(vertical(r, top, bottom));
+    p.drawPath(shape);
+    // Inner rim light.
     p.save();
+    p.setClipPath(shape);
+    p.setPen(QPen(withAlpha(Qt::white, 90), 2));
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(rim, 200), std::max(2.0, f.pixelSize() / 6.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(path.translated(0, 0.8));
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawPath(path);
+    p.drawPath(shape.translated(0, 1));
     p.restore();
 }
 
-// Wording in one line, or in two when one line would come out too small.
-void drawWordsFitting(QPainter &p, const QString &text, const QRectF &box, const QColor &rim, qreal maxPx,
-                      int smallest = 14)
+// Where a button's pictogram and lines of words go; the same on every frame.
+struct Plan {
+    QSize size;
+    Body body;
+    QRectF icon;
+    QList<Line> lines;
+};
+
+Plan plan(const Look &look)
 {
-    const Face face = hasArabic(text) ? Face::Kufi : Face::Sans;
-    const QFont single = fitted(font(face, maxPx, QFont::Bold), text, box.size());
-    if (single.pixelSize() >= smallest || !text.contains(u' ')) {
-        drawWords(p, text, box, rim, maxPx);
-        return;
+    Plan plan;
+    plan.size = sizeOf(look.shape);
+    plan.body = bodyOf(look.shape, plan.size, look.latin);
+    const Body &body = plan.body;
+    constexpr qreal kLargest = 26;
+    plan.icon = body.icon;
+    plan.lines = layoutWords(look.words, body.words, kLargest, body.taper);
+    if (plan.lines.size() > 1 && body.iconAbove) {
+        // Two lines of words take room from a pictogram standing above them.
+        const qreal give = 5;
+        const QRectF &i = body.icon;
+        plan.icon = QRectF(i.center().x() - (i.width() - give) / 2, i.top(), i.width() - give, i.height() - give);
+        plan.lines = layoutWords(look.words, body.words.adjusted(0, -give, 0, 0), kLargest, body.taper);
     }
-    const qsizetype cut = text.indexOf(u' ', text.size() / 2 - 2);
-    const qsizetype at = cut > 0 ? cut : text.lastIndexOf(u' ');
-    const qreal half = box.height() / 2;
-    drawWords(p, text.left(at), QRectF(box.left(), box.top(), box.width(), half + 1), rim, maxPx * 0.8);
-    drawWords(p, text.mid(at + 1), QRectF(box.left(), box.top() + half - 1, box.width(), half + 1), rim, maxPx * 0.8);
+    return plan;
 }
 
-// Splits a long wording in two lines for the compact shapes.
-QStringList lines(const QString &text, bool compact)
+QImage drawButton(const Look &look, const Plan &plan, const FrameState &state)
 {
-    const qsizetype mid = text.size() / 2;
-    if (!compact || text.size() < 10 || !text.contains(u' '))
-        return {text};
-    qsizetype best = -1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u' ' && (best < 0 || qAbs(i - mid) < qAbs(best - mid)))
-            best = i;
-    }
-    return {text.left(best), text.mid(best + 1)};
-}
-
-QImage drawButton(const Look &look, const FrameState &state)
-{
-    const QSize size = sizeOf(look.shape);
-    const Body body = bodyOf(look.shape, size, look.mirrored);
+    const QSize size = plan.size;
+    const Body &body = plan.body;
     const Scheme &c = look.colours;
     QImage image = canvas(size.width(), size.height());
     QPainter p;
     begin(p, image);
 
-    if (state.glow > 0) {
-        const QColor halo = c.accent.lightness() > 230 ? QColor(255, 236, 120) : c.accent;
-        for (int i = 4; i >= 1; --i) {
-            p.setPen(QPen(withAlpha(halo, int(state.glow * 230 / i)), i * 2.0, Qt::SolidLine, Qt::RoundCap,
-                          Qt::RoundJoin));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(body.outline.united(body.back));
-        }
-    } else {
-        softShadow(p, body.outline.united(body.back), QPointF(1, 2.5), 45);
+    const QPainterPath whole = body.outline.united(body.back);
+    softShadow(p, whole, QPointF(0.8, 1.8), 40);
+
+    // A pulsing button brightens as its pulse swells.
+    const QColor top = mix(c.top, Qt::white, state.glow * 0.35), bottom = mix(c.bottom, c.top, state.glow * 0.4);
+    if (!body.back.isEmpty() && !body.wordsOnBack)
+        fillBody(p, body.back, c.bottom.darker(118), c.edge, c.edge);
+    fillBody(p, body.outline, top, bottom, c.edge);
+    if (body.wordsOnBack) {
+        // The banner over the lower part of the disc, in the dark shade.
+        fillBody(p, body.back, mix(c.bottom, c.edge, 0.35), c.edge, c.edge);
+        p.setPen(QPen(withAlpha(c.accent, 200), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(roundedRect(body.back.boundingRect().adjusted(2.5, 2.5, -2.5, -2.5), 6));
     }
-
-    const QRectF bounds = body.outline.boundingRect();
-    QLinearGradient fill(bounds.topLeft(), bounds.bottomLeft());
-    // A pulsing button brightens as its glow swells.
-    fill.setColorAt(0, mix(c.top, Qt::white, state.glow * 0.4));
-    fill.setColorAt(1, mix(c.bottom, c.top, state.glow * 0.45));
-
-    if (!body.back.isEmpty()) {
-        // Depth, tails or banner, one shade darker than the body.
-        QLinearGradient backFill(body.back.boundingRect().topLeft(), body.back.boundingRect().bottomLeft());
-        const bool banner = look.shape == Shape::Circle;
-        backFill.setColorAt(0, banner ? c.accent.lighter(105) : c.bottom.darker(115));
-        backFill.setColorAt(1, banner ? c.accent.darker(125) : c.edge);
-        p.setPen(QPen(c.edge, 1.2));
-        p.setBrush(backFill);
-        if (look.shape != Shape::Circle)
-            p.drawPath(body.back);
-    }
-
-    p.setPen(QPen(c.edge, 1.4));
-    p.setBrush(fill);
-    p.drawPath(body.outline);
-
-    // Inner rim light.
-    p.save();
-    p.setClipPath(body.outline);
-    p.setPen(QPen(withAlpha(Qt::white, 90), 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(body.outline.translated(0, 1));
-    p.restore();
-
-    if (look.shape == Shape::Stamp || look.shape == Shape::Seal) {
+    if (look.shape == Shape::Ticket || look.shape == Shape::Seal) {
         // Stitched inner border.
         p.save();
-        QPen stitch(withAlpha(Qt::white, 200), 1.2, Qt::DashLine);
+        QPen stitch(withAlpha(Qt::white, 190), 1.1, Qt::DashLine);
         stitch.setDashPattern({3, 2});
         p.setPen(stitch);
         p.setBrush(Qt::NoBrush);
-        if (look.shape == Shape::Stamp)
-            p.drawPath(roundedRect(bounds.adjusted(4, 4, -4, -4), 9));
+        const QRectF bounds = body.outline.boundingRect();
+        if (look.shape == Shape::Ticket)
+            p.drawPath(roundedRect(bounds.adjusted(9, 3.5, -9, -3.5), 5));
         else
-            p.drawEllipse(bounds.center(), bounds.width() / 2 - 8, bounds.height() / 2 - 8);
+            p.drawEllipse(bounds.center(), bounds.width() / 2 - 6.5, bounds.height() / 2 - 6.5);
         p.restore();
     }
-
-    gloss(p, body.outline, look.colours.top.lightness() > 200 ? 0.6 : 1.0);
+    gloss(p, body.outline, c.top.lightness() > 200 ? 0.55 : 0.9);
     if (state.glow > 0) {
-        // Light swelling from inside the body.
+        // Light swelling from inside, and a rim lit in the accent colour.
         p.save();
         p.setClipPath(body.outline);
+        const QRectF bounds = body.outline.boundingRect();
         QRadialGradient inner(bounds.center(), std::max(bounds.width(), bounds.height()) * 0.6);
-        inner.setColorAt(0, withAlpha(Qt::white, int(state.glow * 95)));
-        inner.setColorAt(1, withAlpha(Qt::white, int(state.glow * 30)));
+        inner.setColorAt(0, withAlpha(Qt::white, int(state.glow * 90)));
+        inner.setColorAt(1, withAlpha(Qt::white, int(state.glow * 25)));
         p.fillRect(bounds, inner);
+        const QColor halo = c.accent.lightness() > 230 ? QColor(255, 236, 120) : c.accent;
+        p.setPen(QPen(withAlpha(halo, int(state.glow * 255)), 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(body.outline);
         p.restore();
     }
 
-    // Lay out pictogram and wording.
-    const QRectF box = body.content;
-    const QString main = look.words.main, sub = look.words.sub;
-    switch (look.shape) {
-    case Shape::Pill:
-    case Shape::Slab:
-    case Shape::Ribbon:
-    case Shape::Tag:
-    case Shape::Stamp: {
-        const qreal iconSize = std::min(box.height() * 0.92, sub.isEmpty() ? 30.0 : 27.0);
-        // A long wording over a second line needs the whole width: the
-        // pictogram gives way when the wording would come out too small.
-        const auto mainSize = [&](qreal width) {
-            const QSizeF room(width, sub.isEmpty() ? box.height() : box.height() * 0.62);
-            return fitted(font(hasArabic(main) ? Face::Kufi : Face::Sans, 22, QFont::Bold), main, room).pixelSize();
-        };
-        const bool iconHere = look.shape != Shape::Ribbon
-            && (sub.isEmpty() || mainSize(box.width() - iconSize - 3) >= 15 || look.motion == Motion::Bounce
-                || look.motion == Motion::Blink);
-        QRectF textBox = box;
-        if (iconHere) {
-            const QRectF iconBox(look.mirrored ? box.left() : box.right() - iconSize,
-                                 box.center().y() - iconSize / 2 + state.iconShift, iconSize, iconSize);
-            placeIcon(p, look.icon, iconBox, c, state.lit);
-            textBox = look.mirrored ? box.adjusted(iconSize + 3, 0, 0, 0) : box.adjusted(0, 0, -iconSize - 3, 0);
-        }
-        if (sub.isEmpty()) {
-            drawWordsFitting(p, main, textBox, c.edge, 22);
-        } else {
-            const QRectF top(textBox.left(), textBox.top(), textBox.width(), textBox.height() * 0.62);
-            const QRectF bottom(textBox.left(), top.bottom(), textBox.width(), textBox.height() * 0.38);
-            drawWords(p, main, top, c.edge, 22);
-            drawWords(p, sub, bottom.adjusted(4, 0, -4, 0), c.edge, 11, false);
-        }
-        break;
-    }
-    case Shape::Shield:
-    case Shape::Seal: {
-        const qreal iconSize = look.shape == Shape::Seal ? 26 : 30;
-        const QRectF iconBox(box.center().x() - iconSize / 2, box.top() + state.iconShift, iconSize, iconSize);
-        placeIcon(p, look.icon, iconBox, c, state.lit);
-        const QStringList ls = lines(main, true);
-        const QRectF words(box.left(), iconBox.bottom() - state.iconShift + 3, box.width(),
-                           box.bottom() - iconBox.bottom() + state.iconShift - 3);
-        if (ls.size() == 1) {
-            drawWords(p, ls[0], words, c.edge, 18);
-        } else {
-            drawWords(p, ls[0], QRectF(words.left(), words.top(), words.width(), words.height() / 2), c.edge, 14);
-            drawWords(p, ls[1], QRectF(words.left(), words.center().y(), words.width(), words.height() / 2),
-                      c.edge, 14);
-        }
-        break;
-    }
-    case Shape::ArrowBlock: {
-        const QStringList ls = lines(main, true);
-        if (ls.size() == 1) {
-            drawWords(p, main, box, c.edge, 20);
-        } else {
-            drawWords(p, ls[0], QRectF(box.left(), box.top(), box.width(), box.height() / 2), c.edge, 16);
-            drawWords(p, ls[1], QRectF(box.left(), box.center().y(), box.width(), box.height() / 2), c.edge, 16);
-        }
-        // Chevrons in the arrow head, moving with the animation.
+    const QRectF icon = plan.icon.translated(0, state.iconShift);
+    if (look.shape == Shape::ArrowBox) {
+        // The arrow head carries two chevrons, moving with the animation.
         p.save();
         p.setClipPath(body.outline);
-        p.setPen(QPen(state.lit ? QColor(Qt::white) : c.accent, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
-        const qreal cx = size.width() / 2.0, top = size.height() * 0.56 + state.iconShift;
         for (int k = 0; k < 2; ++k) {
             QPainterPath chevron;
-            chevron.moveTo(cx - 10, top + k * 9);
-            chevron.lineTo(cx, top + k * 9 + 8);
-            chevron.lineTo(cx + 10, top + k * 9);
+            const qreal y = icon.top() + k * 8;
+            chevron.moveTo(icon.left() + 1, y);
+            chevron.lineTo(icon.center().x(), y + 8);
+            chevron.lineTo(icon.right() - 1, y);
+            p.setPen(QPen(c.edge, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPath(chevron);
+            p.setPen(QPen(state.lit ? QColor(Qt::white) : c.accent, 2.6, Qt::SolidLine, Qt::RoundCap,
+                          Qt::RoundJoin));
             p.drawPath(chevron);
         }
         p.restore();
-        break;
+    } else {
+        placeIcon(p, look.icon, icon, c, state.lit);
     }
-    case Shape::Circle: {
-        const QRectF circle = body.outline.boundingRect();
-        const qreal s = circle.width() * 0.5;
-        placeIcon(p, look.icon,
-                  QRectF(circle.center().x() - s / 2, circle.top() + circle.height() * 0.14 + state.iconShift, s, s),
-                  c, state.lit);
-        QLinearGradient bannerFill(body.back.boundingRect().topLeft(), body.back.boundingRect().bottomLeft());
-        bannerFill.setColorAt(0, c.bottom.darker(110));
-        bannerFill.setColorAt(1, c.edge);
-        p.setPen(QPen(c.accent, 1.4));
-        p.setBrush(bannerFill);
-        p.drawPath(body.back);
-        drawWords(p, main, box, c.edge, 16);
-        break;
-    }
-    }
+    drawWords(p, plan.lines, c.edge);
 
     if (state.shine >= 0) {
         // A slanted band of light crossing the body.
         p.save();
-        p.setClipPath(body.outline.united(body.back));
-        const qreal x = -40 + state.shine * (size.width() + 80);
-        QLinearGradient band(QPointF(x - 18, 0), QPointF(x + 18, 0));
+        p.setClipPath(whole);
+        const qreal x = -30 + state.shine * (size.width() + 60);
+        QLinearGradient band(QPointF(x - 14, 0), QPointF(x + 14, 0));
         band.setColorAt(0, withAlpha(Qt::white, 0));
-        band.setColorAt(0.5, withAlpha(Qt::white, 170));
+        band.setColorAt(0.5, withAlpha(Qt::white, 160));
         band.setColorAt(1, withAlpha(Qt::white, 0));
         QPolygonF slant;
-        slant << QPointF(x - 12, 0) << QPointF(x + 24, 0) << QPointF(x + 12, size.height())
-              << QPointF(x - 24, size.height());
+        slant << QPointF(x - 8, 0) << QPointF(x + 20, 0) << QPointF(x + 8, size.height())
+              << QPointF(x - 20, size.height());
         p.setPen(Qt::NoPen);
         p.setBrush(band);
         p.drawPolygon(slant);
@@ -338,28 +329,29 @@ QImage drawButton(const Look &look, const FrameState &state)
 QList<gif::Frame> animate(const Look &look)
 {
     QList<gif::Frame> frames;
+    const Plan arranged = plan(look);
     switch (look.motion) {
     case Motion::None:
-        frames.append({drawButton(look, {}), 0});
+        frames.append({drawButton(look, arranged, {}), 0});
         break;
     case Motion::Bounce: {
-        const qreal shifts[] = {0, 1, 2.5, 4, 2.5, 1};
+        const qreal shifts[] = {0, 1, 2.5, 3.5, 2.5, 1};
         for (qreal s : shifts)
-            frames.append({drawButton(look, {s, -1, 0, false}), 90});
+            frames.append({drawButton(look, arranged, {s, -1, 0, false}), 90});
         break;
     }
     case Motion::Shine:
-        for (int k = 0; k <= 8; ++k)
-            frames.append({drawButton(look, {0, k / 8.0, 0, false}), 60});
-        frames.append({drawButton(look, {}), 1400});
+        for (int k = 0; k <= 7; ++k)
+            frames.append({drawButton(look, arranged, {0, k / 7.0, 0, false}), 60});
+        frames.append({drawButton(look, arranged, {}), 1400});
         break;
     case Motion::Glow:
         for (int k = 0; k < 6; ++k)
-            frames.append({drawButton(look, {0, -1, 0.5 - 0.5 * qCos(2 * M_PI * k / 6), false}), 120});
+            frames.append({drawButton(look, arranged, {0, -1, 0.5 - 0.5 * qCos(2 * M_PI * k / 6), false}), 120});
         break;
     case Motion::Blink:
-        frames.append({drawButton(look, {}), 500});
-        frames.append({drawButton(look, {0, -1, 0, true}), 350});
+        frames.append({drawButton(look, arranged, {}), 500});
+        frames.append({drawButton(look, arranged, {0, -1, 0, true}), 350});
         break;
     }
     return frames;
@@ -377,85 +369,11 @@ void drawLinkButtons(Sink &sink)
         look.colours = scheme(i % 10);
         look.words = wording(i % 11);
         look.icon = Icon((i / 3) % 5);
-        look.mirrored = !hasArabic(look.words.main);
+        look.latin = !hasArabic(look.words.section(u'\n', 0, 0));
         look.motion = (i % 4 == 1) ? Motion(1 + (i / 4) % 4) : Motion::None;
         sink.deliverGif(u"zqLink/Link%1.gif"_s.arg(i), animate(look));
     }
     sink.deliverText(u"zqLink/Links.dat"_s, QByteArray(sites::kDefaultLinkSite) + "\r\n");
-}
-
-void drawOptionIcons(Sink &sink)
-{
-    const Scheme &blue = scheme(0);
-    // 1: download arrow on a blue disc.
-    {
-        QImage image = canvas(33, 25);
-        QPainter p;
-        begin(p, image);
-        QRadialGradient g(QPointF(14, 9), 14);
-        g.setColorAt(0, blue.top);
-        g.setColorAt(1, blue.bottom);
-        p.setPen(QPen(blue.edge, 1));
-        p.setBrush(g);
-        p.drawEllipse(QRectF(5.5, 1.5, 22, 22));
-        p.setPen(QPen(blue.edge, 0.8));
-        p.setBrush(Qt::white);
-        p.drawPath(downArrow(QRectF(10.5, 5, 12, 14)));
-        p.end();
-        sink.deliverGif(u"zqOptions/1.gif"_s, image);
-    }
-    // 2: two chain links.
-    {
-        QImage image = canvas(33, 25);
-        QPainter p;
-        begin(p, image);
-        p.translate(16.5, 12.5);
-        p.rotate(-35);
-        for (int k = 0; k < 2; ++k) {
-            const QRectF link(k == 0 ? -14 : -2, -5, 16, 10);
-            p.setPen(QPen(QColor(0x0a, 0x3f, 0x8a), 4.6));
-            p.setBrush(Qt::NoBrush);
-            p.drawRoundedRect(link, 5, 5);
-            p.setPen(QPen(QColor(0x6c, 0xb4, 0xff), 2.4));
-            p.drawRoundedRect(link, 5, 5);
-        }
-        p.end();
-        sink.deliverGif(u"zqOptions/2.gif"_s, image);
-    }
-    // 3: question mark on an orange disc.
-    {
-        QImage image = canvas(33, 25);
-        QPainter p;
-        begin(p, image);
-        QRadialGradient g(QPointF(14, 8), 14);
-        g.setColorAt(0, QColor(0xff, 0xc8, 0x50));
-        g.setColorAt(1, QColor(0xe0, 0x70, 0x00));
-        p.setPen(QPen(QColor(0x8a, 0x40, 0x00), 1));
-        p.setBrush(g);
-        p.drawEllipse(QRectF(5.5, 1.5, 22, 22));
-        const QPainterPath q = textPath(u"?"_s, font(Face::Sans, 18, QFont::Bold), QPointF(16.5, 12.5));
-        p.setPen(QPen(QColor(0x8a, 0x40, 0x00), 1.5));
-        p.drawPath(q);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawPath(q);
-        p.end();
-        sink.deliverGif(u"zqOptions/3.gif"_s, image);
-    }
-    // 4: a golden star.
-    {
-        QImage image = canvas(25, 25);
-        QPainter p;
-        begin(p, image);
-        QRadialGradient g(QPointF(12.5, 10), 12);
-        g.setColorAt(0, QColor(0xff, 0xf3, 0x9a));
-        g.setColorAt(1, QColor(0xf0, 0xa8, 0x00));
-        p.setPen(QPen(QColor(0xa0, 0x60, 0x00), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(g);
-        p.drawPath(star(QPointF(12.5, 13.2), 11.5, 5, 5));
-        p.end();
-        sink.deliverGif(u"zqOptions/4.gif"_s, image);
-    }
 }
 
 } // namespace art

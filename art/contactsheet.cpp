@@ -123,15 +123,22 @@ int main(int argc, char *argv[])
             smilies.append(in.filePath(u"pics/%1/%2.gif"_s.arg(set).arg(i, 3, 10, QLatin1Char('0'))));
     }
     const QColor white(Qt::white), panel(239, 243, 250);
-    save(sheet(buttons, {QSize(), 12, 6}, white, false), out.filePath(u"buttons.png"_s), 1);
-    save(sheet(buttons, {QSize(48, 47), 6, 27}, white, false), out.filePath(u"buttons-cell.png"_s), 2);
-    save(sheet(buttons.mid(0, 40), {QSize(), 4, 6}, white, true), out.filePath(u"buttons-frames.png"_s), 1);
-    save(sheet(borders.mid(0, 30), {QSize(), 1, 10}, white, false), out.filePath(u"borders-a.png"_s), 1);
-    save(sheet(borders.mid(30), {QSize(), 1, 10}, white, false), out.filePath(u"borders-b.png"_s), 1);
-    save(sheet(borders.mid(0, 20), {QSize(), 1, 6}, white, true), out.filePath(u"borders-frames.png"_s), 1);
-    save(sheet(smilies, {QSize(), 10, 6}, white, false), out.filePath(u"smilies.png"_s), 3);
-    save(sheet(smilies, {QSize(37, 31), 10, 3}, panel, false), out.filePath(u"smilies-cell.png"_s), 2);
-    save(sheet(smilies, {QSize(), 4, 4}, white, true), out.filePath(u"smilies-frames.png"_s), 2);
+    // In parts small enough to look at on one screen.
+    const auto parts = [&](const QStringList &paths, qsizetype per, const QString &name, const Cell &cell,
+                           const QColor &ground, bool allFrames, int magnify) {
+        for (qsizetype from = 0, k = 0; from < paths.size(); from += per, ++k) {
+            save(sheet(paths.mid(from, per), cell, ground, allFrames),
+                 out.filePath(u"%1-%2.png"_s.arg(name).arg(k + 1)), magnify);
+        }
+    };
+    parts(buttons, 48, u"buttons"_s, {QSize(), 12, 6}, white, false, 1);
+    parts(buttons, 48, u"buttons-cell"_s, {QSize(48, 47), 6, 27}, white, false, 2);
+    parts(buttons, 24, u"buttons-frames"_s, {QSize(), 3, 6}, white, true, 1);
+    parts(borders, 20, u"borders"_s, {QSize(), 1, 10}, white, false, 1);
+    parts(borders, 10, u"borders-frames"_s, {QSize(), 1, 6}, white, true, 1);
+    parts(smilies, 123, u"smilies"_s, {QSize(), 12, 6}, white, false, 3);
+    parts(smilies, 123, u"smilies-cell"_s, {QSize(37, 31), 10, 3}, panel, false, 2);
+    parts(smilies, 41, u"smilies-frames"_s, {QSize(), 3, 4}, white, true, 2);
     std::printf("sheets written to %s\n", qPrintable(out.absolutePath()));
     return 0;
 }
