@@ -35,8 +35,12 @@ FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, 
                   makeup::font(u"Andalus"_s, 21.75, true));
     makeup::label(this, u"Label2"_s, {3780, 60, 1155, 315}, {u"Please wait.."_s, Qt::black},
                   makeup::font(u"Times New Roman"_s, 9.0, true));
-    makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
-                  {u"Tarnwell 1.3\nبرمجة Dravik"_s, QColor(253, 15, 45)}, windowFont());
+    // Two lines, each in its own reading direction: the Arabic one reads
+    // from the right (its first letter is Arabic, and the paragraph
+    // follows it).
+    auto* credit = makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
+                                 {u"Tarnwell 1.3\nبرمجة Dravik"_s, QColor(253, 15, 45)}, windowFont());
+    credit->setTextFormat(Qt::PlainText);
 
     pLoading_ = new QProgressBar(this);
     pLoading_->setObjectName(u"PLoading"_s);
@@ -51,6 +55,13 @@ FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, 
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void FrmLoading::startProgress(int maximum)
+{
+    flushProgress();
+    pLoading_->setMaximum(maximum);
+    pLoading_->setValue(0);
 }
 
 void FrmLoading::showProgress(const QString& status, int value)

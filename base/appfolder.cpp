@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -48,23 +47,6 @@ QString smileyName(int n)
 QString webAddress(const QString& site, const QString& fileName)
 {
     return site + fileName;
-}
-
-QString describeMissing(const QString& path)
-{
-    const QFileInfo info(path);
-    if (info.exists())
-        return {};
-    const QFileInfo folder(info.path());
-    if (!folder.isDir())
-        return u"Path not found:\n%1"_s.arg(QDir::toNativeSeparators(info.path()));
-    return u"File not found:\n%1"_s.arg(path);
-}
-
-QString describeOpenFailure(const QString& path, const QString& systemReason)
-{
-    const QString missing = describeMissing(path);
-    return missing.isEmpty() ? u"Cannot read the file (%1):\n%2"_s.arg(systemReason, path) : missing;
 }
 
 } // namespace appfolder

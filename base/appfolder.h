@@ -41,11 +41,4 @@ QString smileyName(int n);
 // A picture's web address: the site followed directly by the file name.
 QString webAddress(const QString& site, const QString& fileName);
 
-// Empty when path exists; otherwise a message saying whether the file or
-// its folder is missing, naming it.
-QString describeMissing(const QString& path);
-// Why a file could not be opened: missing file or folder, or else the
-// system's reason; the message names the file.
-QString describeOpenFailure(const QString& path, const QString& systemReason);
-
 } // namespace appfolder

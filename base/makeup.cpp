@@ -152,11 +152,12 @@ controls::ImageBox* image(QWidget* parent, const QString& name, const tw::Rect& 
                           const QString& picturePath)
 {
     auto* img = placed(new controls::ImageBox(parent, stretch), name, rect);
+    // Decoded when first drawn; an unstretched image needs its size now.
     if (!picturePath.isEmpty()) {
-        if (stretch)
-            img->setPictureFile(picturePath, QSize());  // decoded when first drawn
-        else
-            img->setPicture(QPixmap(picturePath));
+        picture::Info info;
+        if (!stretch)
+            (void)picture::check(picturePath, &info);
+        img->setPictureFile(picturePath, info.size);
     }
     return img;
 }

@@ -14,6 +14,10 @@ class EditorPage : public controls::PictureBox {
 public:
     explicit EditorPage(QWidget* parent);
 
+    // Start-up: every colour swatch shows its colour's name as its tooltip,
+    // and every font label is drawn in the face it names.
+    void preparePickers();
+
     static constexpr int kSizeCount = 7;     // lblSize(1..7); there is no element 0
     static constexpr int kColourCount = 27;  // imgClr(0..26)
     static constexpr int kFontCount = 12;    // lblfont(0..11)

@@ -29,8 +29,8 @@ constexpr int kGrid[kRows][kColumns] = {
     {59, 58, 65, 64, 63, 62, 61, 52, 51, 50, 22, 49},
 };
 
-// cmd(60) was designed into the same cell as cmd(52), where it could never
-// be reached; it lives in the free corner left of copy and erase instead.
+// cmd(60) would share its grid cell with cmd(52) and could never be
+// reached there; it stands in the free corner left of copy and erase.
 constexpr int kStrayIndex = 60;
 constexpr tw::Rect kStrayCell{4620, 1290, kButtonSize, kButtonSize};
 

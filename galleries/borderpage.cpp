@@ -2,8 +2,12 @@
 // inside its window, its scroll bar, the "more" link and the code box.
 #include "borderpage.h"
 
+#include "galleryprogress.h"
+#include "gallerylayout.h"
 #include "makeup.h"
+#include "picture.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -52,4 +56,68 @@ BorderPage::BorderPage(QWidget* parent) : controls::PictureBox(parent)
                                makeup::font(u"Times New Roman"_s, 9.75, true), Qt::AlignHCenter);
     txtCode_->setToolTip(u"هنا سوف يظهر الإسم المزخرف"_s);
     txtCode_->hide();
+
+    connect(vs_, &QScrollBar::valueChanged, this, &BorderPage::vsScroll);
+}
+
+std::optional<files::Failure> BorderPage::loadGallery(const appfolder::AppFolder& folder,
+                                                      const QString& site,
+                                                      GalleryProgress& progress)
+{
+    borderCount_ = gallery::kBorderCount;
+    imgBord_.resize(1);
+    for (int i = 1; i <= borderCount_; ++i) {
+        controls::ImageBox* copy = imgBord_.front()->copyOf(picMoveit_);
+        copy->setObjectName(makeup::indexed(u"imgBord"_s, i));
+        imgBord_.push_back(copy);
+    }
+
+    progress.start(borderCount_);
+    for (int i = 0; i < borderCount_; ++i) {
+        // Let the loading window repaint once per picture.
+        QCoreApplication::processEvents();
+        const QString path = folder.borderPicture(i);
+        picture::Info info;
+        if (auto failure = picture::check(path, &info))
+            return failure;
+        controls::ImageBox* current = imgBord_.at(static_cast<size_t>(i));
+        current->setPictureFile(path, info.size);
+        current->setTag(appfolder::webAddress(site, appfolder::borderFileName(i)));
+
+        controls::ImageBox* next = imgBord_.at(static_cast<size_t>(i) + 1);
+        next->show();
+        const tw::Rect at = controls::twips(current);
+        controls::setTwipsTop(next, gallery::nextBorderTop(at.top, at.height));
+
+        progress.loaded(path, i);
+    }
+    sizeGallery();
+    return std::nullopt;
+}
+
+void BorderPage::sizeGallery()
+{
+    const int firstHeight = controls::twips(imgBord_.front()).height;
+    const int lastTop = controls::twips(imgBord_.back()).top;
+    // The page has no border, so its inner height is its height.
+    const int pageScaleHeight = controls::twips(this).height;
+    vs_->setMaximum(gallery::borderScrollMax(lastTop, pageScaleHeight, firstHeight));
+    borderGalleryTop_ = static_cast<qint16>(controls::twips(picMoveit_).top);
+    controls::setTwipsHeight(picMoveit_, gallery::borderContainerHeight(firstHeight, lastTop));
+    vs_->setValue(0);
+}
+
+void BorderPage::ForceMiddle()
+{
+    const int line = controls::twips(l_).left;
+    for (controls::ImageBox* border : imgBord_)
+        controls::setTwipsLeft(border, gallery::centredLeft(line, controls::twips(border).width));
+    vsScroll();
+}
+
+void BorderPage::vsScroll()
+{
+    const int firstHeight = controls::twips(imgBord_.front()).height;
+    controls::setTwipsTop(picMoveit_,
+                          gallery::borderPanelTop(vs_->value(), firstHeight, borderGalleryTop_));
 }

@@ -98,7 +98,7 @@ void TestText::writeValueRoundTrip()
     QVERIFY(f.open(QIODevice::ReadOnly));
     // One line, CR LF, no quotes; the whole old contents replaced.
     QCOMPARE(f.readAll(), QByteArray("http://new/x,y/\r\n"));
-    // Read back, the comma ends the field, as it always has for this format.
+    // Read back, the comma ends the field.
     QCOMPARE(*settings::readValue(path).value, u"http://new/x"_s);
 }
 

@@ -55,3 +55,9 @@ bool AppFolderFixture::write(const QString& relative, const QByteArray& contents
     QFile f(file(relative));
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contents) == contents.size();
 }
+
+QByteArray AppFolderFixture::read(const QString& relative) const
+{
+    QFile f(file(relative));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
