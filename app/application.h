@@ -14,6 +14,8 @@
 #include <optional>
 
 class FrmLoading;
+class FrmSmile;
+class FrmView;
 class FrmVorlane;
 
 class Application : public QObject {
@@ -35,6 +37,13 @@ public:
     FrmLoading* frmLoading() const { return frmLoading_.get(); }
     SiteStore& sites() { return sites_; }
 
+    // The smilies picker, shown modeless (tab 4). There is one picker for
+    // the whole run, created the first time it is asked for; nullptr until
+    // then.
+    void showSmilePicker();
+    FrmSmile* frmSmile() const { return frmSmile_.get(); }
+    FrmView* frmView() const { return frmView_.get(); }
+
     // The Exit command (tab 7, the notification-area menu): ends the
     // program at once; nothing is saved and no window asks first.
     void miExitClick();
@@ -50,6 +59,8 @@ private:
     SiteStore sites_;
     std::unique_ptr<FrmVorlane> frmVorlane_;
     std::unique_ptr<FrmLoading> frmLoading_;
+    std::unique_ptr<FrmView> frmView_;
+    std::unique_ptr<FrmSmile> frmSmile_;
 };
 
 // Runs Tarnwell from the given application folder and returns the exit

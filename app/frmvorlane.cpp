@@ -148,18 +148,18 @@ void FrmVorlane::buildFrame()
     picExit->hide();
 }
 
-void FrmVorlane::buildPages(SiteStore& /*sites*/)
+void FrmVorlane::buildPages(SiteStore& sites)
 {
     namesPage_ = new NamesPage(this);
     symbolPage_ = new SymbolPage(this);
-    borderPage_ = new BorderPage(this);
+    borderPage_ = new BorderPage(sites, this);
     editorPage_ = new EditorPage(this);
     smiliesPage_ = new PictureBox(this);
     smiliesPage_->setObjectName(makeup::indexed(u"picName"_s, 4));
     // The smilies page shows the title artwork until start-up puts the
     // logo there.
     smiliesPage_->setPictureFile(u":/art/title.png"_s);
-    linkPage_ = new LinkPage(this);
+    linkPage_ = new LinkPage(sites, this);
     aboutPage_ = new PictureBox(this);
     aboutPage_->setObjectName(makeup::indexed(u"picName"_s, 6));
 

@@ -7,6 +7,8 @@
 #include "borderpage.h"
 #include "editorpage.h"
 #include "frmloading.h"
+#include "frmsmile.h"
+#include "frmview.h"
 #include "frmvorlane.h"
 #include "galleryprogress.h"
 #include "linkpage.h"
@@ -56,6 +58,7 @@ Application::StartResult Application::start()
     auto welcome = std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s);
     frmVorlane_ = std::make_unique<FrmVorlane>(folder_, sites_);
     connect(frmVorlane_.get(), &FrmVorlane::exitRequested, this, &Application::miExitClick);
+    connect(frmVorlane_.get(), &FrmVorlane::smiliesRequested, this, &Application::showSmilePicker);
 
     frmLoading_ = std::make_unique<FrmLoading>(std::move(welcome));
     if (const auto failure = loadMainWindow()) {
@@ -90,6 +93,17 @@ std::optional<files::Failure> Application::loadMainWindow()
         return failure;
     w.borderPage()->ForceMiddle();
     return std::nullopt;
+}
+
+void Application::showSmilePicker()
+{
+    if (!frmSmile_) {
+        frmView_ = std::make_unique<FrmView>();
+        frmSmile_ = std::make_unique<FrmSmile>(folder_, *frmView_);
+    }
+    frmSmile_->show();
+    frmSmile_->raise();
+    frmSmile_->activateWindow();
 }
 
 void Application::miExitClick()

@@ -115,6 +115,8 @@ std::optional<files::Failure> check(const QString& path, Info* info)
     QByteArray data;
     if (auto failure = files::readAll(path, &data))
         return failure;
+    if (data.isEmpty())
+        return invalid(path, u"the file is empty"_s);
     if (data.startsWith("GIF8")) {
         if (const auto reason = walkGif(data, info))
             return invalid(path, *reason);

@@ -14,7 +14,7 @@
 
 using namespace Qt::StringLiterals;
 
-BorderPage::BorderPage(QWidget* parent) : controls::PictureBox(parent)
+BorderPage::BorderPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(parent), sites_(sites)
 {
     setObjectName(makeup::indexed(u"picName"_s, 2));
     setFont(makeup::dialogFont());

@@ -10,6 +10,7 @@
 #include <vector>
 
 class GalleryProgress;
+class SiteStore;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -17,7 +18,7 @@ class QScrollBar;
 class BorderPage : public controls::PictureBox {
     Q_OBJECT
 public:
-    explicit BorderPage(QWidget* parent);
+    BorderPage(SiteStore& sites, QWidget* parent);
 
     // Start-up: creates imgBord(1..60) and gives borders 0..59 their
     // pictures from the Border folder and their web addresses under site,
@@ -43,6 +44,7 @@ public:
     QLabel* l() const { return l_; }
 
 private:
+    SiteStore& sites_;
     void vsScroll();
     void sizeGallery();
 

@@ -17,7 +17,7 @@
 
 using namespace Qt::StringLiterals;
 
-LinkPage::LinkPage(QWidget* parent) : controls::PictureBox(parent)
+LinkPage::LinkPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(parent), sites_(sites)
 {
     setObjectName(makeup::indexed(u"picName"_s, 5));
     setFont(makeup::dialogFont());

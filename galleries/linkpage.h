@@ -10,6 +10,7 @@
 #include <vector>
 
 class GalleryProgress;
+class SiteStore;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
@@ -17,7 +18,7 @@ class QScrollBar;
 class LinkPage : public controls::PictureBox {
     Q_OBJECT
 public:
-    explicit LinkPage(QWidget* parent);
+    LinkPage(SiteStore& sites, QWidget* parent);
 
     // Start-up: gives dimg(0..137) the link-button pictures, growing the
     // grid in rows of six up to the empty end element dimg(138); loads the
@@ -47,6 +48,7 @@ Q_SIGNALS:
     void optionsRequested();
 
 private:
+    SiteStore& sites_;
     void vScroll1Scroll();
     void sizeGallery();
 

@@ -6,6 +6,7 @@
 #include "twips.h"
 
 #include <QDir>
+#include <functional>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +14,9 @@
 #include <csignal>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -25,6 +29,7 @@ private Q_SLOTS:
     void readValueFailures();
     void writeValueRoundTrip();
     void writeValueFailureKeepsOldContents();
+    void writeValueInPlaceWhereTheFolderForbidsNewFiles();
     void appFolderPaths();
     void pictureNames();
     void roundHalfEven();
@@ -132,6 +137,75 @@ void TestText::writeValueFailureKeepsOldContents()
     QVERIFY(!settings::writeValue(dir.filePath(u"missing/BordSite.dat"_s), u"x"_s, &error));
     QVERIFY(error.contains(u"missing"_s));
     QVERIFY(!QDir(dir.filePath(u"missing"_s)).exists());
+}
+
+#ifdef Q_OS_UNIX
+namespace {
+// Runs check() where the folder lets nobody create a file in it but the
+// file itself is writable (a folder an administrator installed). Root may
+// write anywhere, so as root the check runs in a child process as nobody.
+bool withoutFolderWriteAccess(const QString& folder, const std::function<bool()>& check)
+{
+    const QByteArray name = QFile::encodeName(folder);
+    if (geteuid() != 0) {
+        ::chmod(name.constData(), 0555);
+        const bool ok = check();
+        ::chmod(name.constData(), 0755);
+        return ok;
+    }
+    ::chmod(name.constData(), 0755);
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool dropped = setgid(65534) == 0 && setuid(65534) == 0;
+        _exit(dropped && check() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+#endif
+
+void TestText::writeValueInPlaceWhereTheFolderForbidsNewFiles()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Links.dat"_s);
+    QVERIFY(settings::writeValue(path, u"http://old/"_s));
+    ::chmod(QFile::encodeName(path).constData(), 0666);
+
+    // No temporary file can be made beside it: the file is written in place.
+    QVERIFY(withoutFolderWriteAccess(dir.path(), [&path] {
+        return settings::writeValue(path, u"http://a-new-and-longer-site/"_s);
+    }));
+    QCOMPARE(contentsOf(path), QByteArray("http://a-new-and-longer-site/\r\n"));
+    QVERIFY(withoutFolderWriteAccess(dir.path(), [&path] {
+        return settings::writeValue(path, u"http://short/"_s);
+    }));
+    QCOMPARE(contentsOf(path), QByteArray("http://short/\r\n"));
+
+    // A write in place that fails half-way puts the old contents back.
+    QVERIFY(withoutFolderWriteAccess(dir.path(), [&path] {
+        rlimit tiny{};
+        getrlimit(RLIMIT_FSIZE, &tiny);
+        tiny.rlim_cur = 20;
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        QString error;
+        return !settings::writeValue(path, u"http://a-site-longer-than-twenty-bytes/"_s, &error)
+               && error.contains(path);
+    }));
+    QCOMPARE(contentsOf(path), QByteArray("http://short/\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Links.dat"_s});
+#else
+    QSKIP("folder permissions are tested on Unix");
+#endif
 }
 
 void TestText::appFolderPaths()

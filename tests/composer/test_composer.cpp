@@ -35,6 +35,27 @@ bool overlaps(const tw::Rect& a, const tw::Rect& b)
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
+// Whether some patch of the picture is close to colour: the splash is
+// shaded, so a good share of its pixels lie near the named colour.
+bool showsColour(const QImage& picture, const QColor& colour)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    int near = 0;
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qAlpha(p) < 200)
+                continue;
+            const int distance = std::abs(qRed(p) - colour.red()) + std::abs(qGreen(p) - colour.green())
+                                 + std::abs(qBlue(p) - colour.blue());
+            ++inked;
+            near += distance < 60;
+        }
+    }
+    return inked > 0 && near * 10 >= inked;
+}
+
 } // namespace
 
 class TestComposer : public QObject {
@@ -136,6 +157,14 @@ private Q_SLOTS:
             QCOMPARE(at(swatch).height, i == 0 ? 375 : 345);
         }
         QCOMPARE(tags.size(), EditorPage::kColourCount);
+        // Each swatch shows the colour it names: the splash's most saturated
+        // (or, for the greys, its darkest) pixels lie close to the named colour.
+        for (int i = 0; i < EditorPage::kColourCount; ++i) {
+            controls::ImageBox* swatch = page.imgClr(i);
+            const QColor named = QColor::fromString(swatch->tag());
+            QVERIFY2(swatch->picture().width() > 0, qPrintable(swatch->objectName()));
+            QVERIFY2(showsColour(swatch->picture().toImage(), named), qPrintable(swatch->tag()));
+        }
         QCOMPARE(page.imgClr(0)->tag(), u"black"_s);
         QCOMPARE(at(page.imgClr(0)).left, 5670);
         QCOMPARE(at(page.imgClr(0)).top, 780);
@@ -210,6 +239,18 @@ private Q_SLOTS:
         QCOMPARE(bar.button(14)->toolTip(), u"إعادة لآخر وضع"_s);
         QVERIFY(bar.button(14)->data().toString().isEmpty());
         QVERIFY(TagToolbar::imageList3(24).isNull());
+
+        // Every button shows a picture of its own.
+        QList<QImage> faces;
+        for (int i = 1; i <= TagToolbar::kButtonCount; ++i) {
+            if (bar.button(i)->isSeparator())
+                continue;
+            const QImage face = bar.button(i)->icon().pixmap(16, 16).toImage();
+            QVERIFY2(!face.isNull(), qPrintable(bar.button(i)->objectName()));
+            for (const QImage& other : faces)
+                QVERIFY2(face != other, qPrintable(bar.button(i)->objectName()));
+            faces.append(face);
+        }
 
         QSignalSpy spy(&bar, &TagToolbar::buttonClicked);
         bar.button(6)->trigger();

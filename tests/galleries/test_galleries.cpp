@@ -2,7 +2,9 @@
 // element of each growing array, scroll steps and what starts hidden.
 #include "borderpage.h"
 #include "linkpage.h"
+#include "sitestore.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +19,8 @@ private Q_SLOTS:
     void borderPage()
     {
         QWidget host;
-        BorderPage page(&host);
+        SiteStore sites{appfolder::AppFolder(QDir::tempPath())};
+        BorderPage page(sites, &host);
         QCOMPARE(page.picMoveit()->parentWidget(), page.picture3());
         QCOMPARE(page.imgBord().size(), size_t(1));
         controls::ImageBox* first = page.imgBord().front();
@@ -40,7 +43,8 @@ private Q_SLOTS:
     void linkPage()
     {
         QWidget host;
-        LinkPage page(&host);
+        SiteStore sites{appfolder::AppFolder(QDir::tempPath())};
+        LinkPage page(sites, &host);
         for (QWidget* w : std::initializer_list<QWidget*>{page.picCont(), page.vScroll1(), page.picText()})
             QCOMPARE(w->parentWidget(), page.picture1());
         QCOMPARE(page.dimg().size(), size_t(1));
