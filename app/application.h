@@ -22,9 +22,9 @@ class Application : public QObject {
     Q_OBJECT
 public:
     enum class StartResult {
-        Running,     // the main window is shown
-        Failed,      // a message naming what failed has been shown
-        Restarting,  // a new instance has been started; this one ends
+        Running,    // the main window is shown
+        Failed,     // a message naming what failed has been shown
+        Restarting, // a new instance has been started; this one ends
     };
 
     explicit Application(const appfolder::AppFolder& folder, QObject* parent = nullptr);

@@ -21,8 +21,9 @@ QFont windowFont()
 
 FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      background_(background ? std::move(background)
-                             : std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s))
+      background_(background
+                      ? std::move(background)
+                      : std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s))
 {
     setObjectName(u"frmLoading"_s);
     setWindowTitle(QString());
@@ -38,8 +39,9 @@ FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, 
     // Two lines, each in its own reading direction: the Arabic one reads
     // from the right (its first letter is Arabic, and the paragraph
     // follows it).
-    auto* credit = makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
-                                 {u"Tarnwell 1.3\nبرمجة Dravik"_s, QColor(253, 15, 45)}, windowFont());
+    auto* credit =
+        makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
+                      {u"Tarnwell 1.3\nبرمجة Dravik"_s, QColor(253, 15, 45)}, windowFont());
     credit->setTextFormat(Qt::PlainText);
 
     pLoading_ = new QProgressBar(this);
@@ -47,9 +49,9 @@ FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, 
     pLoading_->setTextVisible(false);
     controls::setTwips(pLoading_, {60, 2520, 4935, 225});
 
-    lblStatus_ = makeup::label(this, u"lblStatus"_s, {60, 2820, 4875, 615},
-                               {u"File"_s, makeup::kTextBlue},
-                               makeup::font(u"Times New Roman"_s, 8.25, true));
+    lblStatus_ =
+        makeup::label(this, u"lblStatus"_s, {60, 2820, 4875, 615}, {u"File"_s, makeup::kTextBlue},
+                      makeup::font(u"Times New Roman"_s, 8.25, true));
     // Long paths must not push the text out of the window.
     lblStatus_->setWordWrap(true);
 

@@ -27,7 +27,7 @@ namespace {
 constexpr tw::Rect kClientArea{0, 0, 9570, 6735};
 
 struct TabRow {
-    int top;            // imgProg(i).Top
+    int top; // imgProg(i).Top
     const char16_t* caption;
     const char16_t* iconName;
     tw::Rect icon;
@@ -47,7 +47,7 @@ constexpr TabRow kTabs[FrmVorlane::kTabCount] = {
 };
 
 constexpr tw::Rect kPageRects[FrmVorlane::kPageCount] = {
-    {600, 400, 6315, 6255}, {0, 400, 7395, 5895}, {120, 400, 7155, 6315}, {0, 390, 7395, 6015},
+    {600, 400, 6315, 6255}, {0, 400, 7395, 5895},   {120, 400, 7155, 6315}, {0, 390, 7395, 6015},
     {0, 0, 7395, 6735},     {120, 720, 7275, 6015}, {0, 0, 7395, 6735},
 };
 
@@ -62,11 +62,10 @@ QIcon makeWindowIcon()
 } // namespace
 
 FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint),
-      folder_(folder),
-      background_(u":/art/vorlane_back.png"_s)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      folder_(folder), background_(u":/art/vorlane_back.png"_s)
 {
     setObjectName(u"frmVorlane"_s);
     setWindowTitle(u"Tarnwell 1.3"_s);
@@ -92,8 +91,8 @@ void FrmVorlane::buildTabs()
     const QFont tabFont = font();
     for (int i = 0; i < kTabCount; ++i) {
         const TabRow& row = kTabs[i];
-        auto* tab = makeup::image(this, makeup::indexed(u"imgProg"_s, i), {7500, row.top, 1815, 495},
-                                  true);
+        auto* tab =
+            makeup::image(this, makeup::indexed(u"imgProg"_s, i), {7500, row.top, 1815, 495}, true);
         tab->setCursor(Qt::PointingHandCursor);
         connect(tab, &ImageBox::clicked, this, [this, i] { lblProgClick(i); });
         imgProg_[static_cast<size_t>(i)] = tab;
@@ -116,10 +115,10 @@ void FrmVorlane::buildTabs()
         const tw::Rect rect = i == 0 ? tw::Rect{7680, row.top + 120, 1215, 375}
                                      : tw::Rect{7500, row.top + 120, 1635, 375};
         // Centred on its bar, which is taller than the caption's line.
-        auto* caption = makeup::clickLabel(this, makeup::indexed(u"lblProg"_s, i), rect,
-                                           {QString::fromUtf16(row.caption), Qt::white,
-                                            Qt::AlignHCenter | Qt::AlignVCenter},
-                                           tabFont);
+        auto* caption = makeup::clickLabel(
+            this, makeup::indexed(u"lblProg"_s, i), rect,
+            {QString::fromUtf16(row.caption), Qt::white, Qt::AlignHCenter | Qt::AlignVCenter},
+            tabFont);
         caption->setCursor(Qt::PointingHandCursor);
         connect(caption, &ClickLabel::clicked, this, [this, i] { lblProgClick(i); });
     }
@@ -134,9 +133,10 @@ void FrmVorlane::buildFrame()
                                  u":/art/tab_inactive.png"_s);
     imginActive_->hide();
 
-    auto* lll = makeup::clickLabel(this, u"lll"_s, {7800, 6300, 1335, 315},
-                                   {u"خيارات إدارية"_s, QColor(240, 4, 39), Qt::AlignHCenter | Qt::AlignTop},
-                                   makeup::font(u"Times New Roman"_s, 9.75, true));
+    auto* lll = makeup::clickLabel(
+        this, u"lll"_s, {7800, 6300, 1335, 315},
+        {u"خيارات إدارية"_s, QColor(240, 4, 39), Qt::AlignHCenter | Qt::AlignTop},
+        makeup::font(u"Times New Roman"_s, 9.75, true));
     lll->setCursor(Qt::PointingHandCursor);
 
     // The pictures of the notification-area menu's items.
@@ -164,7 +164,8 @@ void FrmVorlane::buildPages(SiteStore& sites)
     aboutPage_->setObjectName(makeup::indexed(u"picName"_s, 6));
 
     // The other pages name themselves.
-    picName_ = {namesPage_, symbolPage_, borderPage_, editorPage_, smiliesPage_, linkPage_, aboutPage_};
+    picName_ = {namesPage_,   symbolPage_, borderPage_, editorPage_,
+                smiliesPage_, linkPage_,   aboutPage_};
     for (int i = 0; i < kPageCount; ++i)
         controls::setTwips(picName_[static_cast<size_t>(i)], kPageRects[i]);
 

@@ -80,8 +80,8 @@ private:
     controls::ImageBox* imgActive_ = nullptr;
     controls::ImageBox* imginActive_ = nullptr;
     std::array<QWidget*, kPageCount> picName_{};
-    controls::PictureBox* smiliesPage_ = nullptr;  // picName(4)
-    controls::PictureBox* aboutPage_ = nullptr;    // picName(6)
+    controls::PictureBox* smiliesPage_ = nullptr; // picName(4)
+    controls::PictureBox* aboutPage_ = nullptr;   // picName(6)
     NamesPage* namesPage_ = nullptr;
     SymbolPage* symbolPage_ = nullptr;
     BorderPage* borderPage_ = nullptr;

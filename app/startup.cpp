@@ -49,9 +49,9 @@ Application::StartResult Application::start()
 {
     // Before any window exists: the first start on Windows writes the
     // manifest and starts the program anew.
-    if (platform::current().usesVisualStylesManifest()
-        && visualstyles::ensureVisualStylesManifest(visualstyles::ProgramLocation::ofThisProcess())
-               == visualstyles::ManifestOutcome::EndProcess)
+    if (platform::current().usesVisualStylesManifest() &&
+        visualstyles::ensureVisualStylesManifest(visualstyles::ProgramLocation::ofThisProcess()) ==
+            visualstyles::ManifestOutcome::EndProcess)
         return StartResult::Restarting;
 
     // The loading window's picture decodes while the main window is built.

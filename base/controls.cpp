@@ -262,9 +262,11 @@ LineShape::LineShape(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QC
     const int pad = width;
     const QRect span = QRect(fromTwips, toTwips).normalized();
     const QRect px(tw::toPixels(span.left()) - pad, tw::toPixels(span.top()) - pad,
-                   tw::toPixels(span.width()) + 2 * pad + 1, tw::toPixels(span.height()) + 2 * pad + 1);
+                   tw::toPixels(span.width()) + 2 * pad + 1,
+                   tw::toPixels(span.height()) + 2 * pad + 1);
     setGeometry(px);
-    from_ = QPointF(tw::toPixelsF(fromTwips.x()) - px.left(), tw::toPixelsF(fromTwips.y()) - px.top());
+    from_ =
+        QPointF(tw::toPixelsF(fromTwips.x()) - px.left(), tw::toPixelsF(fromTwips.y()) - px.top());
     to_ = QPointF(tw::toPixelsF(toTwips.x()) - px.left(), tw::toPixelsF(toTwips.y()) - px.top());
 }
 
@@ -277,7 +279,9 @@ void LineShape::paintEvent(QPaintEvent*)
 
 // -------------------------------------------------------------- ClickLabel
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
+{
+}
 
 void ClickLabel::setBorderStyle(int style)
 {

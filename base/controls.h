@@ -149,7 +149,8 @@ private:
 class LineShape : public QWidget {
     Q_OBJECT
 public:
-    LineShape(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QColor& colour, int width = 1);
+    LineShape(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QColor& colour,
+              int width = 1);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -44,8 +44,8 @@ std::optional<Failure> readWithQt(const QString& path, QByteArray* contents)
         return notAFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Failure{path, u"Cannot read the file (%1):\n%2"_s.arg(file.errorString(),
-                                                                     QDir::toNativeSeparators(path))};
+        return Failure{path, u"Cannot read the file (%1):\n%2"_s.arg(
+                                 file.errorString(), QDir::toNativeSeparators(path))};
     *contents = file.readAll();
     return std::nullopt;
 }
@@ -82,8 +82,9 @@ std::optional<Failure> readAll(const QString& path, QByteArray* contents)
     qsizetype filled = 0;
     for (;;) {
         if (filled == data.size())
-            data.resize(data.size() + 4096);  // the file grew since fstat
-        const ssize_t n = ::read(fd, data.data() + filled, static_cast<size_t>(data.size() - filled));
+            data.resize(data.size() + 4096); // the file grew since fstat
+        const ssize_t n =
+            ::read(fd, data.data() + filled, static_cast<size_t>(data.size() - filled));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {

@@ -11,8 +11,8 @@ Qt::WindowFlags flagsFor(FormWindow::Frame frame)
 {
     switch (frame) {
     case FormWindow::Frame::FixedSingle:
-        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     case FormWindow::Frame::ToolWindow:
         return Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     case FormWindow::Frame::Sizable:
@@ -29,7 +29,8 @@ FormWindow::FormWindow(const QString& name, const QString& caption, QSize client
 {
     setObjectName(name);
     setWindowTitle(caption);
-    const QSize size = tw::toPixels(tw::Rect{0, 0, clientTwips.width(), clientTwips.height()}).size();
+    const QSize size =
+        tw::toPixels(tw::Rect{0, 0, clientTwips.width(), clientTwips.height()}).size();
     if (frame == Frame::Sizable)
         resize(size);
     else

@@ -18,9 +18,9 @@ class FormWindow : public QWidget {
     Q_OBJECT
 public:
     enum class Frame {
-        FixedSingle,  // a title bar with close and minimise, no maximise
-        ToolWindow,   // a small title bar with close only, not in the taskbar
-        Sizable,      // an ordinary window
+        FixedSingle, // a title bar with close and minimise, no maximise
+        ToolWindow,  // a small title bar with close only, not in the taskbar
+        Sizable,     // an ordinary window
     };
 
     FormWindow(const QString& name, const QString& caption, QSize clientTwips, Frame frame,

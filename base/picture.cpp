@@ -40,7 +40,7 @@ public:
             if (block == 0x3B)
                 break;
             if (block == 0x21) {
-                ++pos_;  // the extension's label
+                ++pos_; // the extension's label
                 if (!skipSubBlocks())
                     return u"the file is cut short"_s;
             } else if (block == 0x2C) {

@@ -20,8 +20,8 @@ namespace picture {
 inline constexpr int kMaxSide = 4096;
 
 struct Info {
-    QSize size;      // in pixels
-    int frames = 0;  // more than one: an animation
+    QSize size;     // in pixels
+    int frames = 0; // more than one: an animation
 };
 
 // Checks that path is a regular file holding a whole picture. A GIF is

@@ -28,10 +28,14 @@ bool isMostlyArabic(const QString& text)
 QMessageBox::Icon boxIcon(Icon icon)
 {
     switch (icon) {
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Critical: return QMessageBox::Critical;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Information: break;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Information:
+        break;
     }
     return QMessageBox::Information;
 }

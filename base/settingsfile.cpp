@@ -35,8 +35,8 @@ std::optional<QString> firstField(const QByteArray& contents)
         }
     } else {
         qsizetype end = pos;
-        while (end < size && contents.at(end) != ',' && contents.at(end) != '\r'
-               && contents.at(end) != '\n')
+        while (end < size && contents.at(end) != ',' && contents.at(end) != '\r' &&
+               contents.at(end) != '\n')
             ++end;
         field = contents.mid(pos, end - pos);
         // An unquoted field loses its trailing blanks.

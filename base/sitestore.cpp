@@ -3,7 +3,9 @@
 
 #include "settingsfile.h"
 
-SiteStore::SiteStore(appfolder::AppFolder folder) : folder_(std::move(folder)) {}
+SiteStore::SiteStore(appfolder::AppFolder folder) : folder_(std::move(folder))
+{
+}
 
 std::optional<QString> SiteStore::load()
 {

@@ -34,9 +34,10 @@ void openWebPage(QWidget* parent, const QString& address)
                         prompt::Icon::Exclamation, title);
     } else if (result == platform::kNoAssociation) {
         prompt::message(parent,
-                        prompt::appTitle() + u" could not find a file association for "_s + address
-                            + u" on your system. You should check that your browser is correctly "
-                              "installed and associated with this type of file."_s,
+                        prompt::appTitle() + u" could not find a file association for "_s +
+                            address +
+                            u" on your system. You should check that your browser is correctly "
+                            "installed and associated with this type of file."_s,
                         prompt::Icon::Exclamation, title);
     }
 }

@@ -36,16 +36,16 @@ constexpr tw::Rect kStrayCell{4620, 1290, kButtonSize, kButtonSize};
 
 // Each button's caption is the symbol it inserts ("&&" shows one ampersand).
 const QString kSymbols[SymbolPage::kSymbolCount] = {
-    u"~"_s, u"!"_s, u"@"_s, u"#"_s, u"$"_s, u"%"_s, u"^"_s, u"&&"_s,  // 0
-    u"*"_s, u"("_s, u")"_s, u"="_s, u"+"_s, u"_"_s, u"'"_s, u"\""_s,  // 8
-    u"\\"_s, u"/"_s, u"<"_s, u">"_s, u"©"_s, u"®"_s, u"¶"_s, u"™"_s,  // 16
-    u"||"_s, u"__"_s, u"()"_s, u")("_s, u"<>"_s, u";"_s, u"±"_s, u"¬"_s,  // 24
-    u"§"_s, u"¦"_s, u"¤"_s, u"£"_s, u"³"_s, u"²"_s, u"¹"_s, u"¥"_s,  // 32
-    u"»"_s, u"¼"_s, u"¾"_s, u"½"_s, u"·"_s, u"|"_s, u"]"_s, u"["_s,  // 40
-    u"#_#"_s, u":_:"_s, u"?_?"_s, u"©-©"_s, u"=_="_s, u"::"_s, u"QX"_s, u"{_}"_s,  // 48
-    u"}{"_s, u"{}"_s, u"$_$"_s, u"+_+"_s, u"*_*"_s, u"/_\\"_s, u"-_-"_s, u"9_9"_s,  // 56
-    u"^_*"_s, u"^_^"_s, u"SoS"_s, u"$$$"_s, u"#@!"_s, u"!@#"_s, u"#@"_s, u"@#"_s,  // 64
-    u"*()*"_s,  // 72
+    u"~"_s,    u"!"_s,   u"@"_s,   u"#"_s,   u"$"_s,   u"%"_s,    u"^"_s,   u"&&"_s,  // 0
+    u"*"_s,    u"("_s,   u")"_s,   u"="_s,   u"+"_s,   u"_"_s,    u"'"_s,   u"\""_s,  // 8
+    u"\\"_s,   u"/"_s,   u"<"_s,   u">"_s,   u"©"_s,   u"®"_s,    u"¶"_s,   u"™"_s,   // 16
+    u"||"_s,   u"__"_s,  u"()"_s,  u")("_s,  u"<>"_s,  u";"_s,    u"±"_s,   u"¬"_s,   // 24
+    u"§"_s,    u"¦"_s,   u"¤"_s,   u"£"_s,   u"³"_s,   u"²"_s,    u"¹"_s,   u"¥"_s,   // 32
+    u"»"_s,    u"¼"_s,   u"¾"_s,   u"½"_s,   u"·"_s,   u"|"_s,    u"]"_s,   u"["_s,   // 40
+    u"#_#"_s,  u":_:"_s, u"?_?"_s, u"©-©"_s, u"=_="_s, u"::"_s,   u"QX"_s,  u"{_}"_s, // 48
+    u"}{"_s,   u"{}"_s,  u"$_$"_s, u"+_+"_s, u"*_*"_s, u"/_\\"_s, u"-_-"_s, u"9_9"_s, // 56
+    u"^_*"_s,  u"^_^"_s, u"SoS"_s, u"$$$"_s, u"#@!"_s, u"!@#"_s,  u"#@"_s,  u"@#"_s,  // 64
+    u"*()*"_s,                                                                        // 72
 };
 
 } // namespace

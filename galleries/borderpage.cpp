@@ -2,8 +2,8 @@
 // inside its window, its scroll bar, the "more" link and the code box.
 #include "borderpage.h"
 
-#include "galleryprogress.h"
 #include "gallerylayout.h"
+#include "galleryprogress.h"
 #include "makeup.h"
 #include "picture.h"
 
@@ -14,7 +14,8 @@
 
 using namespace Qt::StringLiterals;
 
-BorderPage::BorderPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(parent), sites_(sites)
+BorderPage::BorderPage(SiteStore& sites, QWidget* parent)
+    : controls::PictureBox(parent), sites_(sites)
 {
     setObjectName(makeup::indexed(u"picName"_s, 2));
     setFont(makeup::dialogFont());
@@ -22,10 +23,10 @@ BorderPage::BorderPage(SiteStore& sites, QWidget* parent) : controls::PictureBox
 
     // Graphical controls first; the gallery window, the scroll bar and the
     // code box stack above them.
-    label8_ = makeup::clickLabel(this, u"Label8"_s, {2400, 5460, 2595, 375},
-                                 {u"لمزيد من الفواصل والزخارف إضغط هنا"_s, Qt::black,
-                                  Qt::AlignHCenter | Qt::AlignTop},
-                                 dialog);
+    label8_ = makeup::clickLabel(
+        this, u"Label8"_s, {2400, 5460, 2595, 375},
+        {u"لمزيد من الفواصل والزخارف إضغط هنا"_s, Qt::black, Qt::AlignHCenter | Qt::AlignTop},
+        dialog);
     label8_->setCursor(Qt::PointingHandCursor);
 
     // The code box and its frame only appear once a border has been chosen.
@@ -41,8 +42,8 @@ BorderPage::BorderPage(SiteStore& sites, QWidget* parent) : controls::PictureBox
 
     // The first border picture; start-up copies it for the rest and then
     // gives each its picture, after which it takes the picture's size.
-    auto* first = makeup::image(picMoveit_, makeup::indexed(u"imgBord"_s, 0),
-                                {180, 300, 5895, 675}, false);
+    auto* first =
+        makeup::image(picMoveit_, makeup::indexed(u"imgBord"_s, 0), {180, 300, 5895, 675}, false);
     first->setToolTip(
         u"إضغط باليمين على الصورة لإظهارها مع وصلتها الأصلية .. وإضغط عليها باليسار لإظهار وصلتها للمنتدى"_s);
     first->setCursor(Qt::PointingHandCursor);

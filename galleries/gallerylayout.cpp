@@ -38,8 +38,8 @@ int linkScrollMax(int picContHeight, int picture1Height, int picTextHeight)
 
 int borderScrollMax(int lastTop, int pageScaleHeight, int firstHeight)
 {
-    return tw::roundHalfEven(static_cast<double>(lastTop - pageScaleHeight - 5 * firstHeight)
-                             / kBorderScrollUnit);
+    return tw::roundHalfEven(static_cast<double>(lastTop - pageScaleHeight - 5 * firstHeight) /
+                             kBorderScrollUnit);
 }
 
 int borderContainerHeight(int firstHeight, int lastTop)

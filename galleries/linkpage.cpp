@@ -3,8 +3,8 @@
 // buttons.
 #include "linkpage.h"
 
-#include "galleryprogress.h"
 #include "gallerylayout.h"
+#include "galleryprogress.h"
 #include "makeup.h"
 #include "picture.h"
 #include "prompt.h"
@@ -31,8 +31,8 @@ LinkPage::LinkPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(par
     makeup::shape(picture1_, u"Shape6"_s, {60, 1680, 6675, 1755});
     makeup::shape(picture1_, u"Shape7"_s, {60, 3360, 6675, 1155});
 
-    picCont_ = makeup::pictureBox(picture1_, u"picCont"_s, {180, 240, 6435, 4215},
-                                  makeup::kPanelTint);
+    picCont_ =
+        makeup::pictureBox(picture1_, u"picCont"_s, {180, 240, 6435, 4215}, makeup::kPanelTint);
     // The first link button; start-up copies it for the rest.
     auto* first = makeup::image(picCont_, makeup::indexed(u"dimg"_s, 0), {60, 60, 720, 705}, true);
     first->setCursor(Qt::PointingHandCursor);
@@ -108,8 +108,8 @@ std::optional<files::Failure> LinkPage::loadGallery(const appfolder::AppFolder& 
 void LinkPage::sizeGallery()
 {
     const int picTextHeight = controls::twips(picText_).height;
-    const int height = gallery::linkContainerHeight(controls::twips(dimg_.at(114)).height,
-                                                    controls::twips(dimg_.at(138)).top, picTextHeight);
+    const int height = gallery::linkContainerHeight(
+        controls::twips(dimg_.at(114)).height, controls::twips(dimg_.at(138)).top, picTextHeight);
     controls::setTwipsHeight(picCont_, height);
     linkGalleryTop_ = controls::twips(picCont_).top;
     vScroll1_->setMaximum(

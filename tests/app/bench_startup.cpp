@@ -85,7 +85,7 @@ int runChild(int argc, char* argv[], const QString& role)
 
 struct Sample {
     double ms = 0;
-    double startMs = 0;  // the program's own start-up, window shown
+    double startMs = 0; // the program's own start-up, window shown
     long maxRssKb = 0;
 };
 
@@ -139,7 +139,8 @@ double decodeAllMs()
         }
         runs.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::printf("pictures decoded per run:                 %lld\n", static_cast<long long>(files.size()));
+    std::printf("pictures decoded per run:                 %lld\n",
+                static_cast<long long>(files.size()));
     return median(runs);
 }
 
@@ -157,7 +158,7 @@ int main(int argc, char* argv[])
     std::vector<double> startup;
     long peakKb = 0;
     // Alternate the two roles so that machine load affects both alike.
-    runOnce(u"full"_s);  // warm the file cache
+    runOnce(u"full"_s); // warm the file cache
     for (int i = 0; i < runs; ++i) {
         const Sample b = runOnce(u"bare"_s);
         const Sample f = runOnce(u"full"_s);
@@ -172,12 +173,14 @@ int main(int argc, char* argv[])
     }
     const double fullMs = median(full);
     const double bareMs = median(bare);
-    std::printf("platform:                                 %s\n", qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", u"(default)"_s)));
+    std::printf("platform:                                 %s\n",
+                qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", u"(default)"_s)));
     std::printf("process start to main window shown (ms):  %.1f  (median of %d)\n", fullMs, runs);
     std::printf("  of which start-up in the program (ms):  %.1f\n", median(startup));
     std::printf("bare window of the same size (ms, floor): %.1f\n", bareMs);
     std::printf("decode all delivered pictures (ms):       %.1f\n", decodeAllMs());
-    std::printf("ratio shown / bare:                       %.2f  (target <= 2.0)\n", fullMs / bareMs);
+    std::printf("ratio shown / bare:                       %.2f  (target <= 2.0)\n",
+                fullMs / bareMs);
     std::printf("peak resident memory (MB):                %.1f  (target < 80)\n", peakKb / 1024.0);
     return 0;
 }

@@ -23,7 +23,8 @@ int main(int argc, char* argv[])
     FrmLoading loading;
     loading.pLoading()->setMaximum(137);
     loading.pLoading()->setValue(88);
-    loading.lblStatus()->setText(u"File: \""_s + bin + u"/zqLink/Link88.gif\" successfully loaded."_s);
+    loading.lblStatus()->setText(u"File: \""_s + bin +
+                                 u"/zqLink/Link88.gif\" successfully loaded."_s);
     loading.grab().save(out + u"/frmLoading.png"_s);
 
     Application tarnwell{appfolder::AppFolder(bin)};

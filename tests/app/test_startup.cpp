@@ -70,7 +70,8 @@ FrmVorlane* TestStartup::started()
     PromptRecorder prompts;
     const auto result = app_->start();
     if (result != Application::StartResult::Running || !prompts.messages.isEmpty())
-        qWarning() << "start-up failed:" << (prompts.messages.isEmpty() ? QString() : prompts.messages.first().text);
+        qWarning() << "start-up failed:"
+                   << (prompts.messages.isEmpty() ? QString() : prompts.messages.first().text);
     return result == Application::StartResult::Running ? app_->mainWindow() : nullptr;
 }
 
@@ -86,7 +87,8 @@ prompt::Message TestStartup::failedStart()
 void TestStartup::startupBuildsBothGalleries()
 {
     QVERIFY(fixture_->write(u"zqLink/Links.dat"_s, "\"http://links.example/a,b/\"\r\n"));
-    QVERIFY(fixture_->write(u"Border/BordSite.dat"_s, "http://borders.example/x/,ignored\r\nsecond\r\n"));
+    QVERIFY(fixture_->write(u"Border/BordSite.dat"_s,
+                            "http://borders.example/x/,ignored\r\nsecond\r\n"));
     FrmVorlane* w = started();
     QVERIFY(w);
     QCOMPARE(app_->sites().linkSite(), u"http://links.example/a,b/"_s);
@@ -125,7 +127,8 @@ void TestStartup::startupBuildsBothGalleries()
         if (i < 60) {
             QVERIFY(bord[i]->hasPicture());
             QCOMPARE(r.height, bord[i]->picture().height() * 15);
-            QCOMPARE(bord[i]->tag(), u"http://borders.example/x/b"_s + QString::number(i) + u".gif"_s);
+            QCOMPARE(bord[i]->tag(),
+                     u"http://borders.example/x/b"_s + QString::number(i) + u".gif"_s);
         }
     }
     QVERIFY(!bord[60]->hasPicture());
@@ -295,13 +298,14 @@ void TestStartup::missingLinkPictureStopsAfterTheOnesBefore()
     const prompt::Message m = failedStart();
     QCOMPARE(m.icon, prompt::Icon::Critical);
     QCOMPARE(m.title, u"Tarnwell"_s);
-    QCOMPARE(m.text, u"Tarnwell cannot start.\n\nFile not found:\n"_s
-                         + QDir::toNativeSeparators(fixture_->file(u"zqLink/Link57.gif"_s)));
+    QCOMPARE(m.text, u"Tarnwell cannot start.\n\nFile not found:\n"_s +
+                         QDir::toNativeSeparators(fixture_->file(u"zqLink/Link57.gif"_s)));
     // The status line last named Link56.gif, the 57th picture.
     QVERIFY(app_->frmLoading());
     const QString status = app_->frmLoading()->lblStatus()->text();
-    QCOMPARE(status, u"File: \""_s + QDir::toNativeSeparators(fixture_->file(u"zqLink/Link56.gif"_s))
-                         + u"\" successfully loaded."_s);
+    QCOMPARE(status, u"File: \""_s +
+                         QDir::toNativeSeparators(fixture_->file(u"zqLink/Link56.gif"_s)) +
+                         u"\" successfully loaded."_s);
     QCOMPARE(app_->frmLoading()->pLoading()->value(), 56);
     QCOMPARE(app_->frmLoading()->pLoading()->maximum(), 137);
 }
@@ -322,8 +326,8 @@ void TestStartup::settingsFilesAreReadLinksFirst()
     QVERIFY(fixture_->write(u"zqLink/Links.dat"_s, ""));
     QVERIFY(fixture_->write(u"Border/BordSite.dat"_s, ""));
     const prompt::Message m = failedStart();
-    QCOMPARE(m.text, u"Tarnwell cannot start.\n\nThe settings file is empty:\n"_s
-                         + QDir::toNativeSeparators(fixture_->file(u"zqLink/Links.dat"_s)));
+    QCOMPARE(m.text, u"Tarnwell cannot start.\n\nThe settings file is empty:\n"_s +
+                         QDir::toNativeSeparators(fixture_->file(u"zqLink/Links.dat"_s)));
 }
 
 void TestStartup::failedStartEndsWithStatusOne()
@@ -341,9 +345,8 @@ void TestStartup::startupFailures_data()
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("empty BordSite.dat")
-        << QString() << u"Border/BordSite.dat"_s << QByteArray()
-        << u"The settings file is empty:\n@/Border/BordSite.dat"_s;
+    QTest::newRow("empty BordSite.dat") << QString() << u"Border/BordSite.dat"_s << QByteArray()
+                                        << u"The settings file is empty:\n@/Border/BordSite.dat"_s;
     QTest::newRow("missing logo") << u"logo.gif"_s << QString() << QByteArray()
                                   << u"File not found:\n@/logo.gif"_s;
     QTest::newRow("missing border") << u"Border/b59.gif"_s << QString() << QByteArray()
@@ -351,17 +354,20 @@ void TestStartup::startupFailures_data()
     QTest::newRow("missing option picture") << u"zqOptions/3.gif"_s << QString() << QByteArray()
                                             << u"File not found:\n@/zqOptions/3.gif"_s;
     // The whole Border folder: its settings file is read first.
-    QTest::newRow("missing Border folder") << u"Border/"_s << QString() << QByteArray()
-                                           << u"Path not found:\n@/Border"_s;
+    QTest::newRow("missing Border folder")
+        << u"Border/"_s << QString() << QByteArray() << u"Path not found:\n@/Border"_s;
     QTest::newRow("text instead of a picture")
         << QString() << u"Border/b3.gif"_s << QByteArray("not a picture")
         << u"Invalid picture (@):\n@/Border/b3.gif"_s;
-    QTest::newRow("GIF cut to 13 bytes") << QString() << u"zqLink/Link0.gif"_s
-                                         << u"13"_s.toLatin1() << u"Invalid picture (the file is cut short):\n@/zqLink/Link0.gif"_s;
-    QTest::newRow("GIF cut to 30 bytes") << QString() << u"zqLink/Link9.gif"_s << u"30"_s.toLatin1()
-                                         << u"Invalid picture (the file is cut short):\n@/zqLink/Link9.gif"_s;
-    QTest::newRow("GIF cut in half") << QString() << u"Border/b7.gif"_s << u"half"_s.toLatin1()
-                                     << u"Invalid picture (the file is cut short):\n@/Border/b7.gif"_s;
+    QTest::newRow("GIF cut to 13 bytes")
+        << QString() << u"zqLink/Link0.gif"_s << u"13"_s.toLatin1()
+        << u"Invalid picture (the file is cut short):\n@/zqLink/Link0.gif"_s;
+    QTest::newRow("GIF cut to 30 bytes")
+        << QString() << u"zqLink/Link9.gif"_s << u"30"_s.toLatin1()
+        << u"Invalid picture (the file is cut short):\n@/zqLink/Link9.gif"_s;
+    QTest::newRow("GIF cut in half")
+        << QString() << u"Border/b7.gif"_s << u"half"_s.toLatin1()
+        << u"Invalid picture (the file is cut short):\n@/Border/b7.gif"_s;
     QTest::newRow("GIF claiming 65535 x 65535")
         << QString() << u"Border/b0.gif"_s << u"huge"_s.toLatin1()
         << u"Invalid picture (implausible size 65535 x 65535):\n@/Border/b0.gif"_s;
@@ -403,7 +409,8 @@ void TestStartup::startupFailures()
     text = QDir::toNativeSeparators(text);
     if (text.contains(u"(@)"_s)) {
         // The image reader's own words for a file that is no picture.
-        QVERIFY2(m.text.startsWith(u"Tarnwell cannot start.\n\nInvalid picture ("_s), qPrintable(m.text));
+        QVERIFY2(m.text.startsWith(u"Tarnwell cannot start.\n\nInvalid picture ("_s),
+                 qPrintable(m.text));
         QVERIFY2(m.text.endsWith(text.mid(text.indexOf(u"):"_s))), qPrintable(m.text));
     } else {
         QCOMPARE(m.text, u"Tarnwell cannot start.\n\n"_s + text);
@@ -420,10 +427,13 @@ void TestStartup::pipeInPlaceOfAPictureIsRefused()
 #ifdef Q_OS_UNIX
     // A pipe would block a reader for good; start-up names it instead.
     QVERIFY(fixture_->remove(u"zqLink/Link3.gif"_s));
-    QCOMPARE(::mkfifo(QFile::encodeName(fixture_->file(u"zqLink/Link3.gif"_s)).constData(), 0644), 0);
+    QCOMPARE(::mkfifo(QFile::encodeName(fixture_->file(u"zqLink/Link3.gif"_s)).constData(), 0644),
+             0);
     const prompt::Message m = failedStart();
-    QCOMPARE(m.text, u"Tarnwell cannot start.\n\nCannot read the file (it is a folder, pipe or device, not a file):\n"_s
-                         + fixture_->file(u"zqLink/Link3.gif"_s));
+    QCOMPARE(
+        m.text,
+        u"Tarnwell cannot start.\n\nCannot read the file (it is a folder, pipe or device, not a file):\n"_s +
+            fixture_->file(u"zqLink/Link3.gif"_s));
 #else
     QSKIP("pipes in the file system are a Unix matter");
 #endif

@@ -64,7 +64,8 @@ void TestPicture::wholeGifsPassAndTellTheirFrames()
 {
     const QString animated = deliveredGif(true);
     const QString still = deliveredGif(false);
-    QVERIFY2(!animated.isEmpty() && !still.isEmpty(), "TARNWELL_BIN_DIR must hold the delivered pictures");
+    QVERIFY2(!animated.isEmpty() && !still.isEmpty(),
+             "TARNWELL_BIN_DIR must hold the delivered pictures");
     picture::Info info;
     QVERIFY(!picture::check(animated, &info));
     QVERIFY(info.frames > 1);
@@ -92,11 +93,12 @@ void TestPicture::damagedGifsAreRefusedWithTheirReason_data()
     QTest::newRow("half") << gif.left(gif.size() / 2) << u"the file is cut short"_s;
     QTest::newRow("no trailer") << gif.left(gif.size() - 1) << u"the file is cut short"_s;
     QTest::newRow("zero width") << withByte(6, 0).left(6) + QByteArray(2, 0) + gif.mid(8)
-                                << u"implausible size 0 x %1"_s.arg(uchar(gif[8]) | uchar(gif[9]) << 8);
-    QTest::newRow("65535 x 65535") << gif.left(6) + QByteArray(4, '\xff') + gif.mid(10)
-                                   << u"implausible size 65535 x 65535"_s;
-    QTest::newRow("stray byte before the trailer")
-        << gif.left(gif.size() - 1) + QByteArray("\x07;") << u"damaged at byte %1"_s.arg(gif.size() - 1);
+                                << u"implausible size 0 x %1"_s.arg(uchar(gif[8]) | uchar(gif[9])
+                                                                                        << 8);
+    QTest::newRow("65535 x 65535")
+        << gif.left(6) + QByteArray(4, '\xff') + gif.mid(10) << u"implausible size 65535 x 65535"_s;
+    QTest::newRow("stray byte before the trailer") << gif.left(gif.size() - 1) + QByteArray("\x07;")
+                                                   << u"damaged at byte %1"_s.arg(gif.size() - 1);
 }
 
 void TestPicture::damagedGifsAreRefusedWithTheirReason()
@@ -109,7 +111,8 @@ void TestPicture::damagedGifsAreRefusedWithTheirReason()
     const auto failure = picture::check(path);
     QVERIFY(failure);
     QCOMPARE(failure->path, path);
-    QCOMPARE(failure->text, u"Invalid picture (%1):\n%2"_s.arg(reason, QDir::toNativeSeparators(path)));
+    QCOMPARE(failure->text,
+             u"Invalid picture (%1):\n%2"_s.arg(reason, QDir::toNativeSeparators(path)));
     // The movie player would take some of these for pictures; the viewer
     // does not.
     files::Failure movieFailure;
@@ -137,13 +140,16 @@ void TestPicture::filesThatAreNotFilesAreRefused()
     QByteArray contents;
     const auto missing = files::readAll(dir.filePath(u"gone.gif"_s), &contents);
     QVERIFY(missing);
-    QCOMPARE(missing->text, u"File not found:\n"_s + QDir::toNativeSeparators(dir.filePath(u"gone.gif"_s)));
+    QCOMPARE(missing->text,
+             u"File not found:\n"_s + QDir::toNativeSeparators(dir.filePath(u"gone.gif"_s)));
     const auto noFolder = files::readAll(dir.filePath(u"Border/b0.gif"_s), &contents);
     QVERIFY(noFolder);
-    QCOMPARE(noFolder->text, u"Path not found:\n"_s + QDir::toNativeSeparators(dir.filePath(u"Border"_s)));
+    QCOMPARE(noFolder->text,
+             u"Path not found:\n"_s + QDir::toNativeSeparators(dir.filePath(u"Border"_s)));
     const auto folder = files::readAll(dir.path(), &contents);
     QVERIFY(folder);
-    QVERIFY(folder->text.startsWith(u"Cannot read the file (it is a folder, pipe or device, not a file)"_s));
+    QVERIFY(folder->text.startsWith(
+        u"Cannot read the file (it is a folder, pipe or device, not a file)"_s));
 #ifdef Q_OS_UNIX
     // Reading a pipe would wait for a writer for good.
     const QString pipe = dir.filePath(u"b2.gif"_s);
@@ -170,9 +176,9 @@ void TestPicture::viewerPlaysAnimationsOnlyWhileSeen()
     viewer.setGeometry(0, 0, 200, 100);
     QVERIFY(!viewer.setPictureFile(deliveredGif(true)));
     QVERIFY(viewer.frameCount() > 1);
-    QVERIFY(!viewer.isAnimating());  // loaded, not yet played
+    QVERIFY(!viewer.isAnimating()); // loaded, not yet played
     viewer.play();
-    QVERIFY(!viewer.isAnimating());  // its window is not shown yet
+    QVERIFY(!viewer.isAnimating()); // its window is not shown yet
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(viewer.isAnimating());
