@@ -21,8 +21,9 @@ QFont windowFont()
 
 FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      background_(background ? std::move(background)
-                             : std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s))
+      background_(background
+                      ? std::move(background)
+                      : std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s))
 {
     setObjectName(u"frmLoading"_s);
     setWindowTitle(QString());
@@ -35,22 +36,34 @@ FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, 
                   makeup::font(u"Andalus"_s, 21.75, true));
     makeup::label(this, u"Label2"_s, {3780, 60, 1155, 315}, {u"Please wait.."_s, Qt::black},
                   makeup::font(u"Times New Roman"_s, 9.0, true));
-    makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
-                  {u"Tarnwell 1.3\nبرمجة Dravik"_s, QColor(253, 15, 45)}, windowFont());
+    // Two lines, each in its own reading direction: the Arabic one reads
+    // from the right (its first letter is Arabic, and the paragraph
+    // follows it).
+    auto* credit =
+        makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
+                      {u"Tarnwell 1.3\nبرمجة Dravik"_s, QColor(253, 15, 45)}, windowFont());
+    credit->setTextFormat(Qt::PlainText);
 
     pLoading_ = new QProgressBar(this);
     pLoading_->setObjectName(u"PLoading"_s);
     pLoading_->setTextVisible(false);
     controls::setTwips(pLoading_, {60, 2520, 4935, 225});
 
-    lblStatus_ = makeup::label(this, u"lblStatus"_s, {60, 2820, 4875, 615},
-                               {u"File"_s, makeup::kTextBlue},
-                               makeup::font(u"Times New Roman"_s, 8.25, true));
+    lblStatus_ =
+        makeup::label(this, u"lblStatus"_s, {60, 2820, 4875, 615}, {u"File"_s, makeup::kTextBlue},
+                      makeup::font(u"Times New Roman"_s, 8.25, true));
     // Long paths must not push the text out of the window.
     lblStatus_->setWordWrap(true);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void FrmLoading::startProgress(int maximum)
+{
+    flushProgress();
+    pLoading_->setMaximum(maximum);
+    pLoading_->setValue(0);
 }
 
 void FrmLoading::showProgress(const QString& status, int value)

@@ -22,6 +22,8 @@ public:
     QProgressBar* pLoading() const { return pLoading_; }
     QLabel* lblStatus() const { return lblStatus_; }
 
+    // A new range for the progress bar, starting at 0.
+    void startProgress(int maximum);
     // Shows a status line and a progress value, no more often than a
     // screen can show them; the latest ones wait for the next frame.
     void showProgress(const QString& status, int value);

@@ -1,28 +1,21 @@
 // The main window's frame, tabs, page switcher and closing; see
-// frmvorlane.h. The start-up load step is in startup.cpp.
+// frmvorlane.h.
 #include "frmvorlane.h"
 
 #include "borderpage.h"
 #include "editorpage.h"
-#include "frmloading.h"
-#include "gallerylayout.h"
 #include "linkpage.h"
 #include "makeup.h"
 #include "namespage.h"
-#include "platform.h"
-#include "prompt.h"
+#include "picture.h"
 #include "symbolpage.h"
 #include "tagtoolbar.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMovie>
+#include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
-#include <QStringList>
 
 using namespace Qt::StringLiterals;
 using controls::ClickLabel;
@@ -34,7 +27,7 @@ namespace {
 constexpr tw::Rect kClientArea{0, 0, 9570, 6735};
 
 struct TabRow {
-    int top;            // imgProg(i).Top
+    int top; // imgProg(i).Top
     const char16_t* caption;
     const char16_t* iconName;
     tw::Rect icon;
@@ -54,7 +47,7 @@ constexpr TabRow kTabs[FrmVorlane::kTabCount] = {
 };
 
 constexpr tw::Rect kPageRects[FrmVorlane::kPageCount] = {
-    {600, 400, 6315, 6255}, {0, 400, 7395, 5895}, {120, 400, 7155, 6315}, {0, 390, 7395, 6015},
+    {600, 400, 6315, 6255}, {0, 400, 7395, 5895},   {120, 400, 7155, 6315}, {0, 390, 7395, 6015},
     {0, 0, 7395, 6735},     {120, 720, 7275, 6015}, {0, 0, 7395, 6735},
 };
 
@@ -68,13 +61,11 @@ QIcon makeWindowIcon()
 
 } // namespace
 
-FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                          | Qt::WindowCloseButtonHint),
-      folder_(folder),
-      background_(u":/art/vorlane_back.png"_s),
-      welcome_(std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s))
+FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      folder_(folder), background_(u":/art/vorlane_back.png"_s)
 {
     setObjectName(u"frmVorlane"_s);
     setWindowTitle(u"Tarnwell 1.3"_s);
@@ -85,8 +76,7 @@ FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, QWidget* parent)
 
     buildTabs();
     buildFrame();
-    buildPages();
-    wireScrolling();
+    buildPages(sites);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -101,8 +91,8 @@ void FrmVorlane::buildTabs()
     const QFont tabFont = font();
     for (int i = 0; i < kTabCount; ++i) {
         const TabRow& row = kTabs[i];
-        auto* tab = makeup::image(this, makeup::indexed(u"imgProg"_s, i), {7500, row.top, 1815, 495},
-                                  true);
+        auto* tab =
+            makeup::image(this, makeup::indexed(u"imgProg"_s, i), {7500, row.top, 1815, 495}, true);
         tab->setCursor(Qt::PointingHandCursor);
         connect(tab, &ImageBox::clicked, this, [this, i] { lblProgClick(i); });
         imgProg_[static_cast<size_t>(i)] = tab;
@@ -110,13 +100,13 @@ void FrmVorlane::buildTabs()
     for (int i = 0; i < kTabCount; ++i) {
         const TabRow& row = kTabs[i];
         auto* icon = makeup::image(this, QString::fromUtf16(row.iconName), row.icon, true);
-        const QString picture = QString::fromUtf16(row.iconPicture);
-        if (picture.endsWith(u".gif"_s)) {
-            auto* movie = new QMovie(picture, QByteArray(), icon);
-            icon->setMovie(movie);
-        } else {
-            icon->setPictureFile(picture, QSize());
-        }
+        const QString file = QString::fromUtf16(row.iconPicture);
+        // Animated icons play; the others are decoded when first drawn.
+        picture::Info info;
+        if (!picture::check(file, &info) && info.frames > 1)
+            (void)icon->playFile(file);
+        else
+            icon->setPictureFile(file, QSize());
         // The icon sits on its tab: a click on it is a click on the tab.
         icon->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
@@ -124,13 +114,13 @@ void FrmVorlane::buildTabs()
         const TabRow& row = kTabs[i];
         const tw::Rect rect = i == 0 ? tw::Rect{7680, row.top + 120, 1215, 375}
                                      : tw::Rect{7500, row.top + 120, 1635, 375};
-        auto* caption = makeup::clickLabel(this, makeup::indexed(u"lblProg"_s, i), rect,
-                                           {QString::fromUtf16(row.caption), Qt::white,
-                                            Qt::AlignHCenter | Qt::AlignTop},
-                                           tabFont);
+        // Centred on its bar, which is taller than the caption's line.
+        auto* caption = makeup::clickLabel(
+            this, makeup::indexed(u"lblProg"_s, i), rect,
+            {QString::fromUtf16(row.caption), Qt::white, Qt::AlignHCenter | Qt::AlignVCenter},
+            tabFont);
         caption->setCursor(Qt::PointingHandCursor);
         connect(caption, &ClickLabel::clicked, this, [this, i] { lblProgClick(i); });
-        lblProg_[static_cast<size_t>(i)] = caption;
     }
 }
 
@@ -143,52 +133,46 @@ void FrmVorlane::buildFrame()
                                  u":/art/tab_inactive.png"_s);
     imginActive_->hide();
 
-    lll_ = makeup::clickLabel(this, u"lll"_s, {7800, 6300, 1335, 315},
-                              {u"خيارات إدارية"_s, QColor(240, 4, 39), Qt::AlignHCenter | Qt::AlignTop},
-                              makeup::font(u"Times New Roman"_s, 9.75, true));
-    lll_->setCursor(Qt::PointingHandCursor);
+    auto* lll = makeup::clickLabel(
+        this, u"lll"_s, {7800, 6300, 1335, 315},
+        {u"خيارات إدارية"_s, QColor(240, 4, 39), Qt::AlignHCenter | Qt::AlignTop},
+        makeup::font(u"Times New Roman"_s, 9.75, true));
+    lll->setCursor(Qt::PointingHandCursor);
 
-    picNote_ = makeup::pictureBox(this, u"picNote"_s, {-195, 615, 255, 255});
-    picNote_->setPictureFile(u":/art/picnote.png"_s);
-    picNote_->hide();
-    picExit_ = makeup::pictureBox(this, u"picExit"_s, {-195, 3240, 210, 210});
-    picExit_->setPictureFile(u":/art/picexit.png"_s);
-    picExit_->hide();
+    // The pictures of the notification-area menu's items.
+    auto* picNote = makeup::pictureBox(this, u"picNote"_s, {-195, 615, 255, 255});
+    picNote->setPictureFile(u":/art/picnote.png"_s);
+    picNote->hide();
+    auto* picExit = makeup::pictureBox(this, u"picExit"_s, {-195, 3240, 210, 210});
+    picExit->setPictureFile(u":/art/picexit.png"_s);
+    picExit->hide();
 }
 
-void FrmVorlane::buildPages()
+void FrmVorlane::buildPages(SiteStore& sites)
 {
     namesPage_ = new NamesPage(this);
     symbolPage_ = new SymbolPage(this);
-    borderPage_ = new BorderPage(this);
+    borderPage_ = new BorderPage(sites, this);
     editorPage_ = new EditorPage(this);
     smiliesPage_ = new PictureBox(this);
     smiliesPage_->setObjectName(makeup::indexed(u"picName"_s, 4));
     // The smilies page shows the title artwork until start-up puts the
     // logo there.
     smiliesPage_->setPictureFile(u":/art/title.png"_s);
-    linkPage_ = new LinkPage(this);
+    linkPage_ = new LinkPage(sites, this);
     aboutPage_ = new PictureBox(this);
     aboutPage_->setObjectName(makeup::indexed(u"picName"_s, 6));
 
     // The other pages name themselves.
-    picName_ = {namesPage_, symbolPage_, borderPage_, editorPage_, smiliesPage_, linkPage_, aboutPage_};
+    picName_ = {namesPage_,   symbolPage_, borderPage_, editorPage_,
+                smiliesPage_, linkPage_,   aboutPage_};
     for (int i = 0; i < kPageCount; ++i)
         controls::setTwips(picName_[static_cast<size_t>(i)], kPageRects[i]);
-
-    connect(linkPage_->cmdHelp(), &QPushButton::clicked, this, &FrmVorlane::cmdHelpClick);
-    connect(linkPage_->cmdOptions(), &QPushButton::clicked, this, &FrmVorlane::optionsRequested);
 
     toolbar1_ = new TagToolbar(this);
     controls::setTwips(toolbar1_, {0, 0, 9570, 405});
     toolbar1_->hide();
     toolbar1_->raise();
-}
-
-void FrmVorlane::wireScrolling()
-{
-    connect(borderPage_->vs(), &QScrollBar::valueChanged, this, &FrmVorlane::vsScroll);
-    connect(linkPage_->vScroll1(), &QScrollBar::valueChanged, this, &FrmVorlane::vScroll1Scroll);
 }
 
 int FrmVorlane::currentPage() const
@@ -211,7 +195,7 @@ void FrmVorlane::lblProgClick(int index)
     borderPage_->txtCode()->hide();
     borderPage_->shpcode()->hide();
     toolbar1_->hide();
-    editorPageShown = false;
+    editorPageShown_ = false;
 
     switch (index) {
     case 2:
@@ -220,13 +204,13 @@ void FrmVorlane::lblProgClick(int index)
         break;
     case 3:
         toolbar1_->show();
-        editorPageShown = true;
+        editorPageShown_ = true;
         break;
     case 4:
         Q_EMIT smiliesRequested();
         break;
     case 7:
-        exitProgram();
+        Q_EMIT exitRequested();
         return;
     default:
         break;
@@ -241,48 +225,22 @@ void FrmVorlane::lblProgClick(int index)
     picName(index)->show();
 }
 
-void FrmVorlane::ForceMiddle()
+void FrmVorlane::showNoTabCurrent()
 {
-    const int line = controls::twips(borderPage_->l()).left;
-    for (ImageBox* border : borderPage_->imgBord())
-        controls::setTwipsLeft(border, gallery::centredLeft(line, controls::twips(border).width));
-    vsScroll();
+    for (ImageBox* tab : imgProg_)
+        tab->setPicture(imginActive_->picture());
 }
 
-void FrmVorlane::vsScroll()
+std::optional<files::Failure> FrmVorlane::loadLogo()
 {
-    const auto& borders = borderPage_->imgBord();
-    const int firstHeight = controls::twips(borders.front()).height;
-    controls::setTwipsTop(borderPage_->picMoveit(),
-                          gallery::borderPanelTop(borderPage_->vs()->value(), firstHeight,
-                                                  borderGalleryTop));
-}
-
-void FrmVorlane::vScroll1Scroll()
-{
-    controls::setTwipsTop(linkPage_->picCont(),
-                          gallery::linkPanelTop(linkPage_->vScroll1()->value(), linkGalleryTop));
-}
-
-void FrmVorlane::cmdHelpClick()
-{
-    const QStringList lines = {
-        u"يتخصص هذ البرنامج للمنتديات حيث يقوم بوضع وصلات للتحميل"_s,
-        u"طريقة إستخدام البرنامج:"_s,
-        QString(),
-        u"تختار الصورة التي تريد عملة وصلة بها"_s,
-        u"سوف يسألك البرنامج ان تضع الوصلة مثلاً"_s,
-        u"www.tarnwell.net/nero5fullversion.exe"_s,
-        u"ثم عليك ان تنسخ الكود الذي سيظهر ولصقه في المنتدى"_s,
-    };
-    prompt::message(this, lines.join(u"\r\n"_s), prompt::Icon::Information);
-}
-
-void FrmVorlane::exitProgram()
-{
-    notificationIconShown_ = false;
-    Q_EMIT programEnded();
-    QCoreApplication::exit(0);
+    // Both pages show the logo; each reads it for itself.
+    const QString logo = folder_.logo();
+    for (PictureBox* page : {aboutPage_, smiliesPage_}) {
+        if (auto failure = picture::check(logo))
+            return failure;
+        page->setPictureFile(logo);
+    }
+    return std::nullopt;
 }
 
 void FrmVorlane::paintEvent(QPaintEvent*)
@@ -303,5 +261,5 @@ void FrmVorlane::closeEvent(QCloseEvent* event)
     }
     // Nothing could show a hidden window again: closing ends the program.
     event->accept();
-    exitProgram();
+    Q_EMIT exitRequested();
 }

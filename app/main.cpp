@@ -1,6 +1,6 @@
 // Tarnwell: decorated names, formatting tags and picture codes for forum
-// posts. The program is its main window; everything starts from its load.
-#include "frmvorlane.h"
+// posts.
+#include "application.h"
 
 #include <QApplication>
 
@@ -11,16 +11,5 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
     // The main window hides instead of closing; the program ends explicitly.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    FrmVorlane frmVorlane(appfolder::AppFolder::ofExecutable());
-    switch (frmVorlane.load()) {
-    case FrmVorlane::LoadResult::Failed:
-        return 1;
-    case FrmVorlane::LoadResult::Restarting:
-        return 0;
-    case FrmVorlane::LoadResult::Loaded:
-        break;
-    }
-    frmVorlane.show();
-    return QApplication::exec();
+    return runTarnwell(appfolder::AppFolder::ofExecutable());
 }

@@ -1,238 +1,127 @@
-// The main window's load step: the logo, the settings files, the link and
-// border galleries grown and filled picture by picture while the loading
-// window shows the progress, and the first page.
-#include "frmvorlane.h"
+// Start-up, in the order the program depends on: the visual-styles check,
+// then the main window and its load step (the logo, the settings files,
+// the link and border galleries grown picture by picture while the loading
+// window shows the progress, the first page), then the window is shown.
+#include "application.h"
 
 #include "borderpage.h"
 #include "editorpage.h"
 #include "frmloading.h"
-#include "gallerylayout.h"
+#include "frmsmile.h"
+#include "frmview.h"
+#include "frmvorlane.h"
+#include "galleryprogress.h"
 #include "linkpage.h"
-#include "makeup.h"
 #include "platform.h"
 #include "prompt.h"
-#include "settingsfile.h"
+#include "visualstyles.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QFontMetrics>
-#include <QImageReader>
-#include <QLabel>
-#include <QProgressBar>
-#include <QScrollBar>
-
-#include <algorithm>
+#include <QApplication>
 
 using namespace Qt::StringLiterals;
-using controls::ImageBox;
 
 namespace {
 
-// Why start-up stopped; the text names the file and what failed.
-struct StartupFailure {
-    QString text;
-};
-
-// Reads a picture file's header: it must exist and be a picture. Its
-// pixels are decoded later, when the picture is first drawn, so that the
-// galleries of the pages not shown yet cost nothing at start-up.
-QSize checkPicture(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw StartupFailure{appfolder::describeOpenFailure(path, file.errorString())};
-    // A GIF names its size in its first ten bytes; anything else is asked
-    // of the image readers.
-    const QByteArray head = file.read(10);
-    if (head.size() == 10 && (head.startsWith("GIF87a") || head.startsWith("GIF89a"))) {
-        const auto byte = [&head](int i) { return static_cast<unsigned char>(head.at(i)); };
-        const QSize size(byte(6) | byte(7) << 8, byte(8) | byte(9) << 8);
-        if (!size.isEmpty())
-            return size;
+// The loading window's progress bar and status line follow the galleries.
+class LoadingProgress : public GalleryProgress {
+public:
+    explicit LoadingProgress(FrmLoading& window) : window_(window) {}
+    void start(int maximum) override { window_.startProgress(maximum); }
+    void loaded(const QString& path, int value) override
+    {
+        window_.showProgress(u"File: \""_s + path + u"\" successfully loaded."_s, value);
     }
-    file.close();
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (!reader.canRead() || !size.isValid())
-        throw StartupFailure{u"Invalid picture (%1):\n%2"_s.arg(reader.errorString(), path)};
-    return size;
-}
 
-QString readSetting(const QString& path)
-{
-    settings::ReadResult result = settings::readValue(path);
-    if (!result.value)
-        throw StartupFailure{result.error};
-    return *result.value;
-}
+private:
+    FrmLoading& window_;
+};
 
 } // namespace
 
-FrmVorlane::LoadResult FrmVorlane::load()
+Application::Application(const appfolder::AppFolder& folder, QObject* parent)
+    : QObject(parent), folder_(folder), sites_(folder)
 {
-    try {
-        for (ImageBox* tab : imgProg_)
-            tab->setPicture(imginActive_->picture());
-        loadLogo();
-        prepareEditorPickers();
+}
 
-        frmLoading_ = std::make_unique<FrmLoading>(welcome_);
-        frmLoading_->show();
+Application::~Application() = default;
 
-        readSettings();
-        loadLinkGallery();
-        loadOptionPictures();
-        sizeLinkGallery();
-        lblProgClick(3);
-        loadBorderGallery();
-        sizeBorderGallery();
-        ForceMiddle();
-    } catch (const StartupFailure& failure) {
-        QWidget* owner = this;
-        if (frmLoading_) {
-            // The loading window stays behind the message with its last status.
-            frmLoading_->flushProgress();
-            owner = frmLoading_.get();
-        }
-        prompt::message(owner, u"Tarnwell cannot start.\n\n"_s + failure.text, prompt::Icon::Critical);
-        return LoadResult::Failed;
+Application::StartResult Application::start()
+{
+    // Before any window exists: the first start on Windows writes the
+    // manifest and starts the program anew.
+    if (platform::current().usesVisualStylesManifest() &&
+        visualstyles::ensureVisualStylesManifest(visualstyles::ProgramLocation::ofThisProcess()) ==
+            visualstyles::ManifestOutcome::EndProcess)
+        return StartResult::Restarting;
+
+    // The loading window's picture decodes while the main window is built.
+    auto welcome = std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s);
+    frmVorlane_ = std::make_unique<FrmVorlane>(folder_, sites_);
+    connect(frmVorlane_.get(), &FrmVorlane::exitRequested, this, &Application::miExitClick);
+    connect(frmVorlane_.get(), &FrmVorlane::smiliesRequested, this, &Application::showSmilePicker);
+
+    frmLoading_ = std::make_unique<FrmLoading>(std::move(welcome));
+    if (const auto failure = loadMainWindow()) {
+        // The loading window stays behind the message with its last status.
+        frmLoading_->flushProgress();
+        prompt::message(frmLoading_.get(), u"Tarnwell cannot start.\n\n"_s + failure->text,
+                        prompt::Icon::Critical);
+        return StartResult::Failed;
     }
     frmLoading_.reset();
-    return LoadResult::Loaded;
+    frmVorlane_->show();
+    return StartResult::Running;
 }
 
-void FrmVorlane::loadLogo()
+std::optional<files::Failure> Application::loadMainWindow()
 {
-    // Both pages show the logo; each reads it for itself, as every start
-    // reads its pictures afresh.
-    const QString logo = folder_.logo();
-    checkPicture(logo);
-    aboutPage_->setPictureFile(logo);
-    checkPicture(logo);
-    smiliesPage_->setPictureFile(logo);
+    FrmVorlane& w = *frmVorlane_;
+    w.showNoTabCurrent();
+    if (auto failure = w.loadLogo())
+        return failure;
+    w.editorPage()->preparePickers();
+
+    frmLoading_->show();
+    if (const auto error = sites_.load())
+        return files::Failure{{}, *error};
+
+    LoadingProgress progress(*frmLoading_);
+    if (auto failure = w.linkPage()->loadGallery(folder_, progress))
+        return failure;
+    w.lblProgClick(3);
+    if (auto failure = w.borderPage()->loadGallery(folder_, sites_.borderSite(), progress))
+        return failure;
+    w.borderPage()->ForceMiddle();
+    return std::nullopt;
 }
 
-void FrmVorlane::prepareEditorPickers()
+void Application::showSmilePicker()
 {
-    for (int i = 0; i < EditorPage::kColourCount; ++i) {
-        ImageBox* swatch = editorPage_->imgClr(i);
-        swatch->setToolTip(swatch->tag());
+    if (!frmSmile_) {
+        frmView_ = std::make_unique<FrmView>();
+        frmSmile_ = std::make_unique<FrmSmile>(folder_, *frmView_);
     }
-    // Each font label is drawn in the face it names. Where that face can
-    // draw the whole caption (a Latin font name) the font system need not
-    // look for fallback faces, the dearest part of drawing text at start-up.
-    for (int i = 0; i < EditorPage::kFontCount; ++i) {
-        QLabel* label = editorPage_->lblfont(i);
-        const QString caption = label->text();
-        const QFont stored = label->font();
-        const QFont named = makeup::font(caption, stored.pointSizeF(), stored.bold());
-        QFont single = named;
-        single.setStyleStrategy(QFont::NoFontMerging);
-        const QFontMetrics metrics(single);
-        const bool drawsAll = std::all_of(caption.cbegin(), caption.cend(),
-                                          [&metrics](QChar c) { return metrics.inFont(c); });
-        label->setFont(drawsAll ? single : named);
+    frmSmile_->show();
+    frmSmile_->raise();
+    frmSmile_->activateWindow();
+}
+
+void Application::miExitClick()
+{
+    Q_EMIT programEnded();
+    QCoreApplication::exit(0);
+}
+
+int runTarnwell(const appfolder::AppFolder& folder)
+{
+    Application tarnwell(folder);
+    switch (tarnwell.start()) {
+    case Application::StartResult::Failed:
+        return 1;
+    case Application::StartResult::Restarting:
+        return 0;
+    case Application::StartResult::Running:
+        break;
     }
-}
-
-void FrmVorlane::readSettings()
-{
-    linkSite = readSetting(folder_.linkSettings());
-    borderSite = readSetting(folder_.borderSettings());
-}
-
-void FrmVorlane::showLoadingProgress(const QString& path, int value)
-{
-    frmLoading_->showProgress(u"File: \""_s + path + u"\" successfully loaded."_s, value);
-}
-
-void FrmVorlane::loadLinkGallery()
-{
-    QProgressBar* progress = frmLoading_->pLoading();
-    progress->setMaximum(gallery::kLinkCount - 1);
-    progress->setValue(0);
-
-    auto& dimg = linkPage_->dimg();
-    dimg.resize(1);
-    dimg.reserve(gallery::kLinkElements);
-    const tw::Rect first = controls::twips(dimg.front());
-    for (int i = 0; i < gallery::kLinkCount; ++i) {
-        // Let the loading window repaint once per picture.
-        QCoreApplication::processEvents();
-        const QString path = folder_.linkPicture(i);
-        ImageBox* current = dimg.back();
-        current->setPictureFile(path, checkPicture(path));
-
-        ImageBox* next = dimg.front()->copyOf(linkPage_->picCont());
-        next->setObjectName(makeup::indexed(u"dimg"_s, i + 1));
-        controls::setTwips(next, gallery::nextLinkCell(first, controls::twips(current), i + 1));
-        next->show();
-        dimg.push_back(next);
-
-        showLoadingProgress(path, i);
-    }
-}
-
-void FrmVorlane::loadOptionPictures()
-{
-    for (int i = 0; i < 4; ++i) {
-        const QString path = folder_.optionPicture(i + 1);
-        linkPage_->imgView(i)->setPictureFile(path, checkPicture(path));
-    }
-}
-
-void FrmVorlane::sizeLinkGallery()
-{
-    const auto& dimg = linkPage_->dimg();
-    const int picTextHeight = controls::twips(linkPage_->picText()).height;
-    const int height = gallery::linkContainerHeight(controls::twips(dimg.at(114)).height,
-                                                    controls::twips(dimg.at(138)).top, picTextHeight);
-    controls::setTwipsHeight(linkPage_->picCont(), height);
-    linkGalleryTop = controls::twips(linkPage_->picCont()).top;
-    linkPage_->vScroll1()->setMaximum(gallery::linkScrollMax(
-        height, controls::twips(linkPage_->picture1()).height, picTextHeight));
-}
-
-void FrmVorlane::loadBorderGallery()
-{
-    borderCount = gallery::kBorderCount;
-    auto& imgBord = borderPage_->imgBord();
-    imgBord.resize(1);
-    for (int i = 1; i <= borderCount; ++i) {
-        ImageBox* copy = imgBord.front()->copyOf(borderPage_->picMoveit());
-        copy->setObjectName(makeup::indexed(u"imgBord"_s, i));
-        imgBord.push_back(copy);
-    }
-
-    QProgressBar* progress = frmLoading_->pLoading();
-    progress->setMaximum(borderCount);
-    progress->setValue(0);
-    for (int i = 0; i < borderCount; ++i) {
-        QCoreApplication::processEvents();
-        const QString path = folder_.borderPicture(i);
-        ImageBox* current = imgBord.at(static_cast<size_t>(i));
-        current->setPictureFile(path, checkPicture(path));
-        current->setTag(appfolder::webAddress(borderSite, appfolder::borderFileName(i)));
-
-        ImageBox* next = imgBord.at(static_cast<size_t>(i) + 1);
-        next->show();
-        const tw::Rect at = controls::twips(current);
-        controls::setTwipsTop(next, gallery::nextBorderTop(at.top, at.height));
-
-        showLoadingProgress(path, i);
-    }
-}
-
-void FrmVorlane::sizeBorderGallery()
-{
-    const auto& imgBord = borderPage_->imgBord();
-    const int firstHeight = controls::twips(imgBord.front()).height;
-    const int lastTop = controls::twips(imgBord.back()).top;
-    // The page has no border, so its inner height is its height.
-    const int pageScaleHeight = controls::twips(picName(2)).height;
-    borderPage_->vs()->setMaximum(gallery::borderScrollMax(lastTop, pageScaleHeight, firstHeight));
-    borderGalleryTop = static_cast<qint16>(controls::twips(borderPage_->picMoveit()).top);
-    controls::setTwipsHeight(borderPage_->picMoveit(),
-                             gallery::borderContainerHeight(firstHeight, lastTop));
-    borderPage_->vs()->setValue(0);
+    return QApplication::exec();
 }

@@ -3,13 +3,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 namespace appfolder {
 
-AppFolder::AppFolder(const QString& root) : root_(QDir::toNativeSeparators(root)) {}
+AppFolder::AppFolder(const QString& root) : root_(QDir::toNativeSeparators(root))
+{
+}
 
 AppFolder AppFolder::ofExecutable()
 {
@@ -21,24 +22,51 @@ QString AppFolder::path(const QString& relative) const
     return root_ + QDir::separator() + QDir::toNativeSeparators(relative);
 }
 
-QString AppFolder::logo() const { return path(u"logo.gif"_s); }
-QString AppFolder::linkFolder() const { return path(u"zqLink"_s); }
-QString AppFolder::linkPicture(int n) const { return path(u"zqLink/"_s + linkFileName(n)); }
-QString AppFolder::linkSettings() const { return path(u"zqLink/Links.dat"_s); }
+QString AppFolder::logo() const
+{
+    return path(u"logo.gif"_s);
+}
+QString AppFolder::linkFolder() const
+{
+    return path(u"zqLink"_s);
+}
+QString AppFolder::linkPicture(int n) const
+{
+    return path(u"zqLink/"_s + linkFileName(n));
+}
+QString AppFolder::linkSettings() const
+{
+    return path(u"zqLink/Links.dat"_s);
+}
 QString AppFolder::optionPicture(int n) const
 {
     return path(u"zqOptions/%1.gif"_s.arg(n));
 }
-QString AppFolder::borderFolder() const { return path(u"Border"_s); }
-QString AppFolder::borderPicture(int n) const { return path(u"Border/"_s + borderFileName(n)); }
-QString AppFolder::borderSettings() const { return path(u"Border/BordSite.dat"_s); }
+QString AppFolder::borderFolder() const
+{
+    return path(u"Border"_s);
+}
+QString AppFolder::borderPicture(int n) const
+{
+    return path(u"Border/"_s + borderFileName(n));
+}
+QString AppFolder::borderSettings() const
+{
+    return path(u"Border/BordSite.dat"_s);
+}
 QString AppFolder::smiley(const QString& category, int n) const
 {
     return path(u"pics/"_s + category + u'/' + smileyName(n) + u".gif"_s);
 }
 
-QString linkFileName(int n) { return u"Link"_s + QString::number(n) + u".gif"_s; }
-QString borderFileName(int n) { return u"b"_s + QString::number(n) + u".gif"_s; }
+QString linkFileName(int n)
+{
+    return u"Link"_s + QString::number(n) + u".gif"_s;
+}
+QString borderFileName(int n)
+{
+    return u"b"_s + QString::number(n) + u".gif"_s;
+}
 
 QString smileyName(int n)
 {
@@ -48,23 +76,6 @@ QString smileyName(int n)
 QString webAddress(const QString& site, const QString& fileName)
 {
     return site + fileName;
-}
-
-QString describeMissing(const QString& path)
-{
-    const QFileInfo info(path);
-    if (info.exists())
-        return {};
-    const QFileInfo folder(info.path());
-    if (!folder.isDir())
-        return u"Path not found:\n%1"_s.arg(QDir::toNativeSeparators(info.path()));
-    return u"File not found:\n%1"_s.arg(path);
-}
-
-QString describeOpenFailure(const QString& path, const QString& systemReason)
-{
-    const QString missing = describeMissing(path);
-    return missing.isEmpty() ? u"Cannot read the file (%1):\n%2"_s.arg(systemReason, path) : missing;
 }
 
 } // namespace appfolder

@@ -21,31 +21,24 @@ public:
 
     QString logo() const;
     QString linkFolder() const;
-    QString linkPicture(int n) const;       // zqLink/Link<n>.gif
-    QString linkSettings() const;           // zqLink/Links.dat
-    QString optionPicture(int n) const;     // zqOptions/<n>.gif, n = 1..4
+    QString linkPicture(int n) const;   // zqLink/Link<n>.gif
+    QString linkSettings() const;       // zqLink/Links.dat
+    QString optionPicture(int n) const; // zqOptions/<n>.gif, n = 1..4
     QString borderFolder() const;
-    QString borderPicture(int n) const;     // Border/b<n>.gif
-    QString borderSettings() const;         // Border/BordSite.dat
-    QString smiley(const QString& category, int n) const;  // pics/<category>/<NNN>.gif
+    QString borderPicture(int n) const;                   // Border/b<n>.gif
+    QString borderSettings() const;                       // Border/BordSite.dat
+    QString smiley(const QString& category, int n) const; // pics/<category>/<NNN>.gif
 
 private:
     QString root_;
 };
 
 // Picture file names: numbers in decimal without leading zeros.
-QString linkFileName(int n);    // "Link" + n + ".gif"
-QString borderFileName(int n);  // "b" + n + ".gif"
+QString linkFileName(int n);   // "Link" + n + ".gif"
+QString borderFileName(int n); // "b" + n + ".gif"
 // The three-digit smiley name for n = 1..41: "001" ... "041".
 QString smileyName(int n);
 // A picture's web address: the site followed directly by the file name.
 QString webAddress(const QString& site, const QString& fileName);
-
-// Empty when path exists; otherwise a message saying whether the file or
-// its folder is missing, naming it.
-QString describeMissing(const QString& path);
-// Why a file could not be opened: missing file or folder, or else the
-// system's reason; the message names the file.
-QString describeOpenFailure(const QString& path, const QString& systemReason);
 
 } // namespace appfolder

@@ -1,7 +1,6 @@
 // Control kinds of the windows; see controls.h.
 #include "controls.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPainter>
@@ -27,12 +26,6 @@ template <typename Control> void reportRelease(Control* control, const QMouseEve
 }
 } // namespace
 
-QPixmap decodeFirstFrame(const QString& path)
-{
-    QImageReader reader(path);
-    return QPixmap::fromImage(reader.read());
-}
-
 void LazyPicture::set(const QPixmap& picture)
 {
     picture_ = picture;
@@ -48,14 +41,14 @@ void LazyPicture::setFile(const QString& path)
 const QPixmap& LazyPicture::get() const
 {
     if (!pendingFile_.isEmpty()) {
-        picture_ = decodeFirstFrame(pendingFile_);
+        picture_ = QPixmap::fromImage(picture::decodeFirstFrame(pendingFile_));
         pendingFile_.clear();
     }
     return picture_;
 }
 
 BackgroundPicture::BackgroundPicture(const QString& path)
-    : decoding_(std::async(std::launch::async, [path] { return QImageReader(path).read(); }))
+    : decoding_(std::async(std::launch::async, [path] { return picture::decodeFirstFrame(path); }))
 {
 }
 
@@ -139,16 +132,34 @@ void ImageBox::setPictureFile(const QString& path, const QSize& size)
     update();
 }
 
-void ImageBox::setMovie(QMovie* movie)
+std::optional<files::Failure> ImageBox::playFile(const QString& path)
 {
-    if (movie_)
-        disconnect(movie_, nullptr, this, nullptr);
-    movie_ = movie;
-    if (movie_) {
-        connect(movie_, &QMovie::frameChanged, this, [this] { update(); });
+    delete movie_;
+    movie_ = nullptr;
+    files::Failure failure;
+    movie_ = picture::openMovie(path, this, &failure);
+    if (!movie_)
+        return failure;
+    connect(movie_, &QMovie::frameChanged, this, [this] { update(); });
+    if (isVisible())
         movie_->start();
-    }
     update();
+    return std::nullopt;
+}
+
+void ImageBox::showEvent(QShowEvent* event)
+{
+    if (movie_ && movie_->state() != QMovie::Running)
+        movie_->start();
+    QWidget::showEvent(event);
+}
+
+void ImageBox::hideEvent(QHideEvent* event)
+{
+    // A hidden animation costs nothing.
+    if (movie_)
+        movie_->setPaused(true);
+    QWidget::hideEvent(event);
 }
 
 ImageBox* ImageBox::copyOf(QWidget* parent) const
@@ -251,9 +262,11 @@ LineShape::LineShape(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QC
     const int pad = width;
     const QRect span = QRect(fromTwips, toTwips).normalized();
     const QRect px(tw::toPixels(span.left()) - pad, tw::toPixels(span.top()) - pad,
-                   tw::toPixels(span.width()) + 2 * pad + 1, tw::toPixels(span.height()) + 2 * pad + 1);
+                   tw::toPixels(span.width()) + 2 * pad + 1,
+                   tw::toPixels(span.height()) + 2 * pad + 1);
     setGeometry(px);
-    from_ = QPointF(tw::toPixelsF(fromTwips.x()) - px.left(), tw::toPixelsF(fromTwips.y()) - px.top());
+    from_ =
+        QPointF(tw::toPixelsF(fromTwips.x()) - px.left(), tw::toPixelsF(fromTwips.y()) - px.top());
     to_ = QPointF(tw::toPixelsF(toTwips.x()) - px.left(), tw::toPixelsF(toTwips.y()) - px.top());
 }
 
@@ -266,7 +279,9 @@ void LineShape::paintEvent(QPaintEvent*)
 
 // -------------------------------------------------------------- ClickLabel
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
+{
+}
 
 void ClickLabel::setBorderStyle(int style)
 {
@@ -292,6 +307,115 @@ void ClickLabel::paintEvent(QPaintEvent* event)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+// --------------------------------------------------------- AnimatedPicture
+
+AnimatedPicture::AnimatedPicture(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+std::optional<files::Failure> AnimatedPicture::setPictureFile(const QString& path)
+{
+    delete movie_;
+    movie_ = nullptr;
+    playing_ = false;
+    frames_ = 0;
+    file_ = path;
+    update();
+    picture::Info info;
+    if (auto failure = picture::check(path, &info))
+        return failure;
+    files::Failure failure;
+    movie_ = picture::openMovie(path, this, &failure);
+    if (!movie_)
+        return failure;
+    frames_ = info.frames;
+    connect(movie_, &QMovie::frameChanged, this, [this] { update(); });
+    movie_->jumpToFrame(0);
+    return std::nullopt;
+}
+
+void AnimatedPicture::play()
+{
+    if (!movie_)
+        return;
+    playing_ = true;
+    followVisibility();
+    update();
+}
+
+bool AnimatedPicture::isAnimating() const
+{
+    return movie_ && movie_->state() == QMovie::Running;
+}
+
+void AnimatedPicture::followVisibility()
+{
+    if (!movie_ || !playing_)
+        return;
+    const bool seen = isVisible() && !window()->isMinimized();
+    if (!seen) {
+        if (movie_->state() == QMovie::Running)
+            movie_->setPaused(true);
+        return;
+    }
+    // A still picture needs no timer.
+    if (frames_ <= 1)
+        return;
+    if (movie_->state() == QMovie::Paused)
+        movie_->setPaused(false);
+    else if (movie_->state() == QMovie::NotRunning)
+        movie_->start();
+}
+
+void AnimatedPicture::paintEvent(QPaintEvent*)
+{
+    if (!movie_ || !playing_)
+        return;
+    const QPixmap frame = movie_->currentPixmap();
+    if (frame.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    QSize size = frame.size();
+    if (size.width() > width() || size.height() > height())
+        size.scale(this->size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    painter.drawPixmap(target, frame);
+}
+
+void AnimatedPicture::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+void AnimatedPicture::showEvent(QShowEvent* event)
+{
+    QWidget* top = window();
+    if (top != watchedWindow_) {
+        if (watchedWindow_)
+            watchedWindow_->removeEventFilter(this);
+        watchedWindow_ = top;
+        watchedWindow_->installEventFilter(this);
+    }
+    followVisibility();
+    QWidget::showEvent(event);
+}
+
+void AnimatedPicture::hideEvent(QHideEvent* event)
+{
+    followVisibility();
+    QWidget::hideEvent(event);
+}
+
+bool AnimatedPicture::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedWindow_ && event->type() == QEvent::WindowStateChange)
+        followVisibility();
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace controls

@@ -5,6 +5,7 @@
 // through the helpers in makeup.h.
 #pragma once
 
+#include "picture.h"
 #include "twips.h"
 
 #include <QColor>
@@ -22,9 +23,6 @@
 class QMovie;
 
 namespace controls {
-
-// The first frame of a picture file (a null pixmap if it cannot be read).
-QPixmap decodeFirstFrame(const QString& path);
 
 // A control's picture: set directly, or named by a file that is decoded
 // only when the picture is first drawn or asked for.
@@ -76,8 +74,9 @@ public:
     void setPictureFile(const QString& path, const QSize& size);
     const QPixmap& picture() const { return picture_.get(); }
     bool hasPicture() const { return picture_.isSet(); }
-    // Plays an animated picture instead of a still one.
-    void setMovie(QMovie* movie);
+    // Plays an animated picture file instead of a still one; the failure
+    // if the file cannot be played (the control then stays empty).
+    std::optional<files::Failure> playFile(const QString& path);
 
     // A free text a caller keeps with the control.
     QString tag() const { return tag_; }
@@ -96,6 +95,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     bool stretch_;
@@ -148,7 +149,8 @@ private:
 class LineShape : public QWidget {
     Q_OBJECT
 public:
-    LineShape(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QColor& colour, int width = 1);
+    LineShape(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QColor& colour,
+              int width = 1);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -182,6 +184,52 @@ protected:
 
 private:
     int borderStyle_ = 0;
+};
+
+// The animated-picture viewer: shows a picture file from a full path,
+// animated when the file holds several frames (looping as the file asks),
+// centred and scaled down when it is larger than the control. It keeps a
+// caller's text in its tag and reports a click on the picture, which a
+// preview window takes as its close request. Frames advance only while the
+// viewer is visible and its window is not minimised.
+class AnimatedPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit AnimatedPicture(QWidget* parent = nullptr);
+
+    // Loads the file for display; on failure (missing, not a picture, cut
+    // short) the viewer is left empty and the failure goes to the caller.
+    [[nodiscard]] std::optional<files::Failure> setPictureFile(const QString& path);
+    // Shows the loaded picture, animated when it has several frames.
+    void play();
+
+    QString pictureFile() const { return file_; }
+    bool isAnimating() const;
+    int frameCount() const { return frames_; }
+
+    QString tag() const { return tag_; }
+    void setTag(const QString& tag) { tag_ = tag; }
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Runs the movie only while someone can see it.
+    void followVisibility();
+
+    QMovie* movie_ = nullptr;
+    QString file_;
+    QString tag_;
+    int frames_ = 0;
+    bool playing_ = false;
+    QWidget* watchedWindow_ = nullptr;
 };
 
 } // namespace controls

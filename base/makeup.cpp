@@ -3,14 +3,13 @@
 
 #include <QFontDatabase>
 #include <QHash>
-#include <QSet>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 
@@ -28,7 +27,8 @@ const QHash<QString, QStringList>& standIns()
         {u"MS Sans Serif"_s, {u"Liberation Sans"_s, u"Noto Sans Arabic"_s, u"DejaVu Sans"_s}},
         {u"Tahoma"_s, {u"DejaVu Sans"_s, u"Noto Sans Arabic"_s}},
         {u"Arial"_s, {u"Liberation Sans"_s, u"Noto Sans Arabic"_s}},
-        {u"Arial Narrow"_s, {u"Liberation Sans Narrow"_s, u"Liberation Sans"_s, u"Noto Sans Arabic"_s}},
+        {u"Arial Narrow"_s,
+         {u"Liberation Sans Narrow"_s, u"Liberation Sans"_s, u"Noto Sans Arabic"_s}},
         {u"Arial Black"_s, {u"DejaVu Sans"_s, u"Noto Kufi Arabic"_s}},
         {u"Courier New"_s, {u"Liberation Mono"_s, u"DejaVu Sans Mono"_s, u"Noto Sans Arabic"_s}},
         {u"Comic Sans MS"_s, {u"KacstPen"_s, u"DejaVu Sans"_s, u"Noto Sans Arabic"_s}},
@@ -152,11 +152,12 @@ controls::ImageBox* image(QWidget* parent, const QString& name, const tw::Rect& 
                           const QString& picturePath)
 {
     auto* img = placed(new controls::ImageBox(parent, stretch), name, rect);
+    // Decoded when first drawn; an unstretched image needs its size now.
     if (!picturePath.isEmpty()) {
-        if (stretch)
-            img->setPictureFile(picturePath, QSize());  // decoded when first drawn
-        else
-            img->setPicture(QPixmap(picturePath));
+        picture::Info info;
+        if (!stretch)
+            (void)picture::check(picturePath, &info);
+        img->setPictureFile(picturePath, info.size);
     }
     return img;
 }

@@ -28,12 +28,30 @@ bool isMostlyArabic(const QString& text)
 QMessageBox::Icon boxIcon(Icon icon)
 {
     switch (icon) {
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Critical: return QMessageBox::Critical;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Information: break;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Information:
+        break;
     }
     return QMessageBox::Information;
+}
+
+// Long paths have no blanks to wrap at: a zero-width space after each
+// separator lets the box wrap them instead of cutting them off.
+QString breakablePaths(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        shown.append(c);
+        if (c == u'/' || c == u'\\')
+            shown.append(QChar(0x200B));
+    }
+    return shown;
 }
 
 } // namespace
@@ -50,7 +68,7 @@ void message(QWidget* parent, const QString& text, Icon icon, const QString& tit
         g_handler->message(parent, m);
         return;
     }
-    QMessageBox box(boxIcon(m.icon), m.title, m.text, QMessageBox::Ok, parent);
+    QMessageBox box(boxIcon(m.icon), m.title, breakablePaths(m.text), QMessageBox::Ok, parent);
     // Arabic messages read from the right, with the button on the left.
     if (isMostlyArabic(m.text))
         box.setLayoutDirection(Qt::RightToLeft);

@@ -16,8 +16,8 @@ namespace settings {
 std::optional<QString> firstField(const QByteArray& contents);
 
 struct ReadResult {
-    std::optional<QString> value;  // set on success
-    QString error;                 // what failed, naming the file, otherwise
+    std::optional<QString> value; // set on success
+    QString error;                // what failed, naming the file, otherwise
 };
 
 // Reads the first field of the file at path (text in the local 8-bit code

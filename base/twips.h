@@ -27,7 +27,10 @@ struct Rect {
 
 int toPixels(int twips);
 double toPixelsF(double twips);
-constexpr int fromPixels(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int fromPixels(int pixels)
+{
+    return pixels * kTwipsPerPixel;
+}
 QRect toPixels(const Rect& r);
 
 } // namespace tw

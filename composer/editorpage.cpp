@@ -4,7 +4,10 @@
 
 #include "makeup.h"
 
+#include <algorithm>
+
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,14 +42,32 @@ constexpr int kSwatchTops[3] = {780, 1200, 1620};
 constexpr int kSwatchLefts[9] = {420, 1080, 1740, 2400, 3060, 3720, 4380, 5010, 5670};
 constexpr int kNarrowColumnLeft = 4380;
 const Swatch kSwatches[3][9] = {
-    {{18, u"coral"_s}, {14, u"tomato"_s}, {13, u"orange"_s}, {10, u"darkblue"_s},
-     {9, u"blue"_s}, {12, u"royalblue"_s}, {11, u"skyblue"_s}, {1, u"white"_s},
+    {{18, u"coral"_s},
+     {14, u"tomato"_s},
+     {13, u"orange"_s},
+     {10, u"darkblue"_s},
+     {9, u"blue"_s},
+     {12, u"royalblue"_s},
+     {11, u"skyblue"_s},
+     {1, u"white"_s},
      {0, u"black"_s}},
-    {{17, u"deeppink"_s}, {16, u"seagreen"_s}, {15, u"limegreen"_s}, {8, u"green"_s},
-     {7, u"darkred"_s}, {6, u"firebrick"_s}, {5, u"red"_s}, {4, u"crimson"_s},
+    {{17, u"deeppink"_s},
+     {16, u"seagreen"_s},
+     {15, u"limegreen"_s},
+     {8, u"green"_s},
+     {7, u"darkred"_s},
+     {6, u"firebrick"_s},
+     {5, u"red"_s},
+     {4, u"crimson"_s},
      {3, u"orangered"_s}},
-    {{2, u"gray"_s}, {25, u"silver"_s}, {26, u"teal"_s}, {23, u"chocolate"_s},
-     {24, u"sienna"_s}, {21, u"sandybrown"_s}, {22, u"burlywood"_s}, {19, u"indigo"_s},
+    {{2, u"gray"_s},
+     {25, u"silver"_s},
+     {26, u"teal"_s},
+     {23, u"chocolate"_s},
+     {24, u"sienna"_s},
+     {21, u"sandybrown"_s},
+     {22, u"burlywood"_s},
+     {19, u"indigo"_s},
      {20, u"purple"_s}},
 };
 
@@ -98,8 +119,8 @@ QRect fitCaption(QLabel* label)
 // rounded backdrop a little larger than its caption.
 void heading(QWidget* parent, const QString& name, const tw::Rect& rect, const QString& caption)
 {
-    auto* backdrop =
-        makeup::shape(parent, name + u".backdrop"_s, rect, makeup::kWindowBlue, makeup::kWindowBlue);
+    auto* backdrop = makeup::shape(parent, name + u".backdrop"_s, rect, makeup::kWindowBlue,
+                                   makeup::kWindowBlue);
     auto* label =
         makeup::label(parent, name, rect, {caption, Qt::white, Qt::AlignHCenter | Qt::AlignVCenter},
                       makeup::font(u"Tahoma"_s, 9.75, true));
@@ -181,6 +202,26 @@ EditorPage::EditorPage(QWidget* parent) : controls::PictureBox(parent)
                                         makeup::font(u"Times New Roman"_s, 12, true));
     // Forum posts are written in Arabic: the pane reads right to left.
     txtEdit_->setLayoutDirection(Qt::RightToLeft);
+}
+
+void EditorPage::preparePickers()
+{
+    for (controls::ImageBox* swatch : imgClr_)
+        swatch->setToolTip(swatch->tag());
+    // Where the named face can draw the whole caption (a Latin font name)
+    // the font system need not look for fallback faces, the dearest part of
+    // drawing text at start-up.
+    for (QLabel* label : lblfont_) {
+        const QString caption = label->text();
+        const QFont stored = label->font();
+        const QFont named = makeup::font(caption, stored.pointSizeF(), stored.bold());
+        QFont single = named;
+        single.setStyleStrategy(QFont::NoFontMerging);
+        const QFontMetrics metrics(single);
+        const bool drawsAll = std::all_of(caption.cbegin(), caption.cend(),
+                                          [&metrics](QChar c) { return metrics.inFont(c); });
+        label->setFont(drawsAll ? single : named);
+    }
 }
 
 controls::ClickLabel* EditorPage::lblSize(int index) const

@@ -14,14 +14,21 @@ class EditorPage : public controls::PictureBox {
 public:
     explicit EditorPage(QWidget* parent);
 
-    static constexpr int kSizeCount = 7;     // lblSize(1..7); there is no element 0
-    static constexpr int kColourCount = 27;  // imgClr(0..26)
-    static constexpr int kFontCount = 12;    // lblfont(0..11)
+    // Start-up: every colour swatch shows its colour's name as its tooltip,
+    // and every font label is drawn in the face it names.
+    void preparePickers();
+
+    static constexpr int kSizeCount = 7;    // lblSize(1..7); there is no element 0
+    static constexpr int kColourCount = 27; // imgClr(0..26)
+    static constexpr int kFontCount = 12;   // lblfont(0..11)
 
     // nullptr for an index outside 1..7.
     controls::ClickLabel* lblSize(int index) const;
     controls::ImageBox* imgClr(int index) const { return imgClr_.at(static_cast<size_t>(index)); }
-    controls::ClickLabel* lblfont(int index) const { return lblfont_.at(static_cast<size_t>(index)); }
+    controls::ClickLabel* lblfont(int index) const
+    {
+        return lblfont_.at(static_cast<size_t>(index));
+    }
     QPlainTextEdit* txtEdit() const { return txtEdit_; }
     QPushButton* command2() const { return command2_; }
     QPushButton* command3() const { return command3_; }

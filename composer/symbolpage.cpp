@@ -29,23 +29,23 @@ constexpr int kGrid[kRows][kColumns] = {
     {59, 58, 65, 64, 63, 62, 61, 52, 51, 50, 22, 49},
 };
 
-// cmd(60) was designed into the same cell as cmd(52), where it could never
-// be reached; it lives in the free corner left of copy and erase instead.
+// cmd(60) would share its grid cell with cmd(52) and could never be
+// reached there; it stands in the free corner left of copy and erase.
 constexpr int kStrayIndex = 60;
 constexpr tw::Rect kStrayCell{4620, 1290, kButtonSize, kButtonSize};
 
 // Each button's caption is the symbol it inserts ("&&" shows one ampersand).
 const QString kSymbols[SymbolPage::kSymbolCount] = {
-    u"~"_s, u"!"_s, u"@"_s, u"#"_s, u"$"_s, u"%"_s, u"^"_s, u"&&"_s,  // 0
-    u"*"_s, u"("_s, u")"_s, u"="_s, u"+"_s, u"_"_s, u"'"_s, u"\""_s,  // 8
-    u"\\"_s, u"/"_s, u"<"_s, u">"_s, u"©"_s, u"®"_s, u"¶"_s, u"™"_s,  // 16
-    u"||"_s, u"__"_s, u"()"_s, u")("_s, u"<>"_s, u";"_s, u"±"_s, u"¬"_s,  // 24
-    u"§"_s, u"¦"_s, u"¤"_s, u"£"_s, u"³"_s, u"²"_s, u"¹"_s, u"¥"_s,  // 32
-    u"»"_s, u"¼"_s, u"¾"_s, u"½"_s, u"·"_s, u"|"_s, u"]"_s, u"["_s,  // 40
-    u"#_#"_s, u":_:"_s, u"?_?"_s, u"©-©"_s, u"=_="_s, u"::"_s, u"QX"_s, u"{_}"_s,  // 48
-    u"}{"_s, u"{}"_s, u"$_$"_s, u"+_+"_s, u"*_*"_s, u"/_\\"_s, u"-_-"_s, u"9_9"_s,  // 56
-    u"^_*"_s, u"^_^"_s, u"SoS"_s, u"$$$"_s, u"#@!"_s, u"!@#"_s, u"#@"_s, u"@#"_s,  // 64
-    u"*()*"_s,  // 72
+    u"~"_s,    u"!"_s,   u"@"_s,   u"#"_s,   u"$"_s,   u"%"_s,    u"^"_s,   u"&&"_s,  // 0
+    u"*"_s,    u"("_s,   u")"_s,   u"="_s,   u"+"_s,   u"_"_s,    u"'"_s,   u"\""_s,  // 8
+    u"\\"_s,   u"/"_s,   u"<"_s,   u">"_s,   u"©"_s,   u"®"_s,    u"¶"_s,   u"™"_s,   // 16
+    u"||"_s,   u"__"_s,  u"()"_s,  u")("_s,  u"<>"_s,  u";"_s,    u"±"_s,   u"¬"_s,   // 24
+    u"§"_s,    u"¦"_s,   u"¤"_s,   u"£"_s,   u"³"_s,   u"²"_s,    u"¹"_s,   u"¥"_s,   // 32
+    u"»"_s,    u"¼"_s,   u"¾"_s,   u"½"_s,   u"·"_s,   u"|"_s,    u"]"_s,   u"["_s,   // 40
+    u"#_#"_s,  u":_:"_s, u"?_?"_s, u"©-©"_s, u"=_="_s, u"::"_s,   u"QX"_s,  u"{_}"_s, // 48
+    u"}{"_s,   u"{}"_s,  u"$_$"_s, u"+_+"_s, u"*_*"_s, u"/_\\"_s, u"-_-"_s, u"9_9"_s, // 56
+    u"^_*"_s,  u"^_^"_s, u"SoS"_s, u"$$$"_s, u"#@!"_s, u"!@#"_s,  u"#@"_s,  u"@#"_s,  // 64
+    u"*()*"_s,                                                                        // 72
 };
 
 } // namespace

@@ -12,7 +12,7 @@ namespace {
 
 struct ButtonRow {
     int index;
-    int image;  // in ImageList3; 0 for a separator
+    int image; // in ImageList3; 0 for a separator
     QString key;
     QString toolTip;
 };

@@ -3,10 +3,14 @@
 // border code box.
 #pragma once
 
+#include "appfolder.h"
 #include "controls.h"
+#include "fileaccess.h"
 
 #include <vector>
 
+class GalleryProgress;
+class SiteStore;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
@@ -14,7 +18,20 @@ class QScrollBar;
 class BorderPage : public controls::PictureBox {
     Q_OBJECT
 public:
-    explicit BorderPage(QWidget* parent);
+    BorderPage(SiteStore& sites, QWidget* parent);
+
+    // Start-up: creates imgBord(1..60) and gives borders 0..59 their
+    // pictures from the Border folder and their web addresses under site,
+    // one column 300 twips apart; then sizes the panel and the scroll bar.
+    // Stops at the first picture that cannot be used.
+    std::optional<files::Failure> loadGallery(const appfolder::AppFolder& folder,
+                                              const QString& site, GalleryProgress& progress);
+    // Centres every border on the line of l, then re-applies the scroll
+    // position.
+    void ForceMiddle();
+
+    qint16 borderCount() const { return borderCount_; }
+    qint16 borderGalleryTop() const { return borderGalleryTop_; }
 
     controls::PictureBox* picture3() const { return picture3_; }
     controls::PictureBox* picMoveit() const { return picMoveit_; }
@@ -27,6 +44,12 @@ public:
     QLabel* l() const { return l_; }
 
 private:
+    SiteStore& sites_;
+    void vsScroll();
+    void sizeGallery();
+
+    qint16 borderCount_ = 0;
+    qint16 borderGalleryTop_ = 0;
     controls::PictureBox* picture3_ = nullptr;
     controls::PictureBox* picMoveit_ = nullptr;
     std::vector<controls::ImageBox*> imgBord_;

@@ -38,8 +38,8 @@ int linkScrollMax(int picContHeight, int picture1Height, int picTextHeight)
 
 int borderScrollMax(int lastTop, int pageScaleHeight, int firstHeight)
 {
-    return tw::roundHalfEven(static_cast<double>(lastTop - pageScaleHeight - 5 * firstHeight)
-                             / kBorderScrollUnit);
+    return tw::roundHalfEven(static_cast<double>(lastTop - pageScaleHeight - 5 * firstHeight) /
+                             kBorderScrollUnit);
 }
 
 int borderContainerHeight(int firstHeight, int lastTop)
@@ -56,7 +56,7 @@ int borderPanelTop(int v, int firstHeight, int galleryTop)
 {
     if (v == 0)
         return galleryTop;
-    // Computed in single precision, as the scroll handler always has.
+    // Computed in single precision.
     const float top = (static_cast<float>(-v) - static_cast<float>(firstHeight)) * 8.0F;
     return tw::roundHalfEven(top);
 }

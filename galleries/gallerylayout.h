@@ -11,14 +11,14 @@
 
 namespace gallery {
 
-inline constexpr int kLinkCount = 138;         // Link0.gif .. Link137.gif
-inline constexpr int kLinkElements = 139;      // dimg(0..138); the last has no picture
+inline constexpr int kLinkCount = 138;    // Link0.gif .. Link137.gif
+inline constexpr int kLinkElements = 139; // dimg(0..138); the last has no picture
 inline constexpr int kLinksPerRow = 6;
 inline constexpr int kLinkGap = 400;
-inline constexpr int kBorderCount = 60;        // b0.gif .. b59.gif
-inline constexpr int kBorderElements = 61;     // imgBord(0..60); the last has no picture
+inline constexpr int kBorderCount = 60;    // b0.gif .. b59.gif
+inline constexpr int kBorderElements = 61; // imgBord(0..60); the last has no picture
 inline constexpr int kBorderGap = 300;
-inline constexpr int kBorderScrollUnit = 8;    // twips per scroll step of the border list
+inline constexpr int kBorderScrollUnit = 8; // twips per scroll step of the border list
 
 // Where element i+1 of the link grid goes, given element 0 and element i:
 // a new row under element i every sixth element, otherwise to the right.
@@ -31,7 +31,10 @@ int linkContainerHeight(int dimg114Height, int dimg138Top, int picTextHeight);
 int linkScrollMax(int picContHeight, int picture1Height, int picTextHeight);
 
 // Top of the border below one of the given top and height.
-constexpr int nextBorderTop(int top, int height) { return top + height + kBorderGap; }
+constexpr int nextBorderTop(int top, int height)
+{
+    return top + height + kBorderGap;
+}
 
 // vs.Max and picMoveit.Height after the border column is built.
 int borderScrollMax(int lastTop, int pageScaleHeight, int firstHeight);

@@ -3,15 +3,21 @@
 // buttons.
 #include "linkpage.h"
 
+#include "gallerylayout.h"
+#include "galleryprogress.h"
 #include "makeup.h"
+#include "picture.h"
+#include "prompt.h"
+#include "sites.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 
-LinkPage::LinkPage(QWidget* parent) : controls::PictureBox(parent)
+LinkPage::LinkPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(parent), sites_(sites)
 {
     setObjectName(makeup::indexed(u"picName"_s, 5));
     setFont(makeup::dialogFont());
@@ -25,8 +31,8 @@ LinkPage::LinkPage(QWidget* parent) : controls::PictureBox(parent)
     makeup::shape(picture1_, u"Shape6"_s, {60, 1680, 6675, 1755});
     makeup::shape(picture1_, u"Shape7"_s, {60, 3360, 6675, 1155});
 
-    picCont_ = makeup::pictureBox(picture1_, u"picCont"_s, {180, 240, 6435, 4215},
-                                  makeup::kPanelTint);
+    picCont_ =
+        makeup::pictureBox(picture1_, u"picCont"_s, {180, 240, 6435, 4215}, makeup::kPanelTint);
     // The first link button; start-up copies it for the rest.
     auto* first = makeup::image(picCont_, makeup::indexed(u"dimg"_s, 0), {60, 60, 720, 705}, true);
     first->setCursor(Qt::PointingHandCursor);
@@ -56,4 +62,75 @@ LinkPage::LinkPage(QWidget* parent) : controls::PictureBox(parent)
     cmdHelp_ = makeup::button(picText_, u"cmdHelp"_s, {2760, 660, 915, 375}, u"مساعدة"_s, dialog);
     cmdOptions_ =
         makeup::button(picText_, u"cmdOptions"_s, {4440, 660, 795, 375}, u"خيارات"_s, dialog);
+
+    connect(vScroll1_, &QScrollBar::valueChanged, this, &LinkPage::vScroll1Scroll);
+    connect(cmdHelp_, &QPushButton::clicked, this, &LinkPage::cmdHelpClick);
+    connect(cmdOptions_, &QPushButton::clicked, this, &LinkPage::optionsRequested);
+}
+
+std::optional<files::Failure> LinkPage::loadGallery(const appfolder::AppFolder& folder,
+                                                    GalleryProgress& progress)
+{
+    progress.start(gallery::kLinkCount - 1);
+    dimg_.resize(1);
+    dimg_.reserve(gallery::kLinkElements);
+    const tw::Rect first = controls::twips(dimg_.front());
+    for (int i = 0; i < gallery::kLinkCount; ++i) {
+        // Let the loading window repaint once per picture.
+        QCoreApplication::processEvents();
+        const QString path = folder.linkPicture(i);
+        picture::Info info;
+        if (auto failure = picture::check(path, &info))
+            return failure;
+        controls::ImageBox* current = dimg_.back();
+        current->setPictureFile(path, info.size);
+
+        controls::ImageBox* next = dimg_.front()->copyOf(picCont_);
+        next->setObjectName(makeup::indexed(u"dimg"_s, i + 1));
+        controls::setTwips(next, gallery::nextLinkCell(first, controls::twips(current), i + 1));
+        next->show();
+        dimg_.push_back(next);
+
+        progress.loaded(path, i);
+    }
+
+    for (int i = 0; i < 4; ++i) {
+        const QString path = folder.optionPicture(i + 1);
+        picture::Info info;
+        if (auto failure = picture::check(path, &info))
+            return failure;
+        imgView_.at(static_cast<size_t>(i))->setPictureFile(path, info.size);
+    }
+    sizeGallery();
+    return std::nullopt;
+}
+
+void LinkPage::sizeGallery()
+{
+    const int picTextHeight = controls::twips(picText_).height;
+    const int height = gallery::linkContainerHeight(
+        controls::twips(dimg_.at(114)).height, controls::twips(dimg_.at(138)).top, picTextHeight);
+    controls::setTwipsHeight(picCont_, height);
+    linkGalleryTop_ = controls::twips(picCont_).top;
+    vScroll1_->setMaximum(
+        gallery::linkScrollMax(height, controls::twips(picture1_).height, picTextHeight));
+}
+
+void LinkPage::vScroll1Scroll()
+{
+    controls::setTwipsTop(picCont_, gallery::linkPanelTop(vScroll1_->value(), linkGalleryTop_));
+}
+
+void LinkPage::cmdHelpClick()
+{
+    const QStringList lines = {
+        u"يتخصص هذ البرنامج للمنتديات حيث يقوم بوضع وصلات للتحميل"_s,
+        u"طريقة إستخدام البرنامج:"_s,
+        QString(),
+        u"تختار الصورة التي تريد عملة وصلة بها"_s,
+        u"سوف يسألك البرنامج ان تضع الوصلة مثلاً"_s,
+        QString::fromLatin1(sites::kExampleDownload),
+        u"ثم عليك ان تنسخ الكود الذي سيظهر ولصقه في المنتدى"_s,
+    };
+    prompt::message(this, lines.join(u"\r\n"_s), prompt::Icon::Information);
 }

@@ -2,11 +2,15 @@
 // its scroll bar, the code box and the help and options buttons.
 #pragma once
 
+#include "appfolder.h"
 #include "controls.h"
+#include "fileaccess.h"
 
 #include <array>
 #include <vector>
 
+class GalleryProgress;
+class SiteStore;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
@@ -14,7 +18,19 @@ class QScrollBar;
 class LinkPage : public controls::PictureBox {
     Q_OBJECT
 public:
-    explicit LinkPage(QWidget* parent);
+    LinkPage(SiteStore& sites, QWidget* parent);
+
+    // Start-up: gives dimg(0..137) the link-button pictures, growing the
+    // grid in rows of six up to the empty end element dimg(138); loads the
+    // four small pictures of imgView; then sizes the panel and the scroll
+    // bar. Stops at the first picture that cannot be used.
+    std::optional<files::Failure> loadGallery(const appfolder::AppFolder& folder,
+                                              GalleryProgress& progress);
+
+    qint32 linkGalleryTop() const { return linkGalleryTop_; }
+
+    // The help button's message.
+    void cmdHelpClick();
 
     controls::PictureBox* picture1() const { return picture1_; }
     controls::PictureBox* picCont() const { return picCont_; }
@@ -27,7 +43,16 @@ public:
     QPushButton* cmdHelp() const { return cmdHelp_; }
     QPushButton* cmdOptions() const { return cmdOptions_; }
 
+Q_SIGNALS:
+    // The options button asks for the link-site options window.
+    void optionsRequested();
+
 private:
+    SiteStore& sites_;
+    void vScroll1Scroll();
+    void sizeGallery();
+
+    qint32 linkGalleryTop_ = 0;
     controls::PictureBox* picture1_ = nullptr;
     controls::PictureBox* picCont_ = nullptr;
     std::vector<controls::ImageBox*> dimg_;

@@ -33,9 +33,7 @@ constexpr int kListHeight = 2625;
 
 } // namespace
 
-Form1::Form1(QWidget* parent)
-    : QWidget(parent)
-    , m_file1(new QListWidget(this))
+Form1::Form1(QWidget* parent) : QWidget(parent), m_file1(new QListWidget(this))
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Form1"_s);

@@ -8,8 +8,7 @@ class QListWidget;
 
 namespace unspacer {
 
-class Form1 final : public QWidget
-{
+class Form1 final : public QWidget {
 public:
     explicit Form1(QWidget* parent = nullptr);
 

@@ -40,7 +40,9 @@ bool linkUnsupported(int err)
 int renameAtomically(const NativeName& from, const NativeName& to)
 {
 #if defined(__linux__) && defined(RENAME_NOREPLACE)
-    return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0 ? 0 : lastError();
+    return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0
+               ? 0
+               : lastError();
 #elif defined(__APPLE__) && defined(RENAME_EXCL)
     return renamex_np(from.c_str(), to.c_str(), RENAME_EXCL) == 0 ? 0 : lastError();
 #else

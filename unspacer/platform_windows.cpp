@@ -46,14 +46,15 @@ std::wstring fullPath(const NativeName& name)
 
 int listFolder(std::vector<NativeName>& names)
 {
-    WIN32_FIND_DATAW data {};
+    WIN32_FIND_DATAW data{};
     const HANDLE find = FindFirstFileExW(fullPath(L"*").c_str(), FindExInfoBasic, &data,
                                          FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) {
         const DWORD err = GetLastError();
         return err == ERROR_FILE_NOT_FOUND ? 0 : lastError();
     }
-    constexpr DWORD notListed = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    constexpr DWORD notListed =
+        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     int err = 0;
     for (;;) {
         if ((data.dwFileAttributes & notListed) == 0)

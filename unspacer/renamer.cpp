@@ -30,8 +30,9 @@ QString errorLine(int code)
 
 QString failureMessage(const RenameFailure& failure)
 {
-    return errorLine(failure.code) + u'\n'
-        + u"Could not rename \"%1\" to \"%2\"."_s.arg(displayName(failure.from), displayName(failure.to));
+    return errorLine(failure.code) + u'\n' +
+           u"Could not rename \"%1\" to \"%2\"."_s.arg(displayName(failure.from),
+                                                       displayName(failure.to));
 }
 
 QString folderFailureMessage(int code, const QString& folder)

@@ -14,7 +14,7 @@ namespace platform {
 
 // Shell-style results of opening an address: above 32 is success.
 inline constexpr int kOpenedOk = 42;
-inline constexpr int kNoAssociation = 31;   // nothing handles this kind of address
+inline constexpr int kNoAssociation = 31; // nothing handles this kind of address
 inline constexpr int kFileNotFound = 2;
 
 class Platform {

@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QWidget>
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 namespace platform {
 

@@ -1,6 +1,7 @@
 // Development aid: starts the main window against the built bin folder and
 // writes a picture of each page and of the loading window into the folder
 // given as the first argument, for looking at the windows without a display.
+#include "application.h"
 #include "frmloading.h"
 #include "frmvorlane.h"
 
@@ -22,13 +23,14 @@ int main(int argc, char* argv[])
     FrmLoading loading;
     loading.pLoading()->setMaximum(137);
     loading.pLoading()->setValue(88);
-    loading.lblStatus()->setText(u"File: \""_s + bin + u"/zqLink/Link88.gif\" successfully loaded."_s);
+    loading.lblStatus()->setText(u"File: \""_s + bin +
+                                 u"/zqLink/Link88.gif\" successfully loaded."_s);
     loading.grab().save(out + u"/frmLoading.png"_s);
 
-    FrmVorlane w{appfolder::AppFolder(bin)};
-    if (w.load() != FrmVorlane::LoadResult::Loaded)
+    Application tarnwell{appfolder::AppFolder(bin)};
+    if (tarnwell.start() != Application::StartResult::Running)
         return 1;
-    w.show();
+    FrmVorlane& w = *tarnwell.mainWindow();
     for (int i = 0; i < FrmVorlane::kPageCount; ++i) {
         w.lblProgClick(i);
         QCoreApplication::processEvents();

@@ -1,15 +1,14 @@
-// Start-up of the main window against a complete application folder in a
-// temporary directory, the page switcher, closing, and the ways start-up
-// stops when a delivered file is missing or broken.
+// Start-up of the program against a complete application folder in a
+// temporary directory: the galleries, the first page, the page switcher,
+// closing, and every way start-up stops when a delivered file is missing,
+// broken or not a file at all.
 #include "appfolderfixture.h"
-#include "borderpage.h"
-#include "editorpage.h"
+#include "application.h"
+#include "controls.h"
+#include "findwidget.h"
 #include "frmloading.h"
 #include "frmvorlane.h"
-#include "gallerylayout.h"
-#include "linkpage.h"
 #include "promptrecorder.h"
-#include "tagtoolbar.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,9 +16,15 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QToolBar>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace Qt::StringLiterals;
+using controls::ImageBox;
 using controls::twips;
 
 class TestStartup : public QObject {
@@ -35,66 +40,82 @@ private Q_SLOTS:
     void closingWithNotificationIconOnlyHides();
     void helpMessage();
     void missingLinkPictureStopsAfterTheOnesBefore();
+    void brokenBorderStopsTheBorderProgress();
+    void settingsFilesAreReadLinksFirst();
+    void failedStartEndsWithStatusOne();
     void startupFailures_data();
     void startupFailures();
+    void pipeInPlaceOfAPictureIsRefused();
+    void tooLongFolderGivesTheSystemsReason();
 
 private:
     std::unique_ptr<AppFolderFixture> fixture_;
-    std::unique_ptr<FrmVorlane> loaded();
+    std::unique_ptr<Application> app_;
+    FrmVorlane* started();
+    // Starts against the fixture expecting a failure; its one message.
+    prompt::Message failedStart();
 };
 
 void TestStartup::init()
 {
     fixture_ = std::make_unique<AppFolderFixture>();
+    app_.reset();
     if (!fixture_->isValid())
         QFAIL("no delivered pictures to copy: TARNWELL_BIN_DIR must point to the built bin folder");
 }
 
-std::unique_ptr<FrmVorlane> TestStartup::loaded()
+FrmVorlane* TestStartup::started()
 {
-    auto w = std::make_unique<FrmVorlane>(appfolder::AppFolder(fixture_->root()));
+    app_ = std::make_unique<Application>(appfolder::AppFolder(fixture_->root()));
     PromptRecorder prompts;
-    const auto result = w->load();
-    if (result != FrmVorlane::LoadResult::Loaded || !prompts.messages.isEmpty())
-        qWarning() << "start-up failed:" << (prompts.messages.isEmpty() ? QString() : prompts.messages.first().text);
-    return result == FrmVorlane::LoadResult::Loaded ? std::move(w) : nullptr;
+    const auto result = app_->start();
+    if (result != Application::StartResult::Running || !prompts.messages.isEmpty())
+        qWarning() << "start-up failed:"
+                   << (prompts.messages.isEmpty() ? QString() : prompts.messages.first().text);
+    return result == Application::StartResult::Running ? app_->mainWindow() : nullptr;
+}
+
+prompt::Message TestStartup::failedStart()
+{
+    app_ = std::make_unique<Application>(appfolder::AppFolder(fixture_->root()));
+    PromptRecorder prompts;
+    if (app_->start() != Application::StartResult::Failed || prompts.messages.size() != 1)
+        return {};
+    return prompts.messages.first();
 }
 
 void TestStartup::startupBuildsBothGalleries()
 {
     QVERIFY(fixture_->write(u"zqLink/Links.dat"_s, "\"http://links.example/a,b/\"\r\n"));
-    QVERIFY(fixture_->write(u"Border/BordSite.dat"_s, "http://borders.example/x/,ignored\r\nsecond\r\n"));
-    auto w = loaded();
+    QVERIFY(fixture_->write(u"Border/BordSite.dat"_s,
+                            "http://borders.example/x/,ignored\r\nsecond\r\n"));
+    FrmVorlane* w = started();
     QVERIFY(w);
-    QCOMPARE(w->linkSite, u"http://links.example/a,b/"_s);
-    QCOMPARE(w->borderSite, u"http://borders.example/x/"_s);
-    QVERIFY(!w->frmLoading());
+    QCOMPARE(app_->sites().linkSite(), u"http://links.example/a,b/"_s);
+    QCOMPARE(app_->sites().borderSite(), u"http://borders.example/x/"_s);
+    QVERIFY(!app_->frmLoading());
 
     // Link buttons: 139 elements in rows of six, 400 twips apart.
-    const auto& dimg = w->linkPage()->dimg();
-    QCOMPARE(dimg.size(), size_t(139));
-    const tw::Rect first = twips(dimg[0]);
-    QCOMPARE(first, (tw::Rect{60, 60, 720, 705}));
-    for (size_t i = 0; i < dimg.size(); ++i) {
-        QVERIFY(!dimg[i]->isHidden());
-        QCOMPARE(dimg[i]->hasPicture(), i < 138);
-        QCOMPARE(twips(dimg[i]).left, 60 + int(i % 6) * 1120);
-        QCOMPARE(twips(dimg[i]).top, 60 + int(i / 6) * 1105);
+    for (int i = 0; i <= 138; ++i) {
+        auto* d = named<ImageBox>(w, u"dimg(%1)"_s.arg(i));
+        QVERIFY(d);
+        QVERIFY(!d->isHidden());
+        QCOMPARE(d->hasPicture(), i < 138);
+        QCOMPARE(twips(d), (tw::Rect{60 + (i % 6) * 1120, 60 + (i / 6) * 1105, 720, 705}));
     }
-    QCOMPARE(dimg[138]->objectName(), u"dimg(138)"_s);
-
-    const int picCont = 705 + twips(dimg[138]).top + 1275;
-    QCOMPARE(twips(w->linkPage()->picCont()).height, picCont);
-    QCOMPARE(w->linkGalleryTop, 240);
-    QCOMPARE(w->linkPage()->vScroll1()->maximum(), picCont - 8115 + 1275);
+    const int picCont = 705 + twips(named<ImageBox>(w, u"dimg(138)"_s)).top + 1275;
+    QCOMPARE(twips(named<QWidget>(w, u"picCont"_s)), (tw::Rect{180, 240, 6435, picCont}));
+    auto* vScroll1 = named<QScrollBar>(w, u"VScroll1"_s);
+    QCOMPARE(vScroll1->maximum(), picCont - 8115 + 1275);
     for (int i = 0; i < 4; ++i)
-        QVERIFY(w->linkPage()->imgView(i)->hasPicture());
+        QVERIFY(named<ImageBox>(w, u"imgView(%1)"_s.arg(i))->hasPicture());
 
     // Borders: one column, 300 twips apart, each centred on the line of l.
-    const auto& bord = w->borderPage()->imgBord();
-    QCOMPARE(bord.size(), size_t(61));
-    QCOMPARE(w->borderCount, qint16(60));
-    const int line = twips(w->borderPage()->l()).left;
+    const int line = twips(named<QLabel>(w, u"l"_s)).left;
+    std::vector<ImageBox*> bord;
+    for (int i = 0; i <= 60; ++i)
+        bord.push_back(named<ImageBox>(w, u"imgBord(%1)"_s.arg(i)));
+    QVERIFY(!w->findChild<ImageBox*>(u"imgBord(61)"_s));
     for (size_t i = 0; i < bord.size(); ++i) {
         const tw::Rect r = twips(bord[i]);
         QVERIFY(!bord[i]->isHidden());
@@ -106,7 +127,8 @@ void TestStartup::startupBuildsBothGalleries()
         if (i < 60) {
             QVERIFY(bord[i]->hasPicture());
             QCOMPARE(r.height, bord[i]->picture().height() * 15);
-            QCOMPARE(bord[i]->tag(), u"http://borders.example/x/b"_s + QString::number(i) + u".gif"_s);
+            QCOMPARE(bord[i]->tag(),
+                     u"http://borders.example/x/b"_s + QString::number(i) + u".gif"_s);
         }
     }
     QVERIFY(!bord[60]->hasPicture());
@@ -114,76 +136,88 @@ void TestStartup::startupBuildsBothGalleries()
 
     const int h0 = twips(bord[0]).height;
     const int lastTop = twips(bord[60]).top;
-    QCOMPARE(w->borderPage()->vs()->maximum(), tw::roundHalfEven((lastTop - 6315 - 5 * h0) / 8.0));
-    QCOMPARE(w->borderGalleryTop, qint16(120));
-    QCOMPARE(twips(w->borderPage()->picMoveit()).height, 3 * h0 + lastTop);
-    QCOMPARE(twips(w->borderPage()->picMoveit()).top, 120);
+    auto* vs = named<QScrollBar>(w, u"vs"_s);
+    auto* picMoveit = named<QWidget>(w, u"picMoveit"_s);
+    QCOMPARE(vs->maximum(), tw::roundHalfEven((lastTop - 6315 - 5 * h0) / 8.0));
+    QCOMPARE(twips(picMoveit).height, 3 * h0 + lastTop);
+    QCOMPARE(twips(picMoveit).top, 120);
 
     // Scrolling moves the panels; position 0 is the start-up place.
-    w->borderPage()->vs()->setValue(1);
-    QCOMPARE(twips(w->borderPage()->picMoveit()).top, -8 * (1 + h0));
-    w->borderPage()->vs()->setValue(0);
-    QCOMPARE(twips(w->borderPage()->picMoveit()).top, 120);
-    w->linkPage()->vScroll1()->setValue(1);
-    QCOMPARE(twips(w->linkPage()->picCont()).top, -1);
-    w->linkPage()->vScroll1()->setValue(0);
-    QCOMPARE(twips(w->linkPage()->picCont()).top, 240);
+    vs->setValue(1);
+    QCOMPARE(twips(picMoveit).top, -8 * (1 + h0));
+    vs->setValue(0);
+    QCOMPARE(twips(picMoveit).top, 120);
+    vScroll1->setValue(1);
+    QCOMPARE(twips(named<QWidget>(w, u"picCont"_s)).top, -1);
+    vScroll1->setValue(0);
+    QCOMPARE(twips(named<QWidget>(w, u"picCont"_s)).top, 240);
 }
 
 void TestStartup::startupShowsTheEditorPage()
 {
-    auto w = loaded();
+    FrmVorlane* w = started();
     QVERIFY(w);
+    QVERIFY(w->isVisible());
     QCOMPARE(w->currentPage(), 3);
-    QVERIFY(w->editorPageShown);
-    QVERIFY(!w->toolbar1()->isHidden());
-    QVERIFY(w->borderPage()->txtCode()->isHidden());
-    QVERIFY(w->borderPage()->shpcode()->isHidden());
+    QVERIFY(w->editorPageShown());
+    QVERIFY(!named<QToolBar>(w, u"Toolbar1"_s)->isHidden());
+    QVERIFY(named<QLineEdit>(w, u"txtCode"_s)->isHidden());
+    QVERIFY(named<QWidget>(w, u"shpcode"_s)->isHidden());
     for (int i = 0; i < FrmVorlane::kPageCount; ++i)
-        QCOMPARE(w->picName(i)->isHidden(), i != 3);
+        QCOMPARE(named<QWidget>(w, u"picName(%1)"_s.arg(i))->isHidden(), i != 3);
     // The logo on the smilies and about pages; swatch tooltips are their colours.
-    QVERIFY(!static_cast<controls::PictureBox*>(w->picName(4))->picture().isNull());
-    QVERIFY(!static_cast<controls::PictureBox*>(w->picName(6))->picture().isNull());
-    QCOMPARE(w->editorPage()->imgClr(5)->toolTip(), w->editorPage()->imgClr(5)->tag());
-    QVERIFY(!w->editorPage()->imgClr(5)->tag().isEmpty());
+    QVERIFY(!named<controls::PictureBox>(w, u"picName(4)"_s)->picture().isNull());
+    QVERIFY(!named<controls::PictureBox>(w, u"picName(6)"_s)->picture().isNull());
+    for (int i = 0; i < 27; ++i) {
+        auto* swatch = named<ImageBox>(w, u"imgClr(%1)"_s.arg(i));
+        QVERIFY(!swatch->tag().isEmpty());
+        QCOMPARE(swatch->toolTip(), swatch->tag());
+    }
 }
 
 void TestStartup::switchingPages()
 {
-    auto w = loaded();
+    FrmVorlane* w = started();
     QVERIFY(w);
+    auto* toolbar = named<QToolBar>(w, u"Toolbar1"_s);
+    auto* txtCode = named<QLineEdit>(w, u"txtCode"_s);
     w->lblProgClick(2);
     QCOMPARE(w->currentPage(), 2);
-    QVERIFY(!w->borderPage()->txtCode()->isHidden());
-    QVERIFY(!w->borderPage()->shpcode()->isHidden());
-    QVERIFY(w->toolbar1()->isHidden());
-    QVERIFY(!w->editorPageShown);
+    QVERIFY(!txtCode->isHidden());
+    QVERIFY(!named<QWidget>(w, u"shpcode"_s)->isHidden());
+    QVERIFY(toolbar->isHidden());
+    QVERIFY(!w->editorPageShown());
 
     w->lblProgClick(0);
-    QVERIFY(w->borderPage()->txtCode()->isHidden());
-    QVERIFY(!w->picName(0)->isHidden());
-    QVERIFY(w->picName(2)->isHidden());
+    QVERIFY(txtCode->isHidden());
+    QVERIFY(!named<QWidget>(w, u"picName(0)"_s)->isHidden());
+    QVERIFY(named<QWidget>(w, u"picName(2)"_s)->isHidden());
     // Exactly one tab carries the active picture.
-    int active = 0;
+    const qint64 active = named<ImageBox>(w, u"imgActive"_s)->picture().cacheKey();
+    int current = 0;
     for (int i = 0; i < FrmVorlane::kTabCount; ++i)
-        active += w->imgProg(i)->picture().cacheKey() == w->imgActive()->picture().cacheKey();
-    QCOMPARE(active, 1);
+        current += named<ImageBox>(w, u"imgProg(%1)"_s.arg(i))->picture().cacheKey() == active;
+    QCOMPARE(current, 1);
 
-    // A click on a tab's caption switches like the tab itself.
-    QTest::mouseClick(w->lblProg(3), Qt::LeftButton);
+    // A click on a tab's caption switches like the tab itself, and so does
+    // a click on its picture.
+    QTest::mouseClick(named<QWidget>(w, u"lblProg(3)"_s), Qt::LeftButton);
     QCOMPARE(w->currentPage(), 3);
-    QVERIFY(!w->toolbar1()->isHidden());
-    QVERIFY(w->editorPageShown);
+    QVERIFY(!toolbar->isHidden());
+    QVERIFY(w->editorPageShown());
+    QTest::mouseClick(named<QWidget>(w, u"imgProg(1)"_s), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(w->currentPage(), 1);
 }
 
 void TestStartup::choosingTheCurrentTabAgainChangesNothing()
 {
-    auto w = loaded();
+    FrmVorlane* w = started();
     QVERIFY(w);
-    QSignalSpy smilies(w.get(), &FrmVorlane::smiliesRequested);
+    auto* toolbar = named<QToolBar>(w, u"Toolbar1"_s);
+    QSignalSpy smilies(w, &FrmVorlane::smiliesRequested);
     w->lblProgClick(4);
     QCOMPARE(smilies.count(), 1);
-    QVERIFY(w->toolbar1()->isHidden());
+    QVERIFY(toolbar->isHidden());
     // Choosing tab 4 again does not ask for the picker a second time.
     w->lblProgClick(4);
     QCOMPARE(smilies.count(), 1);
@@ -193,56 +227,55 @@ void TestStartup::choosingTheCurrentTabAgainChangesNothing()
 
     // Choosing the editor twice keeps the toolbar and the flag as they are.
     w->lblProgClick(3);
-    w->toolbar1()->hide();
+    toolbar->hide();
     w->lblProgClick(3);
-    QVERIFY(w->toolbar1()->isHidden());
-    QVERIFY(w->editorPageShown);
+    QVERIFY(toolbar->isHidden());
+    QVERIFY(w->editorPageShown());
 }
 
 void TestStartup::exitTabEndsTheProgram()
 {
-    auto w = loaded();
+    FrmVorlane* w = started();
     QVERIFY(w);
     w->setNotificationIconShown(true);
-    QSignalSpy ended(w.get(), &FrmVorlane::programEnded);
+    QSignalSpy ended(app_.get(), &Application::programEnded);
     w->lblProgClick(7);
     QCOMPARE(ended.count(), 1);
-    QVERIFY(!w->notificationIconShown());
+    // The last page stays as it was: the exit tab has no page.
+    QCOMPARE(w->currentPage(), 3);
 }
 
 void TestStartup::closingWithoutNotificationIconEndsTheProgram()
 {
-    auto w = loaded();
+    FrmVorlane* w = started();
     QVERIFY(w);
-    w->show();
-    QSignalSpy ended(w.get(), &FrmVorlane::programEnded);
+    QSignalSpy ended(app_.get(), &Application::programEnded);
     QVERIFY(w->close());
     QCOMPARE(ended.count(), 1);
 }
 
 void TestStartup::closingWithNotificationIconOnlyHides()
 {
-    auto w = loaded();
+    FrmVorlane* w = started();
     QVERIFY(w);
     w->setNotificationIconShown(true);
-    w->show();
-    QSignalSpy ended(w.get(), &FrmVorlane::programEnded);
+    QSignalSpy ended(app_.get(), &Application::programEnded);
     QVERIFY(!w->close());
     QVERIFY(!w->isVisible());
-    QVERIFY(w->toolbar1()->isHidden());
+    QVERIFY(named<QToolBar>(w, u"Toolbar1"_s)->isHidden());
     // The page and the editor flag survive, for showing the window again.
     QCOMPARE(w->currentPage(), 3);
-    QVERIFY(w->editorPageShown);
+    QVERIFY(w->editorPageShown());
     QCOMPARE(ended.count(), 0);
 }
 
 void TestStartup::helpMessage()
 {
-    auto w = loaded();
+    FrmVorlane* w = started();
     QVERIFY(w);
     PromptRecorder prompts;
     w->lblProgClick(5);
-    QTest::mouseClick(w->linkPage()->cmdHelp(), Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(w, u"cmdHelp"_s), Qt::LeftButton);
     QCOMPARE(prompts.messages.size(), 1);
     const prompt::Message m = prompts.messages.first();
     QCOMPARE(m.title, u"Tarnwell"_s);
@@ -254,7 +287,7 @@ void TestStartup::helpMessage()
     QCOMPARE(lines[2], QString());
     QCOMPARE(lines[3], u"تختار الصورة التي تريد عملة وصلة بها"_s);
     QCOMPARE(lines[4], u"سوف يسألك البرنامج ان تضع الوصلة مثلاً"_s);
-    QVERIFY(lines[5].endsWith(u"/nero5fullversion.exe"_s));
+    QVERIFY(lines[5].endsWith(u".example/nero5fullversion.exe"_s));
     QVERIFY(!lines[5].contains(u"://"_s));
     QCOMPARE(lines[6], u"ثم عليك ان تنسخ الكود الذي سيظهر ولصقه في المنتدى"_s);
 }
@@ -262,74 +295,169 @@ void TestStartup::helpMessage()
 void TestStartup::missingLinkPictureStopsAfterTheOnesBefore()
 {
     QVERIFY(fixture_->remove(u"zqLink/Link57.gif"_s));
-    FrmVorlane w{appfolder::AppFolder(fixture_->root())};
-    PromptRecorder prompts;
-    QCOMPARE(w.load(), FrmVorlane::LoadResult::Failed);
-    QCOMPARE(prompts.messages.size(), 1);
-    QCOMPARE(prompts.messages[0].icon, prompt::Icon::Critical);
-    QCOMPARE(prompts.messages[0].title, u"Tarnwell"_s);
-    QVERIFY(prompts.messages[0].text.contains(u"File not found"_s));
-    QVERIFY(prompts.messages[0].text.contains(u"Link57.gif"_s));
+    const prompt::Message m = failedStart();
+    QCOMPARE(m.icon, prompt::Icon::Critical);
+    QCOMPARE(m.title, u"Tarnwell"_s);
+    QCOMPARE(m.text, u"Tarnwell cannot start.\n\nFile not found:\n"_s +
+                         QDir::toNativeSeparators(fixture_->file(u"zqLink/Link57.gif"_s)));
     // The status line last named Link56.gif, the 57th picture.
-    QVERIFY(w.frmLoading());
-    const QString status = w.frmLoading()->lblStatus()->text();
-    QVERIFY2(status.endsWith(u"Link56.gif\" successfully loaded."_s), qPrintable(status));
-    QVERIFY(status.startsWith(u"File: \""_s + fixture_->root()));
-    QCOMPARE(w.frmLoading()->pLoading()->value(), 56);
-    QCOMPARE(w.frmLoading()->pLoading()->maximum(), 137);
+    QVERIFY(app_->frmLoading());
+    const QString status = app_->frmLoading()->lblStatus()->text();
+    QCOMPARE(status, u"File: \""_s +
+                         QDir::toNativeSeparators(fixture_->file(u"zqLink/Link56.gif"_s)) +
+                         u"\" successfully loaded."_s);
+    QCOMPARE(app_->frmLoading()->pLoading()->value(), 56);
+    QCOMPARE(app_->frmLoading()->pLoading()->maximum(), 137);
+}
+
+void TestStartup::brokenBorderStopsTheBorderProgress()
+{
+    QVERIFY(fixture_->write(u"Border/b5.gif"_s, "GIF89a"));
+    const prompt::Message m = failedStart();
+    QVERIFY2(m.text.contains(u"b5.gif"_s), qPrintable(m.text));
+    // The border loop counts 0..59 against a maximum of 60.
+    QCOMPARE(app_->frmLoading()->pLoading()->maximum(), 60);
+    QCOMPARE(app_->frmLoading()->pLoading()->value(), 4);
+    QVERIFY(app_->frmLoading()->lblStatus()->text().endsWith(u"b4.gif\" successfully loaded."_s));
+}
+
+void TestStartup::settingsFilesAreReadLinksFirst()
+{
+    QVERIFY(fixture_->write(u"zqLink/Links.dat"_s, ""));
+    QVERIFY(fixture_->write(u"Border/BordSite.dat"_s, ""));
+    const prompt::Message m = failedStart();
+    QCOMPARE(m.text, u"Tarnwell cannot start.\n\nThe settings file is empty:\n"_s +
+                         QDir::toNativeSeparators(fixture_->file(u"zqLink/Links.dat"_s)));
+}
+
+void TestStartup::failedStartEndsWithStatusOne()
+{
+    QVERIFY(fixture_->remove(u"logo.gif"_s));
+    PromptRecorder prompts;
+    QCOMPARE(runTarnwell(appfolder::AppFolder(fixture_->root())), 1);
+    QCOMPARE(prompts.messages.size(), 1);
 }
 
 void TestStartup::startupFailures_data()
 {
     QTest::addColumn<QString>("removed");
-    QTest::addColumn<QByteArray>("rewritten");
+    QTest::addColumn<QString>("rewritten");
+    QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("expected");
-    QTest::addColumn<QString>("named");
 
-    QTest::newRow("empty BordSite.dat") << QString() << QByteArray("Border/BordSite.dat")
-                                        << u"empty"_s << u"BordSite.dat"_s;
-    QTest::newRow("empty Links.dat") << QString() << QByteArray("zqLink/Links.dat") << u"empty"_s
-                                     << u"Links.dat"_s;
-    QTest::newRow("missing logo") << u"logo.gif"_s << QByteArray() << u"File not found"_s
-                                  << u"logo.gif"_s;
-    QTest::newRow("missing border") << u"Border/b59.gif"_s << QByteArray() << u"File not found"_s
-                                    << u"b59.gif"_s;
-    QTest::newRow("missing option picture") << u"zqOptions/3.gif"_s << QByteArray()
-                                            << u"File not found"_s << u"3.gif"_s;
-    QTest::newRow("missing Border folder") << u"Border/"_s << QByteArray() << u"Path not found"_s
-                                           << u"Border"_s;
-    QTest::newRow("broken picture") << QString() << QByteArray("Border/b3.gif") << u"Invalid picture"_s
-                                    << u"b3.gif"_s;
+    QTest::newRow("empty BordSite.dat") << QString() << u"Border/BordSite.dat"_s << QByteArray()
+                                        << u"The settings file is empty:\n@/Border/BordSite.dat"_s;
+    QTest::newRow("missing logo") << u"logo.gif"_s << QString() << QByteArray()
+                                  << u"File not found:\n@/logo.gif"_s;
+    QTest::newRow("missing border") << u"Border/b59.gif"_s << QString() << QByteArray()
+                                    << u"File not found:\n@/Border/b59.gif"_s;
+    QTest::newRow("missing option picture") << u"zqOptions/3.gif"_s << QString() << QByteArray()
+                                            << u"File not found:\n@/zqOptions/3.gif"_s;
+    // The whole Border folder: its settings file is read first.
+    QTest::newRow("missing Border folder")
+        << u"Border/"_s << QString() << QByteArray() << u"Path not found:\n@/Border"_s;
+    QTest::newRow("text instead of a picture")
+        << QString() << u"Border/b3.gif"_s << QByteArray("not a picture")
+        << u"Invalid picture (@):\n@/Border/b3.gif"_s;
+    QTest::newRow("GIF cut to 13 bytes")
+        << QString() << u"zqLink/Link0.gif"_s << u"13"_s.toLatin1()
+        << u"Invalid picture (the file is cut short):\n@/zqLink/Link0.gif"_s;
+    QTest::newRow("GIF cut to 30 bytes")
+        << QString() << u"zqLink/Link9.gif"_s << u"30"_s.toLatin1()
+        << u"Invalid picture (the file is cut short):\n@/zqLink/Link9.gif"_s;
+    QTest::newRow("GIF cut in half")
+        << QString() << u"Border/b7.gif"_s << u"half"_s.toLatin1()
+        << u"Invalid picture (the file is cut short):\n@/Border/b7.gif"_s;
+    QTest::newRow("GIF claiming 65535 x 65535")
+        << QString() << u"Border/b0.gif"_s << u"huge"_s.toLatin1()
+        << u"Invalid picture (implausible size 65535 x 65535):\n@/Border/b0.gif"_s;
+    QTest::newRow("folder in place of a picture")
+        << QString() << u"zqOptions/2.gif"_s << u"folder"_s.toLatin1()
+        << u"Cannot read the file (it is a folder, pipe or device, not a file):\n@/zqOptions/2.gif"_s;
 }
 
 void TestStartup::startupFailures()
 {
     QFETCH(QString, removed);
-    QFETCH(QByteArray, rewritten);
+    QFETCH(QString, rewritten);
+    QFETCH(QByteArray, contents);
     QFETCH(QString, expected);
-    QFETCH(QString, named);
     if (!removed.isEmpty())
         QVERIFY(fixture_->remove(removed));
-    const QString target = QString::fromLatin1(rewritten);
-    // Settings files become empty; pictures become text that is no picture.
-    const QByteArray contents = target.endsWith(u".gif"_s) ? QByteArray("not a picture") : QByteArray();
-    if (!target.isEmpty())
-        QVERIFY(fixture_->write(target, contents));
-
-    FrmVorlane w{appfolder::AppFolder(fixture_->root())};
-    PromptRecorder prompts;
-    QCOMPARE(w.load(), FrmVorlane::LoadResult::Failed);
-    QCOMPARE(prompts.messages.size(), 1);
-    QVERIFY2(prompts.messages[0].text.contains(expected), qPrintable(prompts.messages[0].text));
-    QVERIFY2(prompts.messages[0].text.contains(named), qPrintable(prompts.messages[0].text));
-    // Nothing was written or repaired.
-    if (!target.isEmpty()) {
-        QFile f(fixture_->file(target));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), contents);
+    QByteArray written = contents;
+    if (!rewritten.isEmpty()) {
+        // Damaged copies of the real picture, or a stand-in of another kind.
+        const QByteArray original = fixture_->read(rewritten);
+        if (contents == "13" || contents == "30")
+            written = original.left(contents.toInt());
+        else if (contents == "half")
+            written = original.left(original.size() / 2);
+        else if (contents == "huge")
+            written = original.left(6) + QByteArray("\xff\xff\xff\xff", 4) + original.mid(10);
+        if (contents == "folder") {
+            QVERIFY(fixture_->remove(rewritten));
+            QVERIFY(QDir().mkpath(fixture_->file(rewritten)));
+        } else {
+            QVERIFY(fixture_->write(rewritten, written));
+        }
     }
+
+    const prompt::Message m = failedStart();
+    QCOMPARE(m.icon, prompt::Icon::Critical);
+    QString text = expected;
+    text.replace(u"@/"_s, fixture_->root() + u'/');
+    text = QDir::toNativeSeparators(text);
+    if (text.contains(u"(@)"_s)) {
+        // The image reader's own words for a file that is no picture.
+        QVERIFY2(m.text.startsWith(u"Tarnwell cannot start.\n\nInvalid picture ("_s),
+                 qPrintable(m.text));
+        QVERIFY2(m.text.endsWith(text.mid(text.indexOf(u"):"_s))), qPrintable(m.text));
+    } else {
+        QCOMPARE(m.text, u"Tarnwell cannot start.\n\n"_s + text);
+    }
+    // Nothing was written or repaired.
+    if (!rewritten.isEmpty() && contents != "folder")
+        QCOMPARE(fixture_->read(rewritten), written);
     if (!removed.isEmpty())
-        QVERIFY(!QFile::exists(fixture_->file(removed)));
+        QVERIFY(!QFileInfo::exists(fixture_->file(removed)));
+}
+
+void TestStartup::pipeInPlaceOfAPictureIsRefused()
+{
+#ifdef Q_OS_UNIX
+    // A pipe would block a reader for good; start-up names it instead.
+    QVERIFY(fixture_->remove(u"zqLink/Link3.gif"_s));
+    QCOMPARE(::mkfifo(QFile::encodeName(fixture_->file(u"zqLink/Link3.gif"_s)).constData(), 0644),
+             0);
+    const prompt::Message m = failedStart();
+    QCOMPARE(
+        m.text,
+        u"Tarnwell cannot start.\n\nCannot read the file (it is a folder, pipe or device, not a file):\n"_s +
+            fixture_->file(u"zqLink/Link3.gif"_s));
+#else
+    QSKIP("pipes in the file system are a Unix matter");
+#endif
+}
+
+void TestStartup::tooLongFolderGivesTheSystemsReason()
+{
+#ifdef Q_OS_UNIX
+    // An application folder whose path is longer than the system allows
+    // cannot be opened by that name, whether its files are there or not;
+    // the message says so instead of calling them missing.
+    QString deep = fixture_->root();
+    while (deep.size() < 4200)
+        deep += u'/' + QString(200, u'd');
+    app_ = std::make_unique<Application>(appfolder::AppFolder(deep));
+    PromptRecorder prompts;
+    QCOMPARE(app_->start(), Application::StartResult::Failed);
+    QCOMPARE(prompts.messages.size(), 1);
+    const QString text = prompts.messages.first().text;
+    QVERIFY2(text.contains(qt_error_string(ENAMETOOLONG)), qPrintable(text));
+    QVERIFY2(!text.contains(u"not found"_s), qPrintable(text));
+#else
+    QSKIP("the limit on path length differs on this system");
+#endif
 }
 
 QTEST_MAIN(TestStartup)

@@ -67,7 +67,7 @@ void TestControls::pictureFilesAreDecodedWhenAskedFor()
     QCOMPARE(controls::twips(border).width, 12 * 15);
     QVERIFY(border->hasPicture());
     QVERIFY(QFile::remove(path));
-    QVERIFY(border->picture().isNull());  // gone before it was ever drawn
+    QVERIFY(border->picture().isNull()); // gone before it was ever drawn
 
     QVERIFY(image.save(path));
     border->setPictureFile(path, QSize(12, 7));
@@ -101,7 +101,8 @@ void TestControls::clicksAreReleasesOverTheControl()
     QWidget host;
     host.resize(200, 200);
     auto* img = makeup::image(&host, u"img"_s, {0, 0, 600, 600}, true);
-    auto* label = makeup::clickLabel(&host, u"lbl"_s, {900, 900, 600, 300}, {u"x"_s}, makeup::dialogFont());
+    auto* label =
+        makeup::clickLabel(&host, u"lbl"_s, {900, 900, 600, 300}, {u"x"_s}, makeup::dialogFont());
     host.show();
     for (QWidget* w : {static_cast<QWidget*>(img), static_cast<QWidget*>(label)}) {
         QSignalSpy clicked(w, SIGNAL(clicked()));

@@ -9,10 +9,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 
 #include <csignal>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -25,6 +29,7 @@ private Q_SLOTS:
     void readValueFailures();
     void writeValueRoundTrip();
     void writeValueFailureKeepsOldContents();
+    void writeValueInPlaceWhereTheFolderForbidsNewFiles();
     void appFolderPaths();
     void pictureNames();
     void roundHalfEven();
@@ -40,20 +45,28 @@ void TestText::firstField_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("hasField");
 
-    QTest::newRow("plain line") << QByteArray("http://host/links/\r\n") << u"http://host/links/"_s << true;
-    QTest::newRow("ends at comma") << QByteArray("http://host/a,b/\r\n") << u"http://host/a"_s << true;
-    QTest::newRow("quoted keeps commas") << QByteArray("\"http://host/a,b/\"\r\n") << u"http://host/a,b/"_s << true;
-    QTest::newRow("leading blanks skipped") << QByteArray("   http://h/\r\n") << u"http://h/"_s << true;
+    QTest::newRow("plain line") << QByteArray("http://host/links/\r\n") << u"http://host/links/"_s
+                                << true;
+    QTest::newRow("ends at comma")
+        << QByteArray("http://host/a,b/\r\n") << u"http://host/a"_s << true;
+    QTest::newRow("quoted keeps commas")
+        << QByteArray("\"http://host/a,b/\"\r\n") << u"http://host/a,b/"_s << true;
+    QTest::newRow("leading blanks skipped")
+        << QByteArray("   http://h/\r\n") << u"http://h/"_s << true;
     QTest::newRow("blanks before a quote") << QByteArray("  \" x \"\r\n") << u" x "_s << true;
-    QTest::newRow("second line ignored") << QByteArray("first/\r\nsecond/\r\n") << u"first/"_s << true;
+    QTest::newRow("second line ignored")
+        << QByteArray("first/\r\nsecond/\r\n") << u"first/"_s << true;
     QTest::newRow("bare LF line end") << QByteArray("first/\nsecond/") << u"first/"_s << true;
     QTest::newRow("no line end") << QByteArray("http://h/") << u"http://h/"_s << true;
-    QTest::newRow("trailing blanks trimmed") << QByteArray("http://h/   \r\n") << u"http://h/"_s << true;
-    QTest::newRow("unclosed quote ends with the line") << QByteArray("\"abc\r\nnext") << u"abc"_s << true;
+    QTest::newRow("trailing blanks trimmed")
+        << QByteArray("http://h/   \r\n") << u"http://h/"_s << true;
+    QTest::newRow("unclosed quote ends with the line")
+        << QByteArray("\"abc\r\nnext") << u"abc"_s << true;
     QTest::newRow("empty line is an empty field") << QByteArray("\r\n") << QString() << true;
     QTest::newRow("empty file") << QByteArray() << QString() << false;
     QTest::newRow("blanks only") << QByteArray("    ") << QString() << false;
-    QTest::newRow("arabic text") << QStringLiteral(u"http://منتدى/\r\n").toLocal8Bit() << u"http://منتدى/"_s << true;
+    QTest::newRow("arabic text") << QStringLiteral(u"http://منتدى/\r\n").toLocal8Bit()
+                                 << u"http://منتدى/"_s << true;
 }
 
 void TestText::firstField()
@@ -98,7 +111,7 @@ void TestText::writeValueRoundTrip()
     QVERIFY(f.open(QIODevice::ReadOnly));
     // One line, CR LF, no quotes; the whole old contents replaced.
     QCOMPARE(f.readAll(), QByteArray("http://new/x,y/\r\n"));
-    // Read back, the comma ends the field, as it always has for this format.
+    // Read back, the comma ends the field.
     QCOMPARE(*settings::readValue(path).value, u"http://new/x"_s);
 }
 
@@ -118,7 +131,8 @@ void TestText::writeValueFailureKeepsOldContents()
     tiny.rlim_cur = 8;
     setrlimit(RLIMIT_FSIZE, &tiny);
     QString error;
-    const bool ok = settings::writeValue(path, u"http://a-much-longer-site-that-does-not-fit/"_s, &error);
+    const bool ok =
+        settings::writeValue(path, u"http://a-much-longer-site-that-does-not-fit/"_s, &error);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -134,17 +148,88 @@ void TestText::writeValueFailureKeepsOldContents()
     QVERIFY(!QDir(dir.filePath(u"missing"_s)).exists());
 }
 
+#ifdef Q_OS_UNIX
+namespace {
+// Runs check() where the folder lets nobody create a file in it but the
+// file itself is writable (a folder an administrator installed). Root may
+// write anywhere, so as root the check runs in a child process as nobody.
+bool withoutFolderWriteAccess(const QString& folder, const std::function<bool()>& check)
+{
+    const QByteArray name = QFile::encodeName(folder);
+    if (geteuid() != 0) {
+        ::chmod(name.constData(), 0555);
+        const bool ok = check();
+        ::chmod(name.constData(), 0755);
+        return ok;
+    }
+    ::chmod(name.constData(), 0755);
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool dropped = setgid(65534) == 0 && setuid(65534) == 0;
+        _exit(dropped && check() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+#endif
+
+void TestText::writeValueInPlaceWhereTheFolderForbidsNewFiles()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Links.dat"_s);
+    QVERIFY(settings::writeValue(path, u"http://old/"_s));
+    ::chmod(QFile::encodeName(path).constData(), 0666);
+
+    // No temporary file can be made beside it: the file is written in place.
+    QVERIFY(withoutFolderWriteAccess(dir.path(), [&path] {
+        return settings::writeValue(path, u"http://a-new-and-longer-site/"_s);
+    }));
+    QCOMPARE(contentsOf(path), QByteArray("http://a-new-and-longer-site/\r\n"));
+    QVERIFY(withoutFolderWriteAccess(
+        dir.path(), [&path] { return settings::writeValue(path, u"http://short/"_s); }));
+    QCOMPARE(contentsOf(path), QByteArray("http://short/\r\n"));
+
+    // A write in place that fails half-way puts the old contents back.
+    QVERIFY(withoutFolderWriteAccess(dir.path(), [&path] {
+        rlimit tiny{};
+        getrlimit(RLIMIT_FSIZE, &tiny);
+        tiny.rlim_cur = 20;
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        QString error;
+        return !settings::writeValue(path, u"http://a-site-longer-than-twenty-bytes/"_s, &error) &&
+               error.contains(path);
+    }));
+    QCOMPARE(contentsOf(path), QByteArray("http://short/\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Links.dat"_s});
+#else
+    QSKIP("folder permissions are tested on Unix");
+#endif
+}
+
 void TestText::appFolderPaths()
 {
     const appfolder::AppFolder folder(u"/opt/tarnwell"_s);
     const QString sep = QDir::separator();
     QCOMPARE(folder.logo(), QDir::toNativeSeparators(u"/opt/tarnwell/logo.gif"_s));
-    QCOMPARE(folder.linkPicture(57), QDir::toNativeSeparators(u"/opt/tarnwell/zqLink/Link57.gif"_s));
+    QCOMPARE(folder.linkPicture(57),
+             QDir::toNativeSeparators(u"/opt/tarnwell/zqLink/Link57.gif"_s));
     QCOMPARE(folder.linkSettings(), QDir::toNativeSeparators(u"/opt/tarnwell/zqLink/Links.dat"_s));
     QCOMPARE(folder.borderPicture(0), QDir::toNativeSeparators(u"/opt/tarnwell/Border/b0.gif"_s));
-    QCOMPARE(folder.borderSettings(), QDir::toNativeSeparators(u"/opt/tarnwell/Border/BordSite.dat"_s));
+    QCOMPARE(folder.borderSettings(),
+             QDir::toNativeSeparators(u"/opt/tarnwell/Border/BordSite.dat"_s));
     QCOMPARE(folder.optionPicture(4), QDir::toNativeSeparators(u"/opt/tarnwell/zqOptions/4.gif"_s));
-    QCOMPARE(folder.smiley(u"psmilie"_s, 10), QDir::toNativeSeparators(u"/opt/tarnwell/pics/psmilie/010.gif"_s));
+    QCOMPARE(folder.smiley(u"psmilie"_s, 10),
+             QDir::toNativeSeparators(u"/opt/tarnwell/pics/psmilie/010.gif"_s));
     // Plain concatenation: a root folder gives a doubled separator.
     const appfolder::AppFolder root(sep);
     QCOMPARE(root.logo(), sep + sep + u"logo.gif"_s);
@@ -160,7 +245,8 @@ void TestText::pictureNames()
     QCOMPARE(appfolder::smileyName(10), u"010"_s);
     QCOMPARE(appfolder::smileyName(41), u"041"_s);
     // Nothing is put between a site and a file name.
-    QCOMPARE(appfolder::webAddress(u"http://h/links"_s, appfolder::linkFileName(5)), u"http://h/linksLink5.gif"_s);
+    QCOMPARE(appfolder::webAddress(u"http://h/links"_s, appfolder::linkFileName(5)),
+             u"http://h/linksLink5.gif"_s);
     QCOMPARE(appfolder::webAddress(QString(), appfolder::borderFileName(7)), u"b7.gif"_s);
 }
 
@@ -208,8 +294,8 @@ void TestText::galleryFormulas()
     QCOMPARE(gallery::borderScrollMax(6315 + 5 * 675 + 812, 6315, 675), 102);
     QCOMPARE(gallery::borderContainerHeight(675, 58800), 3 * 675 + 58800);
     QCOMPARE(gallery::centredLeft(3900, 5850), 975);
-    QCOMPARE(gallery::centredLeft(3900, 5895), 952);  // 952.5, to even
-    QCOMPARE(gallery::centredLeft(3900, 5865), 968);  // 967.5, to even
+    QCOMPARE(gallery::centredLeft(3900, 5895), 952); // 952.5, to even
+    QCOMPARE(gallery::centredLeft(3900, 5865), 968); // 967.5, to even
     QCOMPARE(gallery::nextBorderTop(300, 675), 1275);
 }
 

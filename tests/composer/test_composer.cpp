@@ -21,7 +21,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-tw::Rect at(const QWidget* w) { return controls::twips(w); }
+tw::Rect at(const QWidget* w)
+{
+    return controls::twips(w);
+}
 
 // Position among its siblings: later means drawn on top.
 qsizetype stackIndex(const QWidget* parent, const QString& name)
@@ -33,6 +36,28 @@ qsizetype stackIndex(const QWidget* parent, const QString& name)
 bool overlaps(const tw::Rect& a, const tw::Rect& b)
 {
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+// Whether some patch of the picture is close to colour: the splash is
+// shaded, so a good share of its pixels lie near the named colour.
+bool showsColour(const QImage& picture, const QColor& colour)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    int near = 0;
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qAlpha(p) < 200)
+                continue;
+            const int distance = std::abs(qRed(p) - colour.red()) +
+                                 std::abs(qGreen(p) - colour.green()) +
+                                 std::abs(qBlue(p) - colour.blue());
+            ++inked;
+            near += distance < 60;
+        }
+    }
+    return inked > 0 && near * 10 >= inked;
 }
 
 } // namespace
@@ -48,9 +73,12 @@ private Q_SLOTS:
         NamesPage page(host_.get());
         // Upper halves count down the page, lower halves count back up.
         auto cell = [](int index) -> std::pair<int, int> {
-            if (index < 6) return {360, index};
-            if (index < 12) return {3660, index - 6};
-            if (index < 18) return {3660, 6 + (17 - index)};
+            if (index < 6)
+                return {360, index};
+            if (index < 12)
+                return {3660, index - 6};
+            if (index < 18)
+                return {3660, 6 + (17 - index)};
             return {360, 6 + (23 - index)};
         };
         for (int i = 0; i < NamesPage::kPatternCount; ++i) {
@@ -67,7 +95,7 @@ private Q_SLOTS:
         QCOMPARE(at(page.opt(18)).top, 4740);
         QCOMPARE(at(page.opt(12)).top, 4740);
         QCOMPARE(page.opt(0)->text(), u" ~*¤ô§ô¤*~الاسم~*¤ô§ô¤*~ "_s);
-        QVERIFY(page.opt(1)->text().contains(QChar(0x0651)));  // shadda
+        QVERIFY(page.opt(1)->text().contains(QChar(0x0651))); // shadda
         QVERIFY(page.opt(1)->text().contains(u'`'));
         QVERIFY(stackIndex(&page, u"Shape10"_s) < stackIndex(&page, u"txtInput"_s));
     }
@@ -75,7 +103,9 @@ private Q_SLOTS:
     void symbolGrid()
     {
         SymbolPage page(host_.get());
-        auto cell = [](int col, int row) { return tw::Rect{540 + 540 * col, 2340 + 540 * row, 495, 495}; };
+        auto cell = [](int col, int row) {
+            return tw::Rect{540 + 540 * col, 2340 + 540 * row, 495, 495};
+        };
         QCOMPARE(at(page.cmd(0)), cell(0, 0));
         QCOMPARE(at(page.cmd(72)), cell(11, 0));
         QCOMPARE(at(page.cmd(11)), cell(10, 1));
@@ -136,6 +166,14 @@ private Q_SLOTS:
             QCOMPARE(at(swatch).height, i == 0 ? 375 : 345);
         }
         QCOMPARE(tags.size(), EditorPage::kColourCount);
+        // Each swatch shows the colour it names: the splash's most saturated
+        // (or, for the greys, its darkest) pixels lie close to the named colour.
+        for (int i = 0; i < EditorPage::kColourCount; ++i) {
+            controls::ImageBox* swatch = page.imgClr(i);
+            const QColor named = QColor::fromString(swatch->tag());
+            QVERIFY2(swatch->picture().width() > 0, qPrintable(swatch->objectName()));
+            QVERIFY2(showsColour(swatch->picture().toImage(), named), qPrintable(swatch->tag()));
+        }
         QCOMPARE(page.imgClr(0)->tag(), u"black"_s);
         QCOMPARE(at(page.imgClr(0)).left, 5670);
         QCOMPARE(at(page.imgClr(0)).top, 780);
@@ -143,10 +181,12 @@ private Q_SLOTS:
         QCOMPARE(at(page.imgClr(18)).left, 420);
         QCOMPARE(page.imgClr(20)->tag(), u"purple"_s);
 
-        const QStringList faces = {u"Times New Roman"_s, u"Simplified Arabic"_s, u"Arial"_s,
-                                   u"Arial Narrow"_s, u"Comic Sans MS"_s, u"Courier New"_s,
-                                   u"Arial Black"_s, u"System"_s, u"Tahoma"_s, u"Verdana"_s,
-                                   u"Wingdings"_s, u"DecoType Naskh Variants"_s};
+        const QStringList faces = {u"Times New Roman"_s, u"Simplified Arabic"_s,
+                                   u"Arial"_s,           u"Arial Narrow"_s,
+                                   u"Comic Sans MS"_s,   u"Courier New"_s,
+                                   u"Arial Black"_s,     u"System"_s,
+                                   u"Tahoma"_s,          u"Verdana"_s,
+                                   u"Wingdings"_s,       u"DecoType Naskh Variants"_s};
         for (int i = 0; i < EditorPage::kFontCount; ++i)
             QCOMPARE(page.lblfont(i)->text(), faces.at(i));
         QCOMPARE(at(page.lblfont(6)).top, 2940);
@@ -199,7 +239,7 @@ private Q_SLOTS:
             QCOMPARE(bar.button(i)->isSeparator(), separator);
         }
         const QStringList keys = {u"B"_s, u"I"_s, u"U"_s, {}, u"LEFT"_s, u"CENTER"_s, u"RIGHT"_s};
-        const QStringList tips = {u"خط داكن"_s, u"خط مائل"_s, u"خط سفلي"_s, {},
+        const QStringList tips = {u"خط داكن"_s,    u"خط مائل"_s,    u"خط سفلي"_s,   {},
                                   u"جهة اليسار"_s, u"في المنتصف"_s, u"جهة اليمين"_s};
         for (int i = 1; i <= 7; ++i) {
             if (i == 4)
@@ -210,6 +250,18 @@ private Q_SLOTS:
         QCOMPARE(bar.button(14)->toolTip(), u"إعادة لآخر وضع"_s);
         QVERIFY(bar.button(14)->data().toString().isEmpty());
         QVERIFY(TagToolbar::imageList3(24).isNull());
+
+        // Every button shows a picture of its own.
+        QList<QImage> faces;
+        for (int i = 1; i <= TagToolbar::kButtonCount; ++i) {
+            if (bar.button(i)->isSeparator())
+                continue;
+            const QImage face = bar.button(i)->icon().pixmap(16, 16).toImage();
+            QVERIFY2(!face.isNull(), qPrintable(bar.button(i)->objectName()));
+            for (const QImage& other : faces)
+                QVERIFY2(face != other, qPrintable(bar.button(i)->objectName()));
+            faces.append(face);
+        }
 
         QSignalSpy spy(&bar, &TagToolbar::buttonClicked);
         bar.button(6)->trigger();

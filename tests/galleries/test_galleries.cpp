@@ -2,7 +2,9 @@
 // element of each growing array, scroll steps and what starts hidden.
 #include "borderpage.h"
 #include "linkpage.h"
+#include "sitestore.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +19,8 @@ private Q_SLOTS:
     void borderPage()
     {
         QWidget host;
-        BorderPage page(&host);
+        SiteStore sites{appfolder::AppFolder(QDir::tempPath())};
+        BorderPage page(sites, &host);
         QCOMPARE(page.picMoveit()->parentWidget(), page.picture3());
         QCOMPARE(page.imgBord().size(), size_t(1));
         controls::ImageBox* first = page.imgBord().front();
@@ -40,8 +43,10 @@ private Q_SLOTS:
     void linkPage()
     {
         QWidget host;
-        LinkPage page(&host);
-        for (QWidget* w : std::initializer_list<QWidget*>{page.picCont(), page.vScroll1(), page.picText()})
+        SiteStore sites{appfolder::AppFolder(QDir::tempPath())};
+        LinkPage page(sites, &host);
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{page.picCont(), page.vScroll1(), page.picText()})
             QCOMPARE(w->parentWidget(), page.picture1());
         QCOMPARE(page.dimg().size(), size_t(1));
         controls::ImageBox* first = page.dimg().front();
@@ -52,10 +57,11 @@ private Q_SLOTS:
         // The background bands are drawn behind the gallery panel.
         auto* shape7 = page.picture1()->findChild<controls::FrameShape*>(u"Shape7"_s);
         QVERIFY(shape7);
-        QVERIFY(page.picture1()->children().indexOf(shape7)
-                < page.picture1()->children().indexOf(page.picCont()));
+        QVERIFY(page.picture1()->children().indexOf(shape7) <
+                page.picture1()->children().indexOf(page.picCont()));
 
-        for (QWidget* w : std::initializer_list<QWidget*>{page.txtdcode(), page.cmdHelp(), page.cmdOptions()})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{page.txtdcode(), page.cmdHelp(), page.cmdOptions()})
             QCOMPARE(w->parentWidget(), page.picText());
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(page.imgView(i)->parentWidget(), page.picText());

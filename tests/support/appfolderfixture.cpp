@@ -36,8 +36,8 @@ bool copyTree(const QString& from, const QString& to)
 AppFolderFixture::AppFolderFixture()
 {
     const QString bin = qEnvironmentVariable("TARNWELL_BIN_DIR");
-    valid_ = dir_.isValid() && !bin.isEmpty() && QFileInfo(bin + u"/logo.gif"_s).exists()
-             && copyTree(bin, dir_.path());
+    valid_ = dir_.isValid() && !bin.isEmpty() && QFileInfo(bin + u"/logo.gif"_s).exists() &&
+             copyTree(bin, dir_.path());
 }
 
 bool AppFolderFixture::remove(const QString& relative) const
@@ -53,5 +53,12 @@ bool AppFolderFixture::write(const QString& relative, const QByteArray& contents
     // Never write through a link into the build's own pictures.
     QFile::remove(file(relative));
     QFile f(file(relative));
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contents) == contents.size();
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           f.write(contents) == contents.size();
+}
+
+QByteArray AppFolderFixture::read(const QString& relative) const
+{
+    QFile f(file(relative));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

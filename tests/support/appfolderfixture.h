@@ -16,6 +16,7 @@ public:
 
     bool remove(const QString& relative) const;
     bool write(const QString& relative, const QByteArray& contents) const;
+    QByteArray read(const QString& relative) const;
 
 private:
     QTemporaryDir dir_;

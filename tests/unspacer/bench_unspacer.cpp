@@ -72,15 +72,17 @@ void makeFiles()
 bool allRenamed()
 {
     const auto names = folderEntries();
-    return names.size() == static_cast<std::size_t>(kFiles)
-        && std::none_of(names.begin(), names.end(), [](const std::string& n) { return unspacer::hasBlank(n); });
+    return names.size() == static_cast<std::size_t>(kFiles) &&
+           std::none_of(names.begin(), names.end(),
+                        [](const std::string& n) { return unspacer::hasBlank(n); });
 }
 
 double timeMs(const std::function<void()>& work)
 {
     const auto start = std::chrono::steady_clock::now();
     work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
 }
 
 double median(std::vector<double> values)
@@ -145,7 +147,9 @@ int main(int argc, char* argv[])
         makeFiles();
         floor.push_back(timeMs([&] {
             for (const auto& [from, to] : pairs)
-                ok = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0 && ok;
+                ok = ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) ==
+                         0 &&
+                     ok;
         }));
         ok = allRenamed() && ok;
 
@@ -165,17 +169,20 @@ int main(int argc, char* argv[])
     }
 
     const double floorMs = median(floor);
-    std::printf("Renaming %d files with blanks, median of %d runs (%s):\n", kFiles, kRuns, qPrintable(dir.path()));
+    std::printf("Renaming %d files with blanks, median of %d runs (%s):\n", kFiles, kRuns,
+                qPrintable(dir.path()));
     std::printf("  Unspacer Form_Load (list, sort, fill File1, rename): %8.1f ms  (%.2fx floor)\n",
                 median(formLoad), median(formLoad) / floorMs);
     std::printf("  Unspacer without the window (list, sort, rename):   %8.1f ms  (%.2fx floor)\n",
                 median(core), median(core) / floorMs);
     std::printf("  floor: bare renameat2(RENAME_NOREPLACE) loop:        %8.1f ms\n", floorMs);
     if (withTool) {
-        std::printf("  Debian rename 's/ //g' * (incl. shell and Perl start):%7.1f ms  (%.2fx floor)\n",
-                    median(tool), median(tool) / floorMs);
+        std::printf(
+            "  Debian rename 's/ //g' * (incl. shell and Perl start):%7.1f ms  (%.2fx floor)\n",
+            median(tool), median(tool) / floorMs);
     } else {
-        std::printf("  Debian rename: not measured, the File::Rename `rename` tool is not installed\n");
+        std::printf(
+            "  Debian rename: not measured, the File::Rename `rename` tool is not installed\n");
     }
     std::printf("  target: Form_Load within 1.5x floor: %s; faster than rename: %s\n",
                 median(formLoad) <= 1.5 * floorMs ? "yes" : "NO",

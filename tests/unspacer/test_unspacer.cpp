@@ -86,8 +86,7 @@ QStringList listed(const Form1& form)
 
 } // namespace
 
-class TestUnspacer : public QObject
-{
+class TestUnspacer : public QObject {
     Q_OBJECT
 
 private:
@@ -126,14 +125,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<Names>("before");
         QTest::addColumn<Names>("after");
-        QTest::newRow("inner") << Names{"a b.gif", "my file 2.txt"} << Names{"ab.gif", "myfile2.txt"};
+        QTest::newRow("inner") << Names{"a b.gif", "my file 2.txt"}
+                               << Names{"ab.gif", "myfile2.txt"};
         QTest::newRow("leading, trailing, before the extension")
-            << Names{"  lead.txt", "trail.txt  ", "name .gif"} << Names{"lead.txt", "name.gif", "trail.txt"};
+            << Names{"  lead.txt", "trail.txt  ", "name .gif"}
+            << Names{"lead.txt", "name.gif", "trail.txt"};
         QTest::newRow("tabs and no-break spaces stay")
             << Names{"tab\there.txt", "nb\xc2\xa0sp.txt", "mixed\xc2\xa0 \tx"}
             << Names{"mixed\xc2\xa0\tx", "nb\xc2\xa0sp.txt", "tab\there.txt"};
-        QTest::newRow("invalid UTF-8 keeps its bytes")
-            << Names{"caf\xe9 x.txt", "\xff\xfe a"} << Names{"caf\xe9x.txt", "\xff\xfe" "a"};
+        QTest::newRow("invalid UTF-8 keeps its bytes") << Names{"caf\xe9 x.txt", "\xff\xfe a"}
+                                                       << Names{"caf\xe9x.txt", "\xff\xfe"
+                                                                                "a"};
         QTest::newRow("no blanks") << Names{"plain.txt"} << Names{"plain.txt"};
     }
 
@@ -166,7 +168,8 @@ private Q_SLOTS:
         Form1 form;
         QVERIFY(form.formLoad());
         // Names equal but for case keep one fixed order (by their bytes).
-        QCOMPARE(listed(form), (QStringList{u"_u.txt"_s, u"A.txt"_s, u"a.txt"_s, u"B.txt"_s, u"b.txt"_s, u"C d.txt"_s}));
+        QCOMPARE(listed(form), (QStringList{u"_u.txt"_s, u"A.txt"_s, u"a.txt"_s, u"B.txt"_s,
+                                            u"b.txt"_s, u"C d.txt"_s}));
     }
 
     void collisionStopsTheRun()
@@ -180,8 +183,10 @@ private Q_SLOTS:
         QCOMPARE(unspacer::run(form), 1);
         QVERIFY(!form.isVisible());
         QCOMPARE(m_titles, QStringList{u"Unspacer"_s});
-        QCOMPARE(m_messages,
-                 QStringList{u"Run-time error 17: File exists\nCould not rename \"a b.gif\" to \"ab.gif\"."_s});
+        QCOMPARE(
+            m_messages,
+            QStringList{
+                u"Run-time error 17: File exists\nCould not rename \"a b.gif\" to \"ab.gif\"."_s});
         // Renamed before the failure; nothing overwritten; the rest untouched.
         QCOMPARE(diskNames(), (Names{"0z.txt", "a b.gif", "ab.gif", "c d.gif"}));
         QCOMPARE(contentOf("0z.txt"), "earlier");
@@ -203,7 +208,8 @@ private Q_SLOTS:
         Form1 form;
         QVERIFY(form.formLoad());
         QCOMPARE(listed(form), (QStringList{u"link to"_s, u"tar get.txt"_s}));
-        QCOMPARE(diskNames(), (Names{".hid den", "dang ling", "dir link", "fi fo", "linkto", "sub dir", "target.txt"}));
+        QCOMPARE(diskNames(), (Names{".hid den", "dang ling", "dir link", "fi fo", "linkto",
+                                     "sub dir", "target.txt"}));
         QCOMPARE(diskNames("sub dir"), Names{"in side.txt"});
         // The link itself was renamed; it still points at the old name.
         char target[64] = {};

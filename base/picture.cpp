@@ -1,0 +1,161 @@
+// Picture files; see picture.h.
+#include "picture.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageReader>
+#include <QMovie>
+
+using namespace Qt::StringLiterals;
+
+namespace picture {
+
+namespace {
+
+// Walks a GIF: header, screen descriptor, colour table, then extension and
+// image blocks, each made of length-prefixed sub-blocks, up to the trailer.
+class GifWalker {
+public:
+    explicit GifWalker(const QByteArray& data) : data_(data) {}
+
+    std::optional<QString> run(Info* info)
+    {
+        if (data_.size() < 13)
+            return u"the file is cut short"_s;
+        if (!data_.startsWith("GIF87a") && !data_.startsWith("GIF89a"))
+            return u"not a GIF picture"_s;
+        const int width = word(6);
+        const int height = word(8);
+        if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
+            return u"implausible size %1 x %2"_s.arg(width).arg(height);
+        pos_ = 13;
+        if (!skipColourTable(byte(10)))
+            return u"the file is cut short"_s;
+
+        int frames = 0;
+        for (;;) {
+            if (pos_ >= data_.size())
+                return u"the file is cut short"_s;
+            const int block = byte(pos_++);
+            if (block == 0x3B)
+                break;
+            if (block == 0x21) {
+                ++pos_; // the extension's label
+                if (!skipSubBlocks())
+                    return u"the file is cut short"_s;
+            } else if (block == 0x2C) {
+                if (pos_ + 9 > data_.size())
+                    return u"the file is cut short"_s;
+                const int left = word(pos_), top = word(pos_ + 2);
+                const int w = word(pos_ + 4), h = word(pos_ + 6);
+                if (w <= 0 || h <= 0 || left + w > width || top + h > height)
+                    return u"frame %1 lies outside the picture"_s.arg(frames + 1);
+                const int flags = byte(pos_ + 8);
+                pos_ += 9;
+                if (!skipColourTable(flags) || pos_ >= data_.size())
+                    return u"the file is cut short"_s;
+                const int codeSize = byte(pos_++);
+                if (codeSize < 1 || codeSize > 11)
+                    return u"frame %1 is damaged"_s.arg(frames + 1);
+                if (!skipSubBlocks())
+                    return u"the file is cut short"_s;
+                ++frames;
+            } else {
+                return u"damaged at byte %1"_s.arg(pos_ - 1);
+            }
+        }
+        if (frames == 0)
+            return u"the picture holds no image"_s;
+        if (info)
+            *info = {QSize(width, height), frames};
+        return std::nullopt;
+    }
+
+private:
+    int byte(qsizetype at) const { return static_cast<unsigned char>(data_.at(at)); }
+    int word(qsizetype at) const { return byte(at) | byte(at + 1) << 8; }
+
+    bool skipColourTable(int flags)
+    {
+        if (flags & 0x80)
+            pos_ += 3 * (qsizetype(1) << ((flags & 7) + 1));
+        return pos_ <= data_.size();
+    }
+
+    bool skipSubBlocks()
+    {
+        for (;;) {
+            if (pos_ >= data_.size())
+                return false;
+            const int length = byte(pos_++);
+            if (length == 0)
+                return true;
+            pos_ += length;
+        }
+    }
+
+    const QByteArray& data_;
+    qsizetype pos_ = 0;
+};
+
+files::Failure invalid(const QString& path, const QString& reason)
+{
+    return {path, u"Invalid picture (%1):\n%2"_s.arg(reason, QDir::toNativeSeparators(path))};
+}
+
+} // namespace
+
+std::optional<QString> walkGif(const QByteArray& data, Info* info)
+{
+    return GifWalker(data).run(info);
+}
+
+std::optional<files::Failure> check(const QString& path, Info* info)
+{
+    QByteArray data;
+    if (auto failure = files::readAll(path, &data))
+        return failure;
+    if (data.isEmpty())
+        return invalid(path, u"the file is empty"_s);
+    if (data.startsWith("GIF8")) {
+        if (const auto reason = walkGif(data, info))
+            return invalid(path, *reason);
+        return std::nullopt;
+    }
+    // Other kinds (JPEG, BMP, PNG, icons) are small here: decode them.
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return invalid(path, reader.errorString());
+    if (image.width() > kMaxSide || image.height() > kMaxSide)
+        return invalid(path, u"implausible size %1 x %2"_s.arg(image.width()).arg(image.height()));
+    if (info)
+        *info = {image.size(), std::max(1, reader.imageCount())};
+    return std::nullopt;
+}
+
+QImage decodeFirstFrame(const QString& path)
+{
+    QImageReader reader(path);
+    return reader.read();
+}
+
+QMovie* openMovie(const QString& path, QObject* parent, files::Failure* failure)
+{
+    if (auto problem = check(path)) {
+        if (failure)
+            *failure = *problem;
+        return nullptr;
+    }
+    auto* movie = new QMovie(path, QByteArray(), parent);
+    if (!movie->isValid()) {
+        if (failure)
+            *failure = invalid(path, movie->lastErrorString());
+        delete movie;
+        return nullptr;
+    }
+    return movie;
+}
+
+} // namespace picture

@@ -1,0 +1,43 @@
+// The one way the program opens a picture file: check it completely
+// without decoding its pixels, decode its first frame when it is first
+// drawn, or play it as an animation. Every failure names the file and the
+// reason, so that start-up can stop on it and the viewers can skip it.
+#pragma once
+
+#include "fileaccess.h"
+
+#include <QImage>
+#include <QSize>
+
+#include <optional>
+
+class QMovie;
+class QObject;
+
+namespace picture {
+
+// Pictures larger than this on either side are refused as implausible.
+inline constexpr int kMaxSide = 4096;
+
+struct Info {
+    QSize size;     // in pixels
+    int frames = 0; // more than one: an animation
+};
+
+// Checks that path is a regular file holding a whole picture. A GIF is
+// read once and walked block by block up to its trailer, without
+// decompressing its pixels; other kinds are decoded.
+std::optional<files::Failure> check(const QString& path, Info* info = nullptr);
+
+// The same check on a GIF's bytes; the reason it is not a whole GIF, if so.
+std::optional<QString> walkGif(const QByteArray& data, Info* info = nullptr);
+
+// The first frame of a picture file; a null image when it cannot be read.
+QImage decodeFirstFrame(const QString& path);
+
+// A movie playing the file, or nullptr with *failure set. The file is
+// checked first: the movie player accepts a truncated GIF and only fails
+// when it reaches the missing part.
+QMovie* openMovie(const QString& path, QObject* parent, files::Failure* failure);
+
+} // namespace picture

@@ -1,0 +1,2 @@
+// Forum code as text; see forumcode.h.
+#include "forumcode.h"

@@ -1,0 +1,248 @@
+// Opening picture files: the whole-structure check of a GIF, files that are
+// no files at all, and the animated-picture viewer that plays them.
+#include "controls.h"
+#include "fileaccess.h"
+#include "picture.h"
+
+#include <QBuffer>
+#include <QDirIterator>
+#include <QImageWriter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// A delivered animation and a delivered still picture.
+QString deliveredGif(bool animated)
+{
+    QDirIterator it(qEnvironmentVariable("TARNWELL_BIN_DIR") + u"/zqLink"_s, {u"*.gif"_s});
+    while (it.hasNext()) {
+        const QString path = it.next();
+        picture::Info info;
+        if (!picture::check(path, &info) && (info.frames > 1) == animated)
+            return path;
+    }
+    return {};
+}
+
+} // namespace
+
+class TestPicture : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void wholeGifsPassAndTellTheirFrames();
+    void damagedGifsAreRefusedWithTheirReason_data();
+    void damagedGifsAreRefusedWithTheirReason();
+    void otherKindsAreDecoded();
+    void filesThatAreNotFilesAreRefused();
+    void viewerPlaysAnimationsOnlyWhileSeen();
+    void viewerShowsAStillPictureWithoutATimer();
+    void viewerRaisesFailuresAndStaysEmpty();
+    void viewerReportsClicksAndKeepsItsTag();
+};
+
+void TestPicture::wholeGifsPassAndTellTheirFrames()
+{
+    const QString animated = deliveredGif(true);
+    const QString still = deliveredGif(false);
+    QVERIFY2(!animated.isEmpty() && !still.isEmpty(),
+             "TARNWELL_BIN_DIR must hold the delivered pictures");
+    picture::Info info;
+    QVERIFY(!picture::check(animated, &info));
+    QVERIFY(info.frames > 1);
+    QImage first = picture::decodeFirstFrame(animated);
+    QCOMPARE(info.size, first.size());
+    QVERIFY(!picture::check(still, &info));
+    QCOMPARE(info.frames, 1);
+}
+
+void TestPicture::damagedGifsAreRefusedWithTheirReason_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    const QByteArray gif = readFile(deliveredGif(true));
+    QVERIFY(gif.size() > 100);
+    auto withByte = [&gif](qsizetype at, char value) {
+        QByteArray b = gif;
+        b[at] = value;
+        return b;
+    };
+    QTest::newRow("empty") << QByteArray() << u"the file is empty"_s;
+    QTest::newRow("header only") << gif.left(6) << u"the file is cut short"_s;
+    QTest::newRow("13 bytes") << gif.left(13) << u"the file is cut short"_s;
+    QTest::newRow("30 bytes") << gif.left(30) << u"the file is cut short"_s;
+    QTest::newRow("half") << gif.left(gif.size() / 2) << u"the file is cut short"_s;
+    QTest::newRow("no trailer") << gif.left(gif.size() - 1) << u"the file is cut short"_s;
+    QTest::newRow("zero width") << withByte(6, 0).left(6) + QByteArray(2, 0) + gif.mid(8)
+                                << u"implausible size 0 x %1"_s.arg(uchar(gif[8]) | uchar(gif[9])
+                                                                                        << 8);
+    QTest::newRow("65535 x 65535")
+        << gif.left(6) + QByteArray(4, '\xff') + gif.mid(10) << u"implausible size 65535 x 65535"_s;
+    QTest::newRow("stray byte before the trailer") << gif.left(gif.size() - 1) + QByteArray("\x07;")
+                                                   << u"damaged at byte %1"_s.arg(gif.size() - 1);
+}
+
+void TestPicture::damagedGifsAreRefusedWithTheirReason()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"b1.gif"_s);
+    QVERIFY(writeFile(path, bytes));
+    const auto failure = picture::check(path);
+    QVERIFY(failure);
+    QCOMPARE(failure->path, path);
+    QCOMPARE(failure->text,
+             u"Invalid picture (%1):\n%2"_s.arg(reason, QDir::toNativeSeparators(path)));
+    // The movie player would take some of these for pictures; the viewer
+    // does not.
+    files::Failure movieFailure;
+    QVERIFY(!picture::openMovie(path, nullptr, &movieFailure));
+    QCOMPARE(movieFailure.text, failure->text);
+}
+
+void TestPicture::otherKindsAreDecoded()
+{
+    QTemporaryDir dir;
+    QImage image(31, 30, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString jpeg = dir.filePath(u"swatch.jpg"_s);
+    QVERIFY(image.save(jpeg, "JPEG"));
+    picture::Info info;
+    QVERIFY(!picture::check(jpeg, &info));
+    QCOMPARE(info.size, QSize(31, 30));
+    QVERIFY(writeFile(jpeg, readFile(jpeg).left(40)));
+    QVERIFY(picture::check(jpeg));
+}
+
+void TestPicture::filesThatAreNotFilesAreRefused()
+{
+    QTemporaryDir dir;
+    QByteArray contents;
+    const auto missing = files::readAll(dir.filePath(u"gone.gif"_s), &contents);
+    QVERIFY(missing);
+    QCOMPARE(missing->text,
+             u"File not found:\n"_s + QDir::toNativeSeparators(dir.filePath(u"gone.gif"_s)));
+    const auto noFolder = files::readAll(dir.filePath(u"Border/b0.gif"_s), &contents);
+    QVERIFY(noFolder);
+    QCOMPARE(noFolder->text,
+             u"Path not found:\n"_s + QDir::toNativeSeparators(dir.filePath(u"Border"_s)));
+    const auto folder = files::readAll(dir.path(), &contents);
+    QVERIFY(folder);
+    QVERIFY(folder->text.startsWith(
+        u"Cannot read the file (it is a folder, pipe or device, not a file)"_s));
+#ifdef Q_OS_UNIX
+    // Reading a pipe would wait for a writer for good.
+    const QString pipe = dir.filePath(u"b2.gif"_s);
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(picture::check(pipe));
+    QVERIFY(timer.elapsed() < 5000);
+    const auto device = files::readAll(u"/dev/zero"_s, &contents);
+    QVERIFY(device);
+    // A name longer than the system allows: its own reason, not "not found".
+    const auto tooLong = files::readAll(dir.filePath(QString(300, u'x')), &contents);
+    QVERIFY(tooLong);
+    QVERIFY2(tooLong->text.startsWith(u"Cannot read the file ("_s + qt_error_string(ENAMETOOLONG)),
+             qPrintable(tooLong->text));
+#endif
+}
+
+void TestPicture::viewerPlaysAnimationsOnlyWhileSeen()
+{
+    QWidget window;
+    window.resize(300, 200);
+    controls::AnimatedPicture viewer(&window);
+    viewer.setGeometry(0, 0, 200, 100);
+    QVERIFY(!viewer.setPictureFile(deliveredGif(true)));
+    QVERIFY(viewer.frameCount() > 1);
+    QVERIFY(!viewer.isAnimating()); // loaded, not yet played
+    viewer.play();
+    QVERIFY(!viewer.isAnimating()); // its window is not shown yet
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(viewer.isAnimating());
+    window.hide();
+    QVERIFY(!viewer.isAnimating());
+    window.show();
+    QVERIFY(viewer.isAnimating());
+    window.showMinimized();
+    QTRY_VERIFY(!viewer.isAnimating());
+}
+
+void TestPicture::viewerShowsAStillPictureWithoutATimer()
+{
+    QWidget window;
+    controls::AnimatedPicture viewer(&window);
+    viewer.setGeometry(0, 0, 200, 100);
+    QVERIFY(!viewer.setPictureFile(deliveredGif(false)));
+    viewer.play();
+    window.show();
+    QCOMPARE(viewer.frameCount(), 1);
+    QVERIFY(!viewer.isAnimating());
+    // It is drawn all the same.
+    const QImage shot = viewer.grab().toImage();
+    bool inked = false;
+    for (int y = 0; y < shot.height() && !inked; ++y)
+        for (int x = 0; x < shot.width() && !inked; ++x)
+            inked = qAlpha(shot.pixel(x, y)) > 0;
+    QVERIFY(inked);
+}
+
+void TestPicture::viewerRaisesFailuresAndStaysEmpty()
+{
+    QTemporaryDir dir;
+    controls::AnimatedPicture viewer;
+    QVERIFY(!viewer.setPictureFile(deliveredGif(true)));
+    const auto missing = viewer.setPictureFile(dir.filePath(u"Link138.gif"_s));
+    QVERIFY(missing);
+    QVERIFY(missing->text.startsWith(u"File not found"_s));
+    viewer.play();
+    QVERIFY(!viewer.isAnimating());
+    QCOMPARE(viewer.frameCount(), 0);
+
+    const QString cut = dir.filePath(u"b7.gif"_s);
+    const QByteArray gif = readFile(deliveredGif(true));
+    QVERIFY(writeFile(cut, gif.left(gif.size() * 2 / 3)));
+    const auto truncated = viewer.setPictureFile(cut);
+    QVERIFY(truncated);
+    QVERIFY(truncated->text.contains(u"cut short"_s));
+}
+
+void TestPicture::viewerReportsClicksAndKeepsItsTag()
+{
+    controls::AnimatedPicture viewer;
+    viewer.resize(100, 80);
+    viewer.setTag(u"http://smilies.example/smiliespic/happy/001.gif"_s);
+    QCOMPARE(viewer.tag(), u"http://smilies.example/smiliespic/happy/001.gif"_s);
+    QSignalSpy clicked(&viewer, &controls::AnimatedPicture::clicked);
+    QTest::mouseClick(&viewer, Qt::LeftButton);
+    QTest::mouseClick(&viewer, Qt::RightButton);
+    QCOMPARE(clicked.count(), 1);
+    // Setting a picture leaves the tag alone.
+    (void)viewer.setPictureFile(deliveredGif(false));
+    QCOMPARE(viewer.tag(), u"http://smilies.example/smiliespic/happy/001.gif"_s);
+}
+
+QTEST_MAIN(TestPicture)
+#include "test_picture.moc"
