@@ -134,7 +134,7 @@ int main(int argc, char *argv[])
     parts(buttons, 48, u"buttons"_s, {QSize(), 12, 6}, white, false, 1);
     parts(buttons, 48, u"buttons-cell"_s, {QSize(48, 47), 6, 27}, white, false, 2);
     parts(buttons, 24, u"buttons-frames"_s, {QSize(), 3, 6}, white, true, 1);
-    parts(borders, 20, u"borders"_s, {QSize(), 1, 10}, white, false, 1);
+    parts(borders, 12, u"borders"_s, {QSize(), 1, 10}, white, false, 2);
     parts(borders, 10, u"borders-frames"_s, {QSize(), 1, 6}, white, true, 1);
     parts(smilies, 123, u"smilies"_s, {QSize(), 12, 6}, white, false, 3);
     parts(smilies, 123, u"smilies-cell"_s, {QSize(37, 31), 10, 3}, panel, false, 2);
