@@ -138,6 +138,7 @@ void FrmVorlane::buildFrame()
         {u"خيارات إدارية"_s, QColor(240, 4, 39), Qt::AlignHCenter | Qt::AlignTop},
         makeup::font(u"Times New Roman"_s, 9.75, true));
     lll->setCursor(Qt::PointingHandCursor);
+    connect(lll, &ClickLabel::clicked, this, [this] { borderPage_->lllClick(); });
 
     // The pictures of the notification-area menu's items.
     auto* picNote = makeup::pictureBox(this, u"picNote"_s, {-195, 615, 255, 255});

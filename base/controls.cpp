@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPainter>
+#include <QTimer>
 
 namespace controls {
 
@@ -416,6 +417,42 @@ bool AnimatedPicture::eventFilter(QObject* watched, QEvent* event)
     if (watched == watchedWindow_ && event->type() == QEvent::WindowStateChange)
         followVisibility();
     return QWidget::eventFilter(watched, event);
+}
+
+// ----------------------------------------------------------- code boxes
+
+namespace {
+
+class SelectAllFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = static_cast<QLineEdit*>(watched);
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            // After the line edit's own focus handling, which may place the
+            // caret where the mouse went down.
+            QTimer::singleShot(0, box, [box] { box->selectAll(); });
+            break;
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            box->selectAll();
+            return false;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void selectAllOnFocusAndClick(QLineEdit* box)
+{
+    box->installEventFilter(new SelectAllFilter(box));
 }
 
 } // namespace controls

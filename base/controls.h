@@ -232,4 +232,9 @@ private:
     QWidget* watchedWindow_ = nullptr;
 };
 
+// Makes a code box select its whole text whenever it gets the focus and
+// again on every click inside it, so that a click never leaves a partial
+// selection and the code is ready to copy.
+void selectAllOnFocusAndClick(QLineEdit* box);
+
 } // namespace controls

@@ -122,3 +122,5 @@ void BorderPage::vsScroll()
     controls::setTwipsTop(picMoveit_,
                           gallery::borderPanelTop(vs_->value(), firstHeight, borderGalleryTop_));
 }
+
+void BorderPage::lllClick() {}

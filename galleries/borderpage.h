@@ -30,6 +30,10 @@ public:
     // position.
     void ForceMiddle();
 
+    // The administrative command of the main window's "خيارات إدارية"
+    // label: changes the border site.
+    void lllClick();
+
     qint16 borderCount() const { return borderCount_; }
     qint16 borderGalleryTop() const { return borderGalleryTop_; }
 

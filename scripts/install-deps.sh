@@ -9,9 +9,15 @@ packages=(
     # Faces that stand in for the Windows fonts the windows are designed
     # with, and that carry the Arabic glyphs.
     fontconfig fonts-noto-core fonts-hosny-amiri fonts-kacst fonts-liberation2 fonts-dejavu-core
-    # A virtual display for looking at the windows, and the rename tool
-    # the Unspacer benchmark compares against.
-    xvfb xauth rename
+    fonts-wine fonts-comic-neue
+    # Switching the keyboard layout group on X11.
+    libx11-dev
+    # A virtual display with a notification area for looking at the windows
+    # and driving them in the end-to-end tests, and the rename tool the
+    # Unspacer benchmark compares against.
+    xvfb xauth trayer xdotool xclip x11-utils imagemagick rename
+    # Packaging: the Debian package's dependencies and the metainfo check.
+    dpkg-dev file appstream
 )
 
 missing=()
