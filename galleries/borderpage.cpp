@@ -173,10 +173,13 @@ void BorderPage::imgBordMouseUp(int index, Qt::MouseButton button)
     if (index < 0 || static_cast<size_t>(index) >= imgBord_.size())
         return;
     const QString address = imgBord_.at(static_cast<size_t>(index))->tag();
-    if (button == Qt::LeftButton)
+    if (button == Qt::LeftButton) {
         txtCode_->setText(borders::centredForumCode(address));
-    else if (button == Qt::RightButton)
+        // A code wider than the box shows its beginning, not its end.
+        txtCode_->setCursorPosition(0);
+    } else if (button == Qt::RightButton) {
         showViewer(index, address);
+    }
 }
 
 FrmViewBorder* BorderPage::viewer() const

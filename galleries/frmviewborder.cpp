@@ -61,6 +61,9 @@ void FrmViewBorder::SetText(const QString& FCode, const QString& WebCode)
 {
     txtWebCode_->setText(WebCode);
     txtForumCode_->setText(FCode);
+    // Long addresses show their beginning until the box is clicked.
+    txtWebCode_->setCursorPosition(0);
+    txtForumCode_->setCursorPosition(0);
 }
 
 void FrmViewBorder::showModal()

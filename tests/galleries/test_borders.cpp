@@ -7,6 +7,7 @@
 #include "frmviewborder.h"
 #include "galleryprogress.h"
 #include "makeup.h"
+#include "picture.h"
 #include "promptrecorder.h"
 #include "recordingplatform.h"
 #include "sites.h"
@@ -45,6 +46,7 @@ struct ViewerSeen {
     QString forumCode;
     QString pictureFile;
     int frames = 0;
+    bool animating = false;
 };
 
 } // namespace
@@ -136,6 +138,7 @@ ViewerSeen TestBorders::rightClick(int i, bool closeBox)
         seen.forumCode = viewer->txtForumCode()->text();
         seen.pictureFile = viewer->AG()->pictureFile();
         seen.frames = viewer->AG()->frameCount();
+        seen.animating = viewer->AG()->isAnimating();
         if (closeBox)
             viewer->close();
         else
@@ -182,6 +185,8 @@ void TestBorders::leftClickGivesTheCentredCode()
     page_->vs()->setValue(index < 30 ? 0 : page_->vs()->maximum());
     QTest::mouseClick(bord(index), Qt::LeftButton);
     QCOMPARE(page_->txtCode()->text(), code);
+    // A code longer than the box shows its beginning.
+    QCOMPARE(page_->txtCode()->cursorPosition(), 0);
     // A left click never opens the viewer.
     QVERIFY(!page_->viewer());
 }
@@ -243,10 +248,22 @@ void TestBorders::viewerOpensWithItsTextsWithoutAPicture()
 void TestBorders::viewerIsHiddenByOkAndDiscardedByItsCloseBox()
 {
     startPage(u"S/"_s);
-    QVERIFY(rightClick(1).shown);
+    // An animated border plays while the viewer is up and stops with it.
+    int animated = -1;
+    for (int i = 0; i < 60 && animated < 0; ++i) {
+        picture::Info info;
+        if (!picture::check(fixture_->file(u"Border/b%1.gif"_s.arg(i)), &info) && info.frames > 1)
+            animated = i;
+    }
+    QVERIFY(animated >= 0);
+    const ViewerSeen playing = rightClick(animated);
+    QVERIFY(playing.shown);
+    QVERIFY(playing.frames > 1);
+    QVERIFY(playing.animating);
     QPointer<FrmViewBorder> first = page_->viewer();
     QVERIFY(first);
     QVERIFY(first->isHidden());
+    QVERIFY(!first->AG()->isAnimating());
     // OK only hid it: the next right click shows the same window.
     QVERIFY(rightClick(2).shown);
     QCOMPARE(page_->viewer(), first.data());
