@@ -6,7 +6,6 @@
 #include "findwidget.h"
 #include "frmviewborder.h"
 #include "galleryprogress.h"
-#include "makeup.h"
 #include "picture.h"
 #include "promptrecorder.h"
 #include "recordingplatform.h"
