@@ -259,17 +259,21 @@ void daisyChain(QPainter &p, const Ground &g)
 void blossomBranch(QPainter &p, const Ground &g)
 {
     // Odd variants bend the other way, with their blossom below the branch.
-    const qreal cy = g.cy(), x0 = g.left() + 2, x1 = g.right() - 2, bend = g.variant % 2 ? -1 : 1;
+    const qreal cy = g.cy(), x0 = g.left() + g.h * 0.3, x1 = g.right() - g.h * 0.3, bend = g.variant % 2 ? -1 : 1;
     const QColor bark(110, 72, 40);
     QPainterPath branch(QPointF(x0, cy + bend * g.h * 0.1));
     branch.cubicTo(QPointF(x0 + (x1 - x0) * 0.3, cy - bend * g.h * 0.25),
                    QPointF(x0 + (x1 - x0) * 0.7, cy + bend * g.h * 0.3), QPointF(x1, cy - bend * g.h * 0.08));
-    // Thick in the middle, thinning to a point at both ends.
+    // Thick in the middle, thinner towards the ends, where a leaf closes
+    // each tip.
     for (int k = 0; k < 40; ++k) {
         const qreal a = k / 40.0, b = (k + 1) / 40.0, mid = (a + b) / 2;
-        p.setPen(pen(bark, 0.6 + 2.8 * (1 - qAbs(mid - 0.5) * 2)));
+        p.setPen(pen(bark, 1.2 + 2.4 * (1 - qAbs(mid - 0.5) * 2)));
         p.drawLine(branch.pointAtPercent(a), branch.pointAtPercent(b));
     }
+    const QColor green = foliage(g.c);
+    shadedLeaf(p, branch.pointAtPercent(0), g.h * 0.28, g.h * 0.11, 180 + bend * 15, green);
+    shadedLeaf(p, branch.pointAtPercent(1), g.h * 0.28, g.h * 0.11, -bend * 15, green);
     Random rng(uint64_t(g.variant) + 5);
     for (int k = 1; k < 9; ++k) {
         const QPointF at = branch.pointAtPercent(k / 9.0);
@@ -278,7 +282,7 @@ void blossomBranch(QPainter &p, const Ground &g)
         p.setPen(pen(bark, 1));
         p.drawLine(at, twig);
         if (k % 3 == 0)
-            bud(p, twig, g.h * 0.2, dir > 0 ? 180 : 0, g.c.main, foliage(g.c));
+            bud(p, twig, g.h * 0.2, dir > 0 ? 180 : 0, g.c.main, green);
         else
             flower(p, twig, g.h * (0.16 + rng.real(0, 0.06)), g.c.light, g.c.accent, rng.real(0, 72));
     }
@@ -410,14 +414,14 @@ void fern(QPainter &p, const Ground &g)
 
 void lotus(QPainter &p, const Ground &g)
 {
-    const qreal cx = g.w / 2, water = g.h * 0.74;
-    p.setPen(Qt::NoPen);
-    p.setBrush(g.c.dark);
-    p.drawPath(taperedLine(g.left(), g.right(), water, 2));
+    const qreal cx = g.w / 2, water = g.h * 0.74, budX = g.h * 0.3 + 2;
+    // The water line runs between the two buds at the ends.
+    p.setPen(pen(g.c.dark, 1.6));
+    p.drawLine(QPointF(g.left() + budX, water), QPointF(g.right() - budX, water));
     // Ripples under the flower, shorter further down.
     for (int k = 1; k <= 2; ++k) {
-        p.setPen(pen(withAlpha(g.c.main, 200), 1));
-        const qreal half = g.h * (1.6 - k * 0.5), y = water + 2.5 + k * 3;
+        p.setPen(pen(g.c.main, 1.3));
+        const qreal half = g.h * (1.7 - k * 0.5), y = water + 1.5 + k * 3.5;
         p.drawLine(QPointF(cx - half, y), QPointF(cx + half, y));
     }
     // The open flower: a fan of pointed petals.
@@ -437,9 +441,10 @@ void lotus(QPainter &p, const Ground &g)
     }
     // Buds on short stems towards the ends.
     for (int side = -1; side <= 1; side += 2) {
-        const qreal x = side < 0 ? g.left() + 14 : g.right() - 14;
-        p.setPen(pen(foliage(g.c), 1.2));
+        const qreal x = side < 0 ? g.left() + budX : g.right() - budX;
+        p.setPen(pen(foliage(g.c), 1.4));
         p.drawLine(QPointF(x, water), QPointF(x, water - g.h * 0.16));
+        shadedLeaf(p, QPointF(x, water), g.h * 0.26, g.h * 0.09, side < 0 ? 200 : -20, foliage(g.c));
         bud(p, QPointF(x, water - g.h * 0.14), g.h * 0.3, 0, g.c.main, foliage(g.c));
     }
 }
