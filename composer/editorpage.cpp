@@ -202,6 +202,8 @@ EditorPage::EditorPage(QWidget* parent) : controls::PictureBox(parent)
                                         makeup::font(u"Times New Roman"_s, 12, true));
     // Forum posts are written in Arabic: the pane reads right to left.
     txtEdit_->setLayoutDirection(Qt::RightToLeft);
+
+    connectBehaviour();
 }
 
 void EditorPage::preparePickers()
