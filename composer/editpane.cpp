@@ -5,10 +5,13 @@
 
 #include <algorithm>
 
+#include <QEvent>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -17,10 +20,74 @@ namespace {
 // The request to select some text before asking for a tag.
 constexpr char16_t kSelectFirst[] = u"قم بتظليل النص فضلاً";
 
+// Whether a paragraph stands at the right: its first strong letter is
+// Arabic (or Hebrew), or it has no strong letter at all.
+bool standsRight(const QString& paragraph)
+{
+    for (const QChar c : paragraph) {
+        switch (c.direction()) {
+        case QChar::DirL:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirLRI:
+            return false;
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirRLI:
+            return true;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 EditPane::EditPane(QPlainTextEdit* pane) : QObject(pane), pane_(pane)
 {
+    // Paragraph directions come from their text, not from the pane, whose
+    // right-to-left direction only puts the scroll bar on the left.
+    QTextOption option = pane_->document()->defaultTextOption();
+    option.setTextDirection(Qt::LayoutDirectionAuto);
+    pane_->document()->setDefaultTextOption(option);
+    pane_->viewport()->installEventFilter(this);
+}
+
+bool EditPane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched == pane_->viewport())
+        alignVisibleParagraphs();
+    return QObject::eventFilter(watched, event);
+}
+
+void EditPane::alignVisibleParagraphs()
+{
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(pane_->document()->documentLayout());
+    if (!layout)
+        return;
+    // The alignment is read when a line is drawn, hit or given its caret;
+    // laying a paragraph out again puts the pane's own back, so this runs
+    // before every drawing, for the few paragraphs in view.
+    const int height = pane_->viewport()->height();
+    qreal covered = 0;
+    for (QTextBlock block = pane_->cursorForPosition(QPoint(0, 0)).block();
+         block.isValid() && covered <= height; block = block.next()) {
+        if (!block.isVisible())
+            continue;
+        layout->ensureBlockLayout(block);
+        QTextLayout* lines = block.layout();
+        const Qt::Alignment wanted =
+            (standsRight(block.text()) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute;
+        QTextOption option = lines->textOption();
+        if (option.alignment() != wanted) {
+            option.setAlignment(wanted);
+            lines->setTextOption(option);
+        }
+        covered += lines->boundingRect().height();
+    }
 }
 
 QString EditPane::text() const

@@ -45,7 +45,16 @@ public:
     // Select the whole text and put the focus into the pane.
     void selectAll();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Each paragraph reads in the direction of its first strong letter and
+    // stands at its own start: Arabic at the right, Latin at the left;
+    // paragraphs without a letter stand at the right, the pane's side. A
+    // plain-text pane has one alignment for all its paragraphs, so the
+    // paragraphs about to be drawn are given theirs just before drawing.
+    void alignVisibleParagraphs();
     QString text() const;
     void select(qsizetype start, qsizetype length);
 

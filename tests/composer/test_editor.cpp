@@ -11,8 +11,11 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -298,6 +301,40 @@ private Q_SLOTS:
         page_->toolbar1ButtonClick(14, {});
         QCOMPARE(page_->editPane()->state(), (forumcode::Edit{text, 9, 3}));
         QCOMPARE(edit()->document()->blockCount(), 4);
+    }
+
+    void paragraphsStandAtTheirStart()
+    {
+        setText(u"نص عربي [B]bold[/B]\nLatin first عربي\n[SIZE=3]رقم[/SIZE]\n123 !\n\n"_s, 0, 0);
+        (void)edit()->viewport()->grab();
+        const qreal width = edit()->viewport()->width();
+        auto line = [this](int block) {
+            return edit()->document()->findBlockByNumber(block).layout()->lineAt(0);
+        };
+        auto atRight = [&](int block) {
+            return line(block).naturalTextRect().right() > width - 10;
+        };
+        auto atLeft = [&](int block) { return line(block).naturalTextRect().left() < 10; };
+        // Arabic to the right, read from the right; Latin to the left.
+        QVERIFY(atRight(0) && !atLeft(0));
+        QVERIFY(line(0).cursorToX(0) > width / 2);
+        QVERIFY(atLeft(1) && !atRight(1));
+        QVERIFY(line(1).cursorToX(0) < width / 2);
+        // The first strong letter decides, not the first character.
+        QVERIFY(atLeft(2));
+        // Without a letter: the pane's own side.
+        QVERIFY(atRight(3));
+        QVERIFY(line(4).cursorToX(0) > width / 2);
+        // The scroll bar stays on the right-to-left side.
+        QVERIFY(edit()->verticalScrollBar()->geometry().right() < edit()->width() / 2);
+
+        // Typed text keeps its place as its paragraph changes.
+        QTextCursor c = edit()->textCursor();
+        c.movePosition(QTextCursor::End);
+        edit()->setTextCursor(c);
+        QTest::keyClicks(edit(), u"Latin"_s);
+        (void)edit()->viewport()->grab();
+        QVERIFY(atLeft(5));
     }
 
 private:
