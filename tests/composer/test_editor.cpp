@@ -9,9 +9,13 @@
 #include "sites.h"
 #include "tagactions.h"
 
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -335,6 +339,39 @@ private Q_SLOTS:
         QTest::keyClicks(edit(), u"Latin"_s);
         (void)edit()->viewport()->grab();
         QVERIFY(atLeft(5));
+    }
+
+    void pickerFacesDiffer()
+    {
+        page_->preparePickers();
+        const QStringList needed = {
+            u"Liberation Serif"_s, u"Liberation Sans"_s, u"Liberation Mono"_s,
+            u"DejaVu Sans"_s,      u"Amiri"_s,           u"Comic Neue"_s};
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& family : needed) {
+            if (!installed.contains(family))
+                QSKIP(qPrintable(u"the look-alike faces are not installed: "_s + family));
+        }
+        // Each name in a face of its own: family, width and weight together.
+        QSet<QString> looks;
+        for (int i = 0; i < EditorPage::kFontCount; ++i) {
+            const QFont f = page_->lblfont(i)->font();
+            const QFontInfo info(f);
+            looks.insert(info.family() + u'/' + QString::number(f.stretch()) + u'/' +
+                         QString::number(info.weight()));
+        }
+        QCOMPARE(looks.size(), EditorPage::kFontCount);
+        QCOMPARE(QFontInfo(page_->lblfont(4)->font()).family(), u"Comic Neue"_s);
+        if (QFileInfo(u"/usr/share/wine/fonts/tahoma.ttf"_s).isFile())
+            QCOMPARE(QFontInfo(page_->lblfont(8)->font()).family(), u"Tahoma"_s);
+        // Every caption is drawn whole by its face, without empty boxes.
+        for (int i = 0; i < EditorPage::kFontCount; ++i) {
+            QFont single = page_->lblfont(i)->font();
+            single.setStyleStrategy(QFont::NoFontMerging);
+            const QFontMetrics metrics(single);
+            for (const QChar c : page_->lblfont(i)->text())
+                QVERIFY2(metrics.inFont(c), qPrintable(page_->lblfont(i)->text()));
+        }
     }
 
 private:
