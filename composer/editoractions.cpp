@@ -15,13 +15,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-constexpr char16_t kArabicLayout[] = u"00000401";
-constexpr char16_t kDefaultLayout[] = u"00000400";
-
-} // namespace
-
 void EditorPage::connectBehaviour()
 {
     editPane_ = new EditPane(txtEdit_);
@@ -47,8 +40,8 @@ void EditorPage::connectBehaviour()
             txtEdit_->setFocus(Qt::OtherFocusReason);
         });
     };
-    layoutButton(command3_, kArabicLayout);
-    layoutButton(command4_, kDefaultLayout);
+    layoutButton(command3_, tagactions::kArabicLayout);
+    layoutButton(command4_, tagactions::kDefaultLayout);
     // Command5 ("copy") has no behaviour of its own: the pane's context
     // menu and Ctrl+C copy.
 

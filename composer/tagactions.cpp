@@ -16,7 +16,6 @@ namespace tagactions {
 namespace {
 
 constexpr int kRestoreButton = 14;
-constexpr char16_t kArabicLayout[] = u"00000401";
 
 // An input box without a title of its own; Cancel gives an empty answer.
 QString ask(const EditPane& pane, const QString& text)

@@ -9,6 +9,11 @@ class EditPane;
 
 namespace tagactions {
 
+// The keyboard layouts the editor asks for: Arabic, and the default layout
+// the "ENG" button stands for.
+inline constexpr char16_t kArabicLayout[] = u"00000401";
+inline constexpr char16_t kDefaultLayout[] = u"00000400";
+
 // The prompt texts, with the example addresses the build was configured
 // with.
 QString picturePrompt();
