@@ -46,6 +46,9 @@ int main(int argc, char* argv[])
     controls::setTwips(&names, {0, 0, 6315, 6255});
     names.txtInput()->setText(u"سارة"_s);
     names.show();
+    names.activateWindow();
+    QCoreApplication::processEvents();
+    // Leaving the name entry stores the name, as a click on a pattern does.
     names.txtInput()->setFocus();
     names.opt(7)->setFocus();
     names.optClick(7);
