@@ -123,4 +123,6 @@ void BorderPage::vsScroll()
                           gallery::borderPanelTop(vs_->value(), firstHeight, borderGalleryTop_));
 }
 
-void BorderPage::lllClick() {}
+void BorderPage::lllClick()
+{
+}
