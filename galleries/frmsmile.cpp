@@ -152,6 +152,8 @@ void FrmSmile::agClick(int grid, int index)
     const QString returned = preview_.Viewit(tag.left(p));
     txtWeb_->setText(returned);
     txtWeb_->setText(u"[IMG]"_s + txtWeb_->text() + u"[/IMG]"_s);
+    // Show the code from its start, as a fresh box would.
+    txtWeb_->setCursorPosition(0);
 }
 
 void FrmSmile::showEvent(QShowEvent* event)

@@ -17,12 +17,56 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// One of the three overlapping bands behind the gallery. Drawn as three
+// rounded rectangles, each band's rounded corners would poke out at the
+// gallery's left and right edges where it meets the next; so the bands
+// read as one rounded panel: only the panel's outer corners are rounded,
+// and a lower band draws no edge along its top, which lies inside the band
+// above it (its own lower edge is covered by the band below).
+class BandShape : public controls::FrameShape {
+public:
+    BandShape(QWidget* parent, bool first, bool last)
+        : controls::FrameShape(parent, makeup::kPanelTint, makeup::kFrameBlue), first_(first),
+          last_(last)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        const qreal radius = std::min<qreal>(std::min(box.width(), box.height()) / 4.0, 10.0);
+        QPainterPath path;
+        path.addRoundedRect(box, radius, radius);
+        QPainterPath square;
+        const qreal half = box.height() / 2;
+        if (!first_)
+            square.addRect(QRectF(box.left(), box.top(), box.width(), half));
+        if (!last_)
+            square.addRect(QRectF(box.left(), box.top() + half, box.width(), half));
+        path = path.united(square);
+        if (!first_)
+            painter.setClipRect(rect().adjusted(0, 2, 0, 0));
+        painter.setPen(QPen(outline(), 1));
+        painter.setBrush(fill());
+        painter.drawPath(path);
+    }
+
+private:
+    bool first_;
+    bool last_;
+};
 
 // Shows a window modally and returns once it is hidden (its own buttons)
 // or closed (its close box), as a modal form does.
@@ -71,9 +115,18 @@ LinkPage::LinkPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(par
     picture1_ = makeup::pictureBox(this, u"Picture1"_s, {0, 120, 7395, 8115});
 
     // Background bands behind the gallery; each overlaps the one above.
-    makeup::shape(picture1_, u"Shape5"_s, {60, 0, 6675, 1755});
-    makeup::shape(picture1_, u"Shape6"_s, {60, 1680, 6675, 1755});
-    makeup::shape(picture1_, u"Shape7"_s, {60, 3360, 6675, 1155});
+    struct Band {
+        const char16_t* name;
+        tw::Rect rect;
+    };
+    constexpr Band kBands[] = {{u"Shape5", {60, 0, 6675, 1755}},
+                               {u"Shape6", {60, 1680, 6675, 1755}},
+                               {u"Shape7", {60, 3360, 6675, 1155}}};
+    for (size_t i = 0; i < std::size(kBands); ++i) {
+        auto* band = new BandShape(picture1_, i == 0, i + 1 == std::size(kBands));
+        band->setObjectName(QString::fromUtf16(kBands[i].name));
+        controls::setTwips(band, kBands[i].rect);
+    }
 
     picCont_ =
         makeup::pictureBox(picture1_, u"picCont"_s, {180, 240, 6435, 4215}, makeup::kPanelTint);
