@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
@@ -171,12 +172,20 @@ void FrmSmile::closeEvent(QCloseEvent* event)
     hide();
 }
 
-void FrmSmile::paintEvent(QPaintEvent*)
+void FrmSmile::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    if (const QPixmap& picture = background_.get(); !picture.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), picture);
+    // Scaled once: the cells repaint their small squares many times a
+    // second, and each repaint draws the background under them.
+    if (scaledBackground_.size() != size()) {
+        const QPixmap& picture = background_.get();
+        scaledBackground_ = picture.isNull() ? QPixmap()
+                                             : picture.scaled(size(), Qt::IgnoreAspectRatio,
+                                                              Qt::SmoothTransformation);
     }
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    if (scaledBackground_.isNull())
+        painter.fillRect(dirty, Qt::white);
+    else
+        painter.drawPixmap(dirty, scaledBackground_, dirty);
 }

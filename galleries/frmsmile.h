@@ -54,6 +54,7 @@ private:
     FrmView& preview_;
     bool loaded_ = false;
     controls::LazyPicture background_;
+    QPixmap scaledBackground_;
     std::array<std::vector<controls::ImageBox*>, kGrids> grids_;
     QLineEdit* txtWeb_ = nullptr;
     controls::ClickLabel* label1_ = nullptr;
