@@ -5,11 +5,14 @@
 #include "prompt.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -54,8 +57,17 @@ FrmOption1::FrmOption1(QWidget* parent)
     controls::setTwips(imgBack_, {2040, 600, 1755, 1215});
 
     makeup::shape(this, u"Shape2"_s, {60, 2100, 5715, 1215});
+    // The label wraps onto two lines in Tahoma. A wider stand-in face would
+    // need three, running into "الوضعية" below, so the label may grow to the
+    // left, short of the title box's frame, until its first line fits.
+    tw::Rect label1Rect{4200, 2160, 1335, 675};
+    const int firstLine =
+        tw::fromPixels(QFontMetrics(bold).horizontalAdvance(u"عنوان للتحميل"_s) + 4);
+    const int grow = std::clamp(firstLine - label1Rect.width, 0, 4200 - 3975 - 60);
+    label1Rect.left -= grow;
+    label1Rect.width += grow;
     QLabel* label1 = makeup::label(
-        this, u"Label1"_s, {4200, 2160, 1335, 675},
+        this, u"Label1"_s, label1Rect,
         {u"عنوان للتحميل (اختياري)"_s, Qt::black, Qt::AlignHCenter | Qt::AlignTop}, bold);
     label1->setWordWrap(true);
     label1->setToolTip(u"مثال: برنامج نيرو .. مجلد مواضيعي"_s);
