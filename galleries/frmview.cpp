@@ -25,8 +25,10 @@ QString FrmView::Viewit(const QString& path)
     // still gets its address.
     if (!agif_->setPictureFile(path))
         agif_->play();
-    show();
+    // Above all other windows. Asked before showing: changing the flag of a
+    // window on screen makes the system build it anew, which flickers.
     weblink::SetOnTop(this, true);
+    show();
     return agif_->tag();
 }
 

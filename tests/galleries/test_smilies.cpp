@@ -9,6 +9,7 @@
 #include "sites.h"
 
 #include <QLineEdit>
+#include <QMovie>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void txtWebSelectsAll();
     void missingPictureStillClickable();
     void hideAndShowKeepTxtWeb();
+    void animationsRunOnlyWhileVisible();
     void previewClosesAndHandsFocusBack();
     void windowsMakeUp();
 
@@ -216,6 +218,25 @@ void TestSmilies::hideAndShowKeepTxtWeb()
     QCOMPARE(smile_->txtWeb()->text(), code);
     QCOMPARE(smile_->cell(2, 17), cell);
     QCOMPARE(smile_->cells(2).size(), size_t(41));
+}
+
+void TestSmilies::animationsRunOnlyWhileVisible()
+{
+    smile_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(smile_.get()));
+    // happy/001 is animated; every cell plays its own picture.
+    auto* movie = smile_->cell(0, 0)->findChild<QMovie*>();
+    QVERIFY(movie);
+    QVERIFY(movie->frameCount() > 1);
+    QCOMPARE(movie->state(), QMovie::Running);
+    smile_->close();
+    QCOMPARE(movie->state(), QMovie::Paused);
+    smile_->show();
+    QCOMPARE(movie->state(), QMovie::Running);
+    smile_->showMinimized();
+    QTRY_COMPARE(movie->state(), QMovie::Paused);
+    smile_->showNormal();
+    QTRY_COMPARE(movie->state(), QMovie::Running);
 }
 
 void TestSmilies::previewClosesAndHandsFocusBack()
