@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -143,4 +144,14 @@ void FrmOption1::closeEvent(QCloseEvent* event)
     // The close box discards the dialog; the next use builds a new one.
     event->accept();
     Q_EMIT discarded();
+}
+
+void FrmOption1::keyPressEvent(QKeyEvent* event)
+{
+    // Enter anywhere in the dialog (the title box, an option) confirms it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        cmdOk_->click();
+        return;
+    }
+    controls::FormWindow::keyPressEvent(event);
 }
