@@ -30,7 +30,8 @@ constexpr tw::Rect kFirstCell[FrmSmile::kGrids] = {
     {90, 5510, 555, 465},
 };
 // How far the code box, its frame and the link label sit below their first
-// places (7200, 7260 and 7800): the third grid ends at 8035.
+// places (7200, 7260 and 7800): the frame starts one gap below the third
+// grid, which ends at 8035.
 constexpr int kLowerShift = 885;
 constexpr int kClientHeight = 8265 + kLowerShift;
 
