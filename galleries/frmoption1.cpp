@@ -1,6 +1,7 @@
 // The image-insertion dialog; see frmoption1.h.
 #include "frmoption1.h"
 
+#include "forumcode.h"
 #include "makeup.h"
 #include "prompt.h"
 
@@ -33,15 +34,6 @@ constexpr AlignRow kAlignRows[4] = {
     {u"يسار", u"LEFT", 240, 915},
     {u"بدون", u"NONE", 3420, 915},
 };
-
-// An address counts as having a scheme when "HTTP://" appears anywhere in
-// its upper-case form.
-QString withScheme(const QString& address)
-{
-    if (address.toUpper().contains(u"HTTP://"_s))
-        return address;
-    return u"http://"_s + address;
-}
 
 } // namespace
 
@@ -111,13 +103,11 @@ void FrmOption1::setImage(const QString& imglink, const QString& theLink)
 QString FrmOption1::buildCode(const QString& imglink, const QString& theLink, const QString& title,
                               const QString& alignment)
 {
-    QString code = u"[IMG]"_s + imglink + u"[/IMG]"_s;
-    code = u"[URL="_s + withScheme(theLink) + u"]"_s + code + u"[/URL]"_s;
+    QString code = forumcode::linkedPicture(theLink, imglink);
+    // The title goes on a line of its own under the linked picture.
     if (!title.isEmpty())
         code += u"\r\n"_s + title;
-    if (alignment != u"NONE"_s)
-        code = u"[ALIGN="_s + alignment + u"]"_s + code + u"[/ALIGN]"_s;
-    return code;
+    return forumcode::aligned(alignment, code);
 }
 
 void FrmOption1::cmdOkClick()

@@ -1,6 +1,7 @@
 // The link-site options window; see frmoptions.h.
 #include "frmoptions.h"
 
+#include "forumcode.h"
 #include "makeup.h"
 #include "prompt.h"
 #include "sites.h"
@@ -63,8 +64,7 @@ void FrmOptions::cmdBackClick()
 
 void FrmOptions::cmdSaveClick()
 {
-    if (!txtSite_->text().toUpper().contains(u"HTTP://"_s))
-        txtSite_->setText(u"http://"_s + txtSite_->text());
+    txtSite_->setText(forumcode::withScheme(txtSite_->text()));
     const QString site = txtSite_->text();
     QString error;
     if (!sites_.saveLinkSite(site, &error)) {
