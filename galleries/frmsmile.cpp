@@ -3,13 +3,17 @@
 
 #include "frmview.h"
 #include "makeup.h"
+#include "picture.h"
 #include "sites.h"
 #include "weblink.h"
 
 #include <QCloseEvent>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -34,6 +38,9 @@ constexpr tw::Rect kFirstCell[FrmSmile::kGrids] = {
 // grid, which ends at 8035.
 constexpr int kLowerShift = 885;
 constexpr int kClientHeight = 8265 + kLowerShift;
+
+// The shared animation clock's step, in ms; frames last at least this long.
+constexpr int kTick = 20;
 
 const char16_t* const kCategories[FrmSmile::kGrids] = {u"happy", u"psmilie", u"crazy"};
 
@@ -96,6 +103,10 @@ FrmSmile::FrmSmile(const appfolder::AppFolder& folder, FrmView& preview, QWidget
                               makeup::font(u"Tahoma"_s, 9, true));
     controls::selectAllOnFocusAndClick(txtWeb_);
 
+    ticker_.setInterval(kTick);
+    ticker_.setTimerType(Qt::CoarseTimer);
+    connect(&ticker_, &QTimer::timeout, this, &FrmSmile::tick);
+
     // The preview hands the focus back when it is closed.
     connect(&preview_, &FrmView::closedByUser, this, [this] {
         if (!isVisible())
@@ -137,9 +148,61 @@ void FrmSmile::formLoad()
             const QString path = folder_.smiley(c, i + 1);
             controls::ImageBox* x = cells.at(static_cast<size_t>(i));
             x->show();
-            (void)x->playFile(path);
+            (void)loadPicture(x, path);
             x->setTag(path + u'|' + webAddress(c, i + 1));
         }
+    }
+}
+
+bool FrmSmile::loadPicture(controls::ImageBox* cell, const QString& path)
+{
+    // Checked whole first: the GIF reader accepts a file cut short.
+    if (picture::check(path))
+        return false;
+    QImageReader reader(path);
+    Animation animation;
+    animation.cell = cell;
+    while (reader.canRead()) {
+        const QImage frame = reader.read();
+        if (frame.isNull())
+            break;
+        animation.frames.push_back(QPixmap::fromImage(frame));
+        animation.delays.push_back(std::max(reader.nextImageDelay(), kTick));
+    }
+    if (animation.frames.empty())
+        return false;
+    cell->setPicture(animation.frames.front());
+    if (animation.frames.size() > 1) {
+        animation.due = animation.delays.front();
+        animations_.push_back(std::move(animation));
+    }
+    return true;
+}
+
+void FrmSmile::tick()
+{
+    const qint64 now = clock_.elapsed();
+    for (Animation& a : animations_) {
+        if (now < a.due)
+            continue;
+        // After a pause the animation goes on from where it stood.
+        if (now - a.due > a.delays.at(a.current))
+            a.due = now;
+        a.current = (a.current + 1) % a.frames.size();
+        a.due += a.delays.at(a.current);
+        a.cell->setPicture(a.frames.at(a.current));
+    }
+}
+
+void FrmSmile::followVisibility()
+{
+    const bool seen = isVisible() && !isMinimized() && !animations_.empty();
+    if (seen && !ticker_.isActive()) {
+        if (!clock_.isValid())
+            clock_.start();
+        ticker_.start();
+    } else if (!seen && ticker_.isActive()) {
+        ticker_.stop();
     }
 }
 
@@ -164,6 +227,20 @@ void FrmSmile::showEvent(QShowEvent* event)
     if (!loaded_)
         formLoad();
     controls::FormWindow::showEvent(event);
+    followVisibility();
+}
+
+void FrmSmile::hideEvent(QHideEvent* event)
+{
+    controls::FormWindow::hideEvent(event);
+    followVisibility();
+}
+
+void FrmSmile::changeEvent(QEvent* event)
+{
+    controls::FormWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        followVisibility();
 }
 
 void FrmSmile::closeEvent(QCloseEvent* event)

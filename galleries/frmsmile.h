@@ -6,6 +6,9 @@
 #include "appfolder.h"
 #include "formwindow.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
+
 #include <array>
 #include <vector>
 
@@ -38,17 +41,41 @@ public:
     // its web address into txtWeb, replacing what was there.
     void agClick(int grid, int index);
 
+    // Whether the cells' animations are running: only while the picker can
+    // be seen.
+    bool isAnimating() const { return ticker_.isActive(); }
+
     QLineEdit* txtWeb() const { return txtWeb_; }
     controls::ClickLabel* label1() const { return label1_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     // Builds the grids and gives every cell its picture and its Tag text.
     void formLoad();
+    // Gives the cell the frames of the picture file; false when the file
+    // cannot be used.
+    bool loadPicture(controls::ImageBox* cell, const QString& path);
+    // Moves every animation that is due to its next frame.
+    void tick();
+    // Runs the clock only while the picker is visible and not minimised.
+    void followVisibility();
+
+    // The frames of an animated cell, decoded once. All cells share one
+    // clock, so their frame changes are painted together and the GIFs are
+    // not decoded again on every loop.
+    struct Animation {
+        controls::ImageBox* cell = nullptr;
+        std::vector<QPixmap> frames;
+        std::vector<int> delays; // how long each frame stays, in ms
+        size_t current = 0;
+        qint64 due = 0; // clock time of the next frame
+    };
 
     appfolder::AppFolder folder_;
     FrmView& preview_;
@@ -56,6 +83,9 @@ private:
     controls::LazyPicture background_;
     QPixmap scaledBackground_;
     std::array<std::vector<controls::ImageBox*>, kGrids> grids_;
+    std::vector<Animation> animations_;
+    QTimer ticker_;
+    QElapsedTimer clock_;
     QLineEdit* txtWeb_ = nullptr;
     controls::ClickLabel* label1_ = nullptr;
 };
