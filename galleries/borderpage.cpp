@@ -2,6 +2,8 @@
 // inside its window, its scroll bar, the "more" link and the code box.
 #include "borderpage.h"
 
+#include "forumcode.h"
+
 #include "frmviewborder.h"
 #include "gallerylayout.h"
 #include "galleryprogress.h"
@@ -24,12 +26,12 @@ namespace borders {
 
 QString forumCode(const QString& address)
 {
-    return u"[IMG]"_s + address + u"[/IMG]"_s;
+    return forumcode::pictureCode(address);
 }
 
 QString centredForumCode(const QString& address)
 {
-    return u"[ALIGN=CENTER]"_s + forumCode(address) + u"[/ALIGN]"_s;
+    return forumcode::aligned(u"CENTER"_s, forumCode(address));
 }
 
 QString fileName(const QString& address)
