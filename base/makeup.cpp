@@ -67,7 +67,10 @@ const QHash<QString, StandIn>& standIns()
 const QHash<QString, QStringList>& privateFaceFiles()
 {
     static const QHash<QString, QStringList> files = {
-        {u"Tahoma"_s, {u"tahoma.ttf"_s, u"tahomabd.ttf"_s}},
+        // Only the regular cut: the bold one spaces some signs ("/") wide,
+        // which spoils the addresses in the code boxes; Qt emboldens the
+        // regular cut instead.
+        {u"Tahoma"_s, {u"tahoma.ttf"_s}},
         {u"System"_s, {u"system.ttf"_s}},
         {u"Wingdings"_s, {u"wingding.ttf"_s}},
     };
