@@ -430,7 +430,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* box = static_cast<QLineEdit*>(watched);
+        // A box being destroyed is no longer a QLineEdit when it loses
+        // the focus; the cast then yields null and the event passes.
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (!box)
+            return false;
         switch (event->type()) {
         case QEvent::FocusIn:
             // After the line edit's own focus handling, which may place the
