@@ -6,9 +6,30 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The style draws a menu item's text in the painter's direction, which
+// follows the program (left to right) rather than the menu: the Arabic
+// captions would stand at the far left, away from their pictures. Painting
+// in the menu's own direction puts them beside the pictures on the right.
+class MenuDirectionStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        if (widget)
+            painter->setLayoutDirection(widget->layoutDirection());
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+} // namespace
 
 FrmMenu::FrmMenu(QWidget* parent)
     : controls::FormWindow(u"frmMenu"_s, u"Form1"_s, QSize(4680, 3090), Frame::Sizable,
@@ -24,6 +45,9 @@ FrmMenu::FrmMenu(QWidget* parent)
     // Read by screen readers and window lists; menus draw no title.
     menFile_->setWindowTitle(u"File"_s);
     menFile_->setLayoutDirection(Qt::RightToLeft);
+    auto* style = new MenuDirectionStyle;
+    style->setParent(menFile_);
+    menFile_->setStyle(style);
     menFile_->setFont(makeup::font(u"Tahoma"_s, 9, false));
     bar->addMenu(menFile_);
 
