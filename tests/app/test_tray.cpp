@@ -11,6 +11,7 @@
 #include "frmvorlane.h"
 #include "notificationicon.h"
 #include "promptrecorder.h"
+#include "recordingplatform.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -66,6 +67,7 @@ private Q_SLOTS:
     void notificationAreaComesAndGoes();
     void iconDuringStartup();
     void exitDuringStartupEndsIt();
+    void manifestCheckRunsFirstWhereItIsInForce();
 
 private:
     FrmVorlane* started();
@@ -484,6 +486,55 @@ void TestTray::exitDuringStartupEndsIt()
     QVERIFY(!app_->frmLoading());
     QVERIFY(!app_->notificationIcon()->isAdded());
     QVERIFY(prompts.messages.isEmpty());
+}
+
+void TestTray::manifestCheckRunsFirstWhereItIsInForce()
+{
+    // The check writes beside the running executable and into the working
+    // folder: the working folder is a temporary one, and a manifest the test
+    // writes beside the test program goes again.
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work.path()));
+    const QString manifest = QCoreApplication::applicationDirPath() + u'/' +
+                             QFileInfo(QCoreApplication::applicationFilePath()).fileName() +
+                             u".exe.manifest"_s;
+    const bool hadManifest = QFileInfo::exists(manifest);
+    auto restore = qScopeGuard([&] {
+        QDir::setCurrent(before);
+        if (!hadManifest)
+            QFile::remove(manifest);
+    });
+    QFile::remove(manifest);
+    RecordingPlatform platform;
+
+    // Where an external manifest means nothing the check does not run.
+    started();
+    QVERIFY(app_->mainWindow());
+    QVERIFY(!QFileInfo::exists(manifest));
+    QVERIFY(platform.started.isEmpty());
+    app_.reset();
+
+    // First start where it is in force: the manifest and the restart script
+    // are written and the new instance started before any window or icon.
+    platform.manifestInForce = true;
+    app_ = std::make_unique<Application>(appfolder::AppFolder(fixture_->root()));
+    QCOMPARE(app_->start(), Application::StartResult::Restarting);
+    QVERIFY(QFileInfo::exists(manifest));
+    QCOMPARE(platform.started.size(), 1);
+    QVERIFY(platform.started.first().program.endsWith(u"tmp.bat"_s));
+    QVERIFY(!app_->mainWindow());
+    QVERIFY(!app_->notificationIcon());
+    QVERIFY(!app_->frmMenu());
+    app_.reset();
+
+    // The restarted instance finds the manifest, removes the script and
+    // starts up with its icon.
+    QVERIFY(started());
+    QVERIFY(!QFileInfo::exists(work.filePath(u"tmp.bat"_s)));
+    QCOMPARE(platform.started.size(), 1);
+    QVERIFY(app_->notificationIcon()->isAdded());
 }
 
 QTEST_MAIN(TestTray)
