@@ -1,8 +1,9 @@
 // Start-up, in the order the program depends on: the visual-styles check,
 // the notification-area icon and its menu, then the main window and its
-// load step (the logo, the settings files,
-// the link and border galleries grown picture by picture while the loading
-// window shows the progress, the first page), then the window is shown.
+// load step (the logo, the settings files, the link and border galleries
+// grown picture by picture while the loading window shows the progress,
+// the first page), then the window is shown. Also the Show and Exit
+// commands and following the notification area.
 #include "application.h"
 
 #include "borderpage.h"
