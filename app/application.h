@@ -1,7 +1,7 @@
 // The program as a whole: runs start-up in order (the visual-styles check
-// before any window exists, then the main window and its load step), owns
-// the main window and the windows that live for the whole run, and ends
-// the program.
+// before any window exists, the notification-area icon and its menu, then
+// the main window and its load step), owns the main window and the windows
+// that live for the whole run, and ends the program.
 #pragma once
 
 #include "appfolder.h"
@@ -14,9 +14,11 @@
 #include <optional>
 
 class FrmLoading;
+class FrmMenu;
 class FrmSmile;
 class FrmView;
 class FrmVorlane;
+class NotificationIcon;
 
 class Application : public QObject {
     Q_OBJECT
@@ -25,6 +27,7 @@ public:
         Running,    // the main window is shown
         Failed,     // a message naming what failed has been shown
         Restarting, // a new instance has been started; this one ends
+        Ended,      // the Exit command was chosen while start-up ran
     };
 
     explicit Application(const appfolder::AppFolder& folder, QObject* parent = nullptr);
@@ -44,8 +47,19 @@ public:
     FrmSmile* frmSmile() const { return frmSmile_.get(); }
     FrmView* frmView() const { return frmView_.get(); }
 
-    // The Exit command (tab 7, the notification-area menu): ends the
-    // program at once; nothing is saved and no window asks first.
+    // The notification-area icon and the hidden window that owns its menu,
+    // both made at start-up before the main window.
+    NotificationIcon* notificationIcon() const { return notificationIcon_.get(); }
+    FrmMenu* frmMenu() const { return frmMenu_.get(); }
+
+    // The Show command (the icon's double click, the menu's "إظهار"): the
+    // main window comes back with the page it had, the tag toolbar with it
+    // only when that page is the forum editor. Does nothing while start-up
+    // still runs.
+    void miViewClick();
+    // The Exit command (tab 7, the notification-area menu): removes the
+    // icon and ends the program at once; nothing is saved and no window
+    // asks first.
     void miExitClick();
 
 Q_SIGNALS:
@@ -54,9 +68,17 @@ Q_SIGNALS:
 private:
     // The main window's load step; the failure that stopped it, if any.
     std::optional<files::Failure> loadMainWindow();
+    void addNotificationIcon();
+    void putMenuPictures();
+    // The notification area appeared or went away while the program runs.
+    void followNotificationArea(bool available);
 
     appfolder::AppFolder folder_;
     SiteStore sites_;
+    bool running_ = false; // start-up finished and the main window shown
+    bool ended_ = false;   // the Exit command has run
+    std::unique_ptr<FrmMenu> frmMenu_;
+    std::unique_ptr<NotificationIcon> notificationIcon_;
     std::unique_ptr<FrmVorlane> frmVorlane_;
     std::unique_ptr<FrmLoading> frmLoading_;
     std::unique_ptr<FrmView> frmView_;

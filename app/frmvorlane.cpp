@@ -51,15 +51,15 @@ constexpr tw::Rect kPageRects[FrmVorlane::kPageCount] = {
     {0, 0, 7395, 6735},     {120, 720, 7275, 6015}, {0, 0, 7395, 6735},
 };
 
-QIcon makeWindowIcon()
+} // namespace
+
+QIcon FrmVorlane::windowIconPicture()
 {
     QIcon icon;
     for (const int size : {16, 24, 32, 48})
         icon.addFile(u":/art/icon%1.png"_s.arg(size), QSize(size, size));
     return icon;
 }
-
-} // namespace
 
 FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -69,7 +69,7 @@ FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWi
 {
     setObjectName(u"frmVorlane"_s);
     setWindowTitle(u"Tarnwell 1.3"_s);
-    setWindowIcon(makeWindowIcon());
+    setWindowIcon(windowIconPicture());
     setFont(makeup::dialogFont());
     setFixedSize(tw::toPixels(kClientArea).size());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -148,12 +148,12 @@ void FrmVorlane::buildFrame()
     connect(lll, &ClickLabel::clicked, this, [this] { borderPage_->lllClick(); });
 
     // The pictures of the notification-area menu's items.
-    auto* picNote = makeup::pictureBox(this, u"picNote"_s, {-195, 615, 255, 255});
-    picNote->setPictureFile(u":/art/picnote.png"_s);
-    picNote->hide();
-    auto* picExit = makeup::pictureBox(this, u"picExit"_s, {-195, 3240, 210, 210});
-    picExit->setPictureFile(u":/art/picexit.png"_s);
-    picExit->hide();
+    picNote_ = makeup::pictureBox(this, u"picNote"_s, {-195, 615, 255, 255});
+    picNote_->setPictureFile(u":/art/picnote.png"_s);
+    picNote_->hide();
+    picExit_ = makeup::pictureBox(this, u"picExit"_s, {-195, 3240, 210, 210});
+    picExit_->setPictureFile(u":/art/picexit.png"_s);
+    picExit_->hide();
 }
 
 void FrmVorlane::buildPages(SiteStore& sites)

@@ -6,6 +6,7 @@
 #include "appfolder.h"
 #include "controls.h"
 
+#include <QIcon>
 #include <QPixmap>
 #include <QWidget>
 
@@ -40,8 +41,15 @@ public:
     void showNoTabCurrent();
     std::optional<files::Failure> loadLogo();
 
+    // The window's icon, also the notification-area icon's picture.
+    static QIcon windowIconPicture();
+    // The hidden picture boxes that hold the tray menu's item pictures.
+    controls::PictureBox* picNote() const { return picNote_; }
+    controls::PictureBox* picExit() const { return picExit_; }
+
     // Whether a notification-area icon exists to bring the window back;
-    // without one, closing the window ends the program.
+    // without one, closing the window ends the program. Follows the
+    // notification area as it comes and goes.
     void setNotificationIconShown(bool shown) { notificationIconShown_ = shown; }
     bool notificationIconShown() const { return notificationIconShown_; }
 
@@ -79,6 +87,8 @@ private:
     std::array<controls::ImageBox*, kTabCount> imgProg_{};
     controls::ImageBox* imgActive_ = nullptr;
     controls::ImageBox* imginActive_ = nullptr;
+    controls::PictureBox* picNote_ = nullptr;
+    controls::PictureBox* picExit_ = nullptr;
     std::array<QWidget*, kPageCount> picName_{};
     controls::PictureBox* smiliesPage_ = nullptr; // picName(4)
     controls::PictureBox* aboutPage_ = nullptr;   // picName(6)

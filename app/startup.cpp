@@ -1,21 +1,27 @@
 // Start-up, in the order the program depends on: the visual-styles check,
-// then the main window and its load step (the logo, the settings files,
-// the link and border galleries grown picture by picture while the loading
-// window shows the progress, the first page), then the window is shown.
+// the notification-area icon and its menu, then the main window and its
+// load step (the logo, the settings files, the link and border galleries
+// grown picture by picture while the loading window shows the progress,
+// the first page), then the window is shown. Also the Show and Exit
+// commands and following the notification area.
 #include "application.h"
 
 #include "borderpage.h"
 #include "editorpage.h"
 #include "frmloading.h"
+#include "frmmenu.h"
 #include "frmsmile.h"
 #include "frmview.h"
 #include "frmvorlane.h"
 #include "galleryprogress.h"
 #include "linkpage.h"
+#include "notificationicon.h"
 #include "platform.h"
 #include "prompt.h"
+#include "tagtoolbar.h"
 #include "visualstyles.h"
 
+#include <QAction>
 #include <QApplication>
 
 using namespace Qt::StringLiterals;
@@ -54,11 +60,15 @@ Application::StartResult Application::start()
             visualstyles::ManifestOutcome::EndProcess)
         return StartResult::Restarting;
 
+    addNotificationIcon();
+
     // The loading window's picture decodes while the main window is built.
     auto welcome = std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s);
     frmVorlane_ = std::make_unique<FrmVorlane>(folder_, sites_);
     connect(frmVorlane_.get(), &FrmVorlane::exitRequested, this, &Application::miExitClick);
     connect(frmVorlane_.get(), &FrmVorlane::smiliesRequested, this, &Application::showSmilePicker);
+    putMenuPictures();
+    frmVorlane_->setNotificationIconShown(notificationIcon_->areaAvailable());
 
     frmLoading_ = std::make_unique<FrmLoading>(std::move(welcome));
     if (const auto failure = loadMainWindow()) {
@@ -69,8 +79,48 @@ Application::StartResult Application::start()
         return StartResult::Failed;
     }
     frmLoading_.reset();
+    // The loading loops let the icon's menu be used: its Exit has ended the
+    // program already.
+    if (ended_)
+        return StartResult::Ended;
     frmVorlane_->show();
+    running_ = true;
     return StartResult::Running;
+}
+
+void Application::addNotificationIcon()
+{
+    frmMenu_ = std::make_unique<FrmMenu>();
+    connect(frmMenu_->miView(), &QAction::triggered, this, &Application::miViewClick);
+    connect(frmMenu_->miExit(), &QAction::triggered, this, &Application::miExitClick);
+
+    notificationIcon_ = std::make_unique<NotificationIcon>();
+    connect(notificationIcon_.get(), &NotificationIcon::showRequested, this,
+            &Application::miViewClick);
+    connect(notificationIcon_.get(), &NotificationIcon::menuRequested, frmMenu_.get(),
+            &FrmMenu::popUpMenu);
+    connect(notificationIcon_.get(), &NotificationIcon::areaAvailabilityChanged, this,
+            &Application::followNotificationArea);
+    // The tip keeps the version the icon has always shown.
+    notificationIcon_->add(u"Tarnwell 1.2"_s, FrmVorlane::windowIconPicture());
+}
+
+void Application::putMenuPictures()
+{
+    // The pictures live in the main window's hidden picture boxes; a
+    // missing one leaves its item without a picture.
+    (void)SetMenuItemPicture(frmMenu_.get(), 0, 0, frmVorlane_->picNote()->picture());
+    (void)SetMenuItemPicture(frmMenu_.get(), 0, 2, frmVorlane_->picExit()->picture());
+}
+
+void Application::followNotificationArea(bool available)
+{
+    if (!frmVorlane_)
+        return;
+    frmVorlane_->setNotificationIconShown(available);
+    // A window hidden while the area was there could not be shown again.
+    if (!available && running_ && frmVorlane_->isHidden())
+        miViewClick();
 }
 
 std::optional<files::Failure> Application::loadMainWindow()
@@ -106,8 +156,32 @@ void Application::showSmilePicker()
     frmSmile_->activateWindow();
 }
 
+void Application::miViewClick()
+{
+    if (!running_ || ended_)
+        return;
+    FrmVorlane& w = *frmVorlane_;
+    w.toolbar1()->setVisible(w.editorPageShown());
+    if (w.isMinimized())
+        w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
 void Application::miExitClick()
 {
+    if (ended_)
+        return;
+    ended_ = true;
+    running_ = false;
+    if (notificationIcon_)
+        notificationIcon_->remove();
+    // Every window goes at once; hiding runs no close handler, and a dialog
+    // or message still open returns from its loop.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows)
+        window->hide();
     Q_EMIT programEnded();
     QCoreApplication::exit(0);
 }
@@ -119,6 +193,7 @@ int runTarnwell(const appfolder::AppFolder& folder)
     case Application::StartResult::Failed:
         return 1;
     case Application::StartResult::Restarting:
+    case Application::StartResult::Ended:
         return 0;
     case Application::StartResult::Running:
         break;

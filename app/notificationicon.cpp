@@ -1,0 +1,135 @@
+// The notification-area icon; see notificationicon.h.
+#include "notificationicon.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// On X11 without a desktop-bus notifier Qt docks the icon as a small
+// window of its own in an XEmbed notification area. Its presence tells the
+// two Unix protocols apart.
+bool hasXEmbedIconWindow()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(),
+                       [](const QWidget* w) { return w->objectName() == u"QSystemTrayIconSys"_s; });
+}
+
+// Headless platforms never have a notification area; Qt's icon would only
+// complain that it cannot watch for one.
+bool platformMayHaveArea()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != u"offscreen"_s && platform != u"minimal"_s;
+}
+
+} // namespace
+
+NotificationIcon::NotificationIcon(QObject* parent)
+    : QObject(parent), tray_(new QSystemTrayIcon(this)), areaCheck_(new QTimer(this)),
+      areaProbe_([] { return QSystemTrayIcon::isSystemTrayAvailable(); })
+{
+    tray_->setObjectName(u"trayIcon"_s);
+    // Only the icon's own notifications arrive here; the pointer moving over
+    // the program's windows never does.
+    connect(tray_, &QSystemTrayIcon::activated, this, &NotificationIcon::onActivated);
+    areaCheck_->setInterval(kAreaCheckMs);
+    connect(areaCheck_, &QTimer::timeout, this, &NotificationIcon::checkArea);
+}
+
+NotificationIcon::~NotificationIcon() = default;
+
+void NotificationIcon::add(const QString& tip, const QIcon& icon)
+{
+    tray_->setIcon(icon);
+    tray_->setToolTip(tip);
+    areaAvailable_ = areaProbe_();
+    added_ = true;
+    if (platformMayHaveArea())
+        tray_->show();
+    areaCheck_->start();
+}
+
+void NotificationIcon::remove()
+{
+    added_ = false;
+    areaCheck_->stop();
+    tray_->hide();
+}
+
+bool NotificationIcon::isAdded() const
+{
+    return added_;
+}
+
+void NotificationIcon::setAreaProbe(std::function<bool()> probe)
+{
+    areaProbe_ = std::move(probe);
+    areaAvailable_ = areaProbe_();
+}
+
+void NotificationIcon::checkArea()
+{
+    const bool available = areaProbe_();
+    if (available == areaAvailable_)
+        return;
+    areaAvailable_ = available;
+    // Qt docks an XEmbed icon again by itself when a new area appears; an
+    // icon on the desktop bus registers only when shown, so show it anew.
+    if (available && tray_->isVisible() && !hasXEmbedIconWindow()) {
+        tray_->hide();
+        tray_->show();
+    }
+    Q_EMIT areaAvailabilityChanged(available);
+}
+
+NotificationIcon::Protocol NotificationIcon::protocol() const
+{
+    if (protocolOverride_)
+        return *protocolOverride_;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return hasXEmbedIconWindow() ? Protocol::Clicks : Protocol::ActivationRequests;
+#else
+    return Protocol::Clicks;
+#endif
+}
+
+NotificationIcon::Action NotificationIcon::actionFor(QSystemTrayIcon::ActivationReason reason,
+                                                     Protocol protocol)
+{
+    switch (reason) {
+    case QSystemTrayIcon::DoubleClick: // left button, double click
+        return Action::Show;
+    case QSystemTrayIcon::Context: // right button pressed
+        return Action::PopUpMenu;
+    case QSystemTrayIcon::Trigger:
+        // A single left press where presses are reported; the notifier's
+        // activation request (its "double click") where they are not.
+        return protocol == Protocol::ActivationRequests ? Action::Show : Action::None;
+    case QSystemTrayIcon::MiddleClick:
+    case QSystemTrayIcon::Unknown:
+        break;
+    }
+    return Action::None;
+}
+
+void NotificationIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (actionFor(reason, protocol())) {
+    case Action::Show:
+        Q_EMIT showRequested();
+        break;
+    case Action::PopUpMenu:
+        Q_EMIT menuRequested(QCursor::pos());
+        break;
+    case Action::None:
+        break;
+    }
+}
