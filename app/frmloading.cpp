@@ -36,13 +36,11 @@ FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, 
                   makeup::font(u"Andalus"_s, 21.75, true));
     makeup::label(this, u"Label2"_s, {3780, 60, 1155, 315}, {u"Please wait.."_s, Qt::black},
                   makeup::font(u"Times New Roman"_s, 9.0, true));
-    // Two lines, each in its own reading direction: the Arabic one reads
-    // from the right (its first letter is Arabic, and the paragraph
-    // follows it).
-    auto* credit =
-        makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
-                      {u"Tarnwell 1.3\nبرمجة Dravik"_s, QColor(253, 15, 45)}, windowFont());
-    credit->setTextFormat(Qt::PlainText);
+    // Two lines, each in its own reading direction: the Arabic one is
+    // embedded right to left (U+202B ... U+202C), so that it reads from the
+    // right while both lines keep to the label's left edge.
+    makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
+                  {u"Tarnwell 1.3\n\u202Bبرمجة Dravik\u202C"_s, QColor(253, 15, 45)}, windowFont());
 
     pLoading_ = new QProgressBar(this);
     pLoading_->setObjectName(u"PLoading"_s);

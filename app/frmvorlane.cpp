@@ -114,11 +114,18 @@ void FrmVorlane::buildTabs()
         const TabRow& row = kTabs[i];
         const tw::Rect rect = i == 0 ? tw::Rect{7680, row.top + 120, 1215, 375}
                                      : tw::Rect{7500, row.top + 120, 1635, 375};
-        // Centred on its bar, which is taller than the caption's line.
         auto* caption = makeup::clickLabel(
             this, makeup::indexed(u"lblProg"_s, i), rect,
             {QString::fromUtf16(row.caption), Qt::white, Qt::AlignHCenter | Qt::AlignVCenter},
             tabFont);
+        // The caption's line is centred on the whole bar rather than on the
+        // label's lower part: Arabic faces carry tall line boxes, which put
+        // a caption that starts at the label's top visibly low in its bar.
+        const QRect bar = tw::toPixels(tw::Rect{7500, row.top, 1815, 495});
+        QRect shown = caption->geometry();
+        shown.setTop(bar.top());
+        shown.setBottom(bar.bottom());
+        caption->setGeometry(shown);
         caption->setCursor(Qt::PointingHandCursor);
         connect(caption, &ClickLabel::clicked, this, [this, i] { lblProgClick(i); });
     }

@@ -1,11 +1,13 @@
 // Tarnwell: decorated names, formatting tags and picture codes for forum
 // posts.
 #include "application.h"
+#include "fontsetup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    fontsetup::narrowFontSet(fontsetup::deliveredConfig());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnwell"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));

@@ -373,7 +373,12 @@ void Sink::deliverText(const QString &relative, const QByteArray &bytes)
 
 void Sink::resourcePng(const QString &name, const QImage &image)
 {
-    const QString path = prepare(m_resources, name);
+    writePng(m_resources, name, image);
+}
+
+void Sink::writePng(const QString &root, const QString &relative, const QImage &image)
+{
+    const QString path = prepare(root, relative);
     finish(path, image.save(path, "PNG"), {});
 }
 

@@ -97,6 +97,8 @@ public:
     void deliverGif(const QString &relative, const QImage &still, const gif::Options &options = {});
     void deliverText(const QString &relative, const QByteArray &bytes);
     void resourcePng(const QString &name, const QImage &image);
+    // A PNG under any other folder (the icon theme of an installation).
+    void writePng(const QString &root, const QString &relative, const QImage &image);
     void resourceGif(const QString &name, const QList<gif::Frame> &frames, const gif::Options &options = {});
 
     int written() const { return m_written; }
@@ -134,5 +136,9 @@ void drawSmilies(Sink &sink);
 void drawLogo(Sink &sink);
 void drawWindowArt(Sink &sink);
 void drawIcons(Sink &sink);
-
+// The program's icon at the sizes of a hicolor icon theme, as
+// <root>/<N>x<N>/apps/tarnwell.png.
+void drawThemeIcons(Sink &sink, const QString &root);
+// The program's icon, as the window and the icon theme show it.
+QImage programIcon(int size);
 } // namespace art

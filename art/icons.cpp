@@ -332,6 +332,22 @@ void drawMark(QPainter &p, const QRectF &box)
     p.restore();
 }
 
+QImage programIcon(int size)
+{
+    QImage image = canvas(size, size);
+    QPainter p;
+    begin(p, image);
+    drawMark(p, QRectF(0, 0, size, size));
+    p.end();
+    return image;
+}
+
+void drawThemeIcons(Sink &sink, const QString &root)
+{
+    for (int s : {16, 22, 24, 32, 48, 64, 128, 256})
+        sink.writePng(root, u"%1x%1/apps/tarnwell.png"_s.arg(s), programIcon(s));
+}
+
 void drawIcons(Sink &sink)
 {
     sink.resourcePng(u"tab0.png"_s, tabNames());
@@ -347,14 +363,8 @@ void drawIcons(Sink &sink)
     for (int n = 1; n <= 23; ++n)
         sink.resourcePng(u"tool%1.png"_s.arg(n), toolIcon(n));
 
-    for (int s : {16, 24, 32, 48}) {
-        QImage image = canvas(s, s);
-        QPainter p;
-        begin(p, image);
-        drawMark(p, QRectF(0, 0, s, s));
-        p.end();
-        sink.resourcePng(u"icon%1.png"_s.arg(s), image);
-    }
+    for (int s : {16, 24, 32, 48})
+        sink.resourcePng(u"icon%1.png"_s.arg(s), programIcon(s));
 
     {
         QImage image = canvas(16, 16);

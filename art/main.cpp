@@ -32,16 +32,22 @@ int main(int argc, char *argv[])
     previousHandler = qInstallMessageHandler(quietHandler);
     QGuiApplication app(argc, argv);
 
-    QString delivered, resources;
+    QString delivered, resources, icons;
     const QStringList args = QGuiApplication::arguments();
     for (qsizetype i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == u"--delivered"_s)
             delivered = args[++i];
         else if (args[i] == u"--resources"_s)
             resources = args[++i];
+        else if (args[i] == u"--icons"_s)
+            icons = args[++i];
     }
-    if (delivered.isEmpty() || resources.isEmpty()) {
-        std::fprintf(stderr, "usage: tarnwell-art --delivered DIR --resources DIR\n");
+    // The pictures come as a pair (the program needs both); the icon theme
+    // for installing may also be drawn on its own.
+    const bool pictures = !delivered.isEmpty() || !resources.isEmpty();
+    if ((pictures && (delivered.isEmpty() || resources.isEmpty())) || (!pictures && icons.isEmpty())) {
+        std::fprintf(stderr, "usage: tarnwell-art --delivered DIR --resources DIR [--icons DIR]\n"
+                             "       tarnwell-art --icons DIR\n");
         return 2;
     }
 
@@ -55,13 +61,17 @@ int main(int argc, char *argv[])
         if (verbose)
             std::printf("  %-12s %5lld ms\n", name, static_cast<long long>(timer.elapsed() - before));
     };
-    stage("logo", art::drawLogo);
-    stage("buttons", art::drawLinkButtons);
-    stage("options", art::drawOptionIcons);
-    stage("borders", art::drawBorders);
-    stage("smilies", art::drawSmilies);
-    stage("window art", art::drawWindowArt);
-    stage("icons", art::drawIcons);
+    if (pictures) {
+        stage("logo", art::drawLogo);
+        stage("buttons", art::drawLinkButtons);
+        stage("options", art::drawOptionIcons);
+        stage("borders", art::drawBorders);
+        stage("smilies", art::drawSmilies);
+        stage("window art", art::drawWindowArt);
+        stage("icons", art::drawIcons);
+    }
+    if (!icons.isEmpty())
+        art::drawThemeIcons(sink, icons);
 
     for (const QString &error : sink.errors())
         std::fprintf(stderr, "tarnwell-art: %s\n", qPrintable(error));

@@ -12,8 +12,8 @@ namespace art::smiley {
 // Short names keep the tables of faces readable: E eyes, M mouth, X extra,
 // A motion, S skin.
 enum class E { Dot, Oval, Happy, Wink, Closed, Wide, Hearts, Stars, Cross, Spiral, Angry, Sad, Shades, Rolling,
-               Squint, Crying, Big, Uneven, Sleepy };
-enum class M { Smile, Grin, Laugh, Tongue, Smirk, Kiss, O, Frown, Flat, Wavy, Teeth, BigO, Cat, Open };
+               Squint, Crying, Big, Uneven, Sleepy, Glasses, Dollar, Puppy, Side };
+enum class M { Smile, Grin, Laugh, Tongue, Smirk, Kiss, O, Frown, Flat, Wavy, Teeth, BigO, Cat, Open, Zip, Buck };
 enum class X { None, Blush, Sweat, Tear, Hand, PartyHat, Halo, Horns, Heart, Zzz, Question, Note, Flower, Steam,
                Orbit, Bow, Exclaim, Confetti, Crown, Bulb, Broken };
 enum class A { None, Blink, Laugh, Wave, Drops, Spin, Beat, Shake, Jump, Tongue, Flash, Colour, Float };
@@ -50,13 +50,22 @@ struct Skin {
 bool needsHeadroom(X x);
 bool sideBadge(X x);
 
+// Where the things beside the head go, in the head's 100-unit grid (the
+// head is the circle of radius 44 round (50, 54)): the badge (heart, note,
+// letters) in the free corner at the top right, the hand at the lower right.
+struct Spots {
+    QPointF badge{86, 16};
+    QPointF hand{82, 64};
+};
+
 // Extras that sit behind the head (front = false, drawn first) or over it.
-void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &skin, bool front);
+void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &skin, bool front, const Spots &spots);
 // Line drawing with round ends, and a quadratic curve, for faces and extras.
 void stroke(QPainter &p, const QPainterPath &path, const QColor &c, qreal width);
 QPainterPath arc(QPointF from, QPointF control, QPointF to);
 
-// The face in a px-square transparent picture (drawn on a 100-unit grid).
-QImage drawSmiley(const Smiley &smiley, int px, const Pose &pose);
+// The face on a transparent picture of `size`, as large as the picture
+// allows once hats and badges have their room.
+QImage drawSmiley(const Smiley &smiley, QSize size, const Pose &pose);
 
 } // namespace art::smiley

@@ -55,11 +55,11 @@ void drawLetters(QPainter &p, const QString &text, QPointF centre, qreal size, c
 
 } // namespace
 
-void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front)
+void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front, const Spots &spots)
 {
     if (pose.extraHidden)
         return;
-    const QPointF badge(86, 16 - pose.drop * 8);
+    const QPointF badge = spots.badge - QPointF(0, pose.drop * 8);
     switch (extra) {
     case X::None: break;
     case X::Blush:
@@ -83,7 +83,7 @@ void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front
         break;
     case X::Hand:
         if (front)
-            drawHand(p, QPointF(82, 64), -10 + pose.hand, s);
+            drawHand(p, spots.hand, -10 + pose.hand, s);
         break;
     case X::PartyHat:
         if (front) {
@@ -135,7 +135,7 @@ void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front
     case X::Heart:
     case X::Broken:
         if (front) {
-            const QPointF c = extra == X::Heart ? badge : QPointF(84, 18);
+            const QPointF c = extra == X::Heart ? badge : spots.badge + QPointF(-2, 2);
             p.setPen(QPen(QColor(0x90, 0x00, 0x18), 2));
             p.setBrush(QColor(0xff, 0x30, 0x50));
             const QPainterPath h = heart(c, 28 * pose.beat);
@@ -154,17 +154,19 @@ void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front
         break;
     case X::Zzz:
         if (front) {
-            drawLetters(p, u"z"_s, QPointF(78, 26 - pose.drop * 10), 16, Qt::white, QColor(0x2a, 0x5a, 0xb0));
-            drawLetters(p, u"Z"_s, QPointF(90, 12 - pose.drop * 10), 22, Qt::white, QColor(0x2a, 0x5a, 0xb0));
+            drawLetters(p, u"z"_s, spots.badge + QPointF(-8, 10 - pose.drop * 10), 16, Qt::white,
+                        QColor(0x2a, 0x5a, 0xb0));
+            drawLetters(p, u"Z"_s, spots.badge + QPointF(4, -4 - pose.drop * 10), 22, Qt::white,
+                        QColor(0x2a, 0x5a, 0xb0));
         }
         break;
     case X::Question:
         if (front)
-            drawLetters(p, u"?"_s, QPointF(86, 18), 34, QColor(0x40, 0x90, 0xff), QColor(0x10, 0x30, 0x80));
+            drawLetters(p, u"?"_s, spots.badge + QPointF(0, 2), 34, QColor(0x40, 0x90, 0xff), QColor(0x10, 0x30, 0x80));
         break;
     case X::Exclaim:
         if (front)
-            drawLetters(p, u"!"_s, QPointF(86, 18), 34, QColor(0xff, 0x30, 0x30), QColor(0x70, 0x00, 0x00));
+            drawLetters(p, u"!"_s, spots.badge + QPointF(0, 2), 34, QColor(0xff, 0x30, 0x30), QColor(0x70, 0x00, 0x00));
         break;
     case X::Note:
         if (front) {
@@ -279,7 +281,7 @@ void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front
         break;
     case X::Bulb:
         if (front) {
-            const QPointF c(84, 16);
+            const QPointF c = spots.badge;
             p.setPen(QPen(QColor(0xa0, 0x80, 0x00), 2));
             p.setBrush(QColor(0xff, 0xf0, 0x50));
             p.drawEllipse(c, 11, 11);

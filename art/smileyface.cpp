@@ -55,8 +55,17 @@ void drawEyes(QPainter &p, E eyes, const Pose &pose, qreal spin)
         p.setBrush(kInk);
         p.drawEllipse(c + look, pupil, pupil);
     };
+    if (eyes == E::Glasses) {
+        // Round rims stay on while the eyes blink behind them.
+        p.setPen(QPen(kInk, 3));
+        p.setBrush(QColor(255, 255, 255, 110));
+        p.drawEllipse(l, 12, 11);
+        p.drawEllipse(r, 12, 11);
+        stroke(p, arc(l + QPointF(12, -2), QPointF(50, 40), r + QPointF(-12, -2)), kInk, 3);
+    }
     const bool canShut = eyes == E::Dot || eyes == E::Oval || eyes == E::Big || eyes == E::Wide
-        || eyes == E::Sleepy || eyes == E::Wink || eyes == E::Angry || eyes == E::Sad;
+        || eyes == E::Sleepy || eyes == E::Wink || eyes == E::Angry || eyes == E::Sad || eyes == E::Glasses
+        || eyes == E::Puppy || eyes == E::Side;
     if (pose.eyesShut && canShut) {
         shut(l);
         shut(r);
@@ -113,17 +122,18 @@ void drawEyes(QPainter &p, E eyes, const Pose &pose, qreal spin)
         }
         break;
     case E::Spiral:
+        // Two turns only, in a heavy line, so the spiral still reads small.
         for (QPointF c : {l, r}) {
             QPainterPath s;
-            for (int k = 0; k <= 60; ++k) {
-                const qreal a = qDegreesToRadians(k * 12.0 + spin), rad = 1 + k * 0.14;
+            for (int k = 0; k <= 36; ++k) {
+                const qreal a = qDegreesToRadians(k * 20.0 + spin), rad = 1 + k * 0.25;
                 const QPointF pt = c + QPointF(rad * qCos(a), rad * qSin(a));
                 if (k == 0)
                     s.moveTo(pt);
                 else
                     s.lineTo(pt);
             }
-            stroke(p, s, kInk, 2.4);
+            stroke(p, s, kInk, 3.2);
         }
         break;
     case E::Angry:
@@ -188,6 +198,55 @@ void drawEyes(QPainter &p, E eyes, const Pose &pose, qreal spin)
     case E::Uneven:
         white(l, 6, 7, QPointF(1.5, 1), 2);
         white(r, 10, 12, QPointF(-2, 2), 5);
+        break;
+    case E::Glasses: dot(l, 4, 5.5); dot(r, 4, 5.5); break;
+    case E::Dollar:
+        for (QPointF c : {l, r}) {
+            const QPainterPath d = textPath(u"$"_s, font(Face::Sans, 26 * pose.beat, QFont::Black), c);
+            stroke(p, d, QColor(0x0c, 0x4a, 0x0c), 4.5);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x2c, 0xb8, 0x2c));
+            p.drawPath(d);
+        }
+        break;
+    case E::Puppy:
+        // Big glossy eyes under brows raised in the middle.
+        for (int side = -1; side <= 1; side += 2) {
+            const QPointF c = side < 0 ? l : r;
+            p.setPen(QPen(kInk, 2));
+            p.setBrush(Qt::white);
+            p.drawEllipse(c + QPointF(0, 2), 9, 10.5);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0x5a, 0x32, 0x10));
+            p.drawEllipse(c + QPointF(0, 4), 7, 8.5);
+            p.setBrush(kInk);
+            p.drawEllipse(c + QPointF(0, 5), 3.8, 4.5);
+            p.setBrush(Qt::white);
+            p.drawEllipse(c + QPointF(-2.6, 1), 2.8, 2.8);
+            p.drawEllipse(c + QPointF(2.6, 8.5), 1.4, 1.4);
+            QPainterPath brow(c + QPointF(side * 9, -9));
+            brow.lineTo(c + QPointF(-side * 6, -15));
+            stroke(p, brow, kInk, 3.2);
+        }
+        break;
+    case E::Side:
+        // Heavy lids, both eyes glancing to one side.
+        for (QPointF c : {l, r}) {
+            QPainterPath eye(c + QPointF(-8, -1));
+            eye.lineTo(c + QPointF(8, -1));
+            eye.quadTo(c + QPointF(8, 8), c + QPointF(0, 8));
+            eye.quadTo(c + QPointF(-8, 8), c + QPointF(-8, -1));
+            eye.closeSubpath();
+            p.setPen(QPen(kInk, 2));
+            p.setBrush(Qt::white);
+            p.drawPath(eye);
+            p.setPen(Qt::NoPen);
+            p.setBrush(kInk);
+            p.drawEllipse(c + QPointF(4.5, 3), 3.4, 3.4);
+            QPainterPath lid(c + QPointF(-9.5, -1.5));
+            lid.lineTo(c + QPointF(9.5, -1.5));
+            stroke(p, lid, kInk, 4);
+        }
         break;
     case E::Sleepy:
         for (QPointF c : {l, r}) {
@@ -305,6 +364,38 @@ void drawMouth(QPainter &p, M mouth, const Pose &pose)
         stroke(p, lines, kInk, 1.6);
         break;
     }
+    case M::Zip: {
+        // A zipped mouth with its pull tab.
+        QPainterPath line(QPointF(33, 70));
+        line.lineTo(64, 70);
+        stroke(p, line, kInk, 3);
+        QPainterPath teeth;
+        for (int x = 36; x <= 62; x += 5) {
+            teeth.moveTo(x, 65.5);
+            teeth.lineTo(x, 74.5);
+        }
+        stroke(p, teeth, kInk, 2);
+        p.setPen(QPen(kInk, 1.6));
+        p.setBrush(QColor(0xc8, 0xc8, 0xd0));
+        p.drawRoundedRect(QRectF(63, 65, 8, 12), 2, 2);
+        break;
+    }
+    case M::Buck: {
+        // A wide smile showing two big front teeth.
+        QPainterPath d(QPointF(31, 62));
+        d.quadTo(50, 68, 69, 62);
+        d.quadTo(64, 84, 50, 84);
+        d.quadTo(36, 84, 31, 62);
+        d.closeSubpath();
+        p.setPen(QPen(kInk, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(kMouth);
+        p.drawPath(d);
+        p.setPen(QPen(kInk, 1.6));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(42.5, 65, 7.5, 10));
+        p.drawRect(QRectF(50, 65, 7.5, 10));
+        break;
+    }
     case M::Cat: {
         QPainterPath w(QPointF(36, 66));
         w.quadTo(42, 76, 50, 67);
@@ -353,28 +444,38 @@ bool sideBadge(X x)
 }
 
 
-QImage drawSmiley(const Smiley &sm, int px, const Pose &pose)
+QImage drawSmiley(const Smiley &sm, QSize size, const Pose &pose)
 {
-    QImage image = canvas(px, px);
+    QImage image = canvas(size.width(), size.height());
     QPainter p;
     begin(p, image);
-    p.scale(px / 100.0, px / 100.0);
+    const qreal w = size.width(), h = size.height();
 
-    // Room for hats and badges: shrink and move the head.
-    qreal scale = 1, dx = 0, dy = 0;
+    // The head as large as the picture allows: smaller under a hat, to the
+    // left of a badge, and lower when it jumps.
+    qreal d = std::min(w, h) - 1;
+    QPointF centre(w / 2, h / 2);
     if (needsHeadroom(sm.extra)) {
-        scale = 0.8;
-        dx = 10;
-        dy = 19;
+        d = (h - 1) * 0.84;
+        centre = QPointF(w / 2, h - 0.5 - d / 2);
     } else if (sideBadge(sm.extra)) {
-        scale = 0.8;
-        dx = sm.extra == X::Hand ? 2 : 4;
-        dy = sm.extra == X::Hand ? 4 : 19;
+        d = std::min(h - 1.5, (w - 1) * 0.78);
+        centre = QPointF(0.5 + d / 2, h - 0.5 - d / 2);
     } else if (sm.motion == A::Jump) {
-        scale = 0.9;
-        dx = 5;
-        dy = 10;
+        d = (h - 1) * 0.88;
+        centre = QPointF(w / 2, h - 0.5 - d / 2);
     }
+    const qreal scale = d / 88;
+    QTransform toPixels;
+    toPixels.translate(centre.x(), centre.y());
+    toPixels.scale(scale, scale);
+    toPixels.translate(-50, -54);
+    // Badges and the hand fill the corners the head leaves free.
+    const QTransform toHead = toPixels.inverted();
+    Spots spots;
+    spots.badge = toHead.map(QPointF(w - 0.5 - 14 * scale, 0.5 + 14 * scale));
+    spots.hand = toHead.map(QPointF(w - 0.5 - 22 * scale, h - 0.5 - 16 * scale));
+
     const Skin s = [&] {
         Skin k = skin(sm.skin);
         if (pose.flush > 0) {
@@ -385,13 +486,13 @@ QImage drawSmiley(const Smiley &sm, int px, const Pose &pose)
     }();
 
     p.save();
-    p.translate(dx, dy - pose.lift);
-    p.scale(scale, scale);
+    p.translate(0, -pose.lift * scale);
+    p.setWorldTransform(toPixels, true);
     p.translate(50, 54);
     p.rotate(pose.tilt);
     p.translate(-50, -54);
 
-    drawExtra(p, sm.extra, pose, s, false);
+    drawExtra(p, sm.extra, pose, s, false, spots);
     QRadialGradient g(QPointF(40, 38), 52);
     g.setColorAt(0, s.light);
     g.setColorAt(0.55, s.base);
@@ -410,17 +511,17 @@ QImage drawSmiley(const Smiley &sm, int px, const Pose &pose)
         p.drawRoundedRect(QRectF(64, 50, 6, len), 3, 3);
     }
     if (sm.extra != X::Hand)
-        drawExtra(p, sm.extra, pose, s, true);
+        drawExtra(p, sm.extra, pose, s, true, spots);
     p.restore();
     if (sm.extra == X::Hand) {
         // The hand stays put while the head moves.
         p.save();
-        drawExtra(p, sm.extra, pose, s, true);
+        p.setWorldTransform(toPixels, true);
+        drawExtra(p, sm.extra, pose, s, true, spots);
         p.restore();
     }
     p.end();
     return image;
 }
-
 
 } // namespace art::smiley

@@ -39,11 +39,8 @@ QImage mainBackground()
     down.setColorAt(0.5, QColor(255, 255, 255, 0));
     down.setColorAt(1, QColor(14, 119, 235, 50));
     p.fillRect(band, down);
-    // Faint stars near the foot of the band.
-    p.setPen(QPen(QColor(255, 255, 255, 110), 1));
-    p.setBrush(Qt::NoBrush);
-    for (int k = 0; k < 3; ++k)
-        p.drawPath(khatam(QPointF(bandX + 36 + k * 36, h - 30 - (k % 2) * 22), 12));
+    // Nothing else on the band: the administrative label stands on it near
+    // the foot, and any ornament there reads as a stray outline under it.
     // Edge of the band: a soft shadow on the white side and a light line.
     QLinearGradient shade(bandX - 6, 0, bandX, 0);
     shade.setColorAt(0, QColor(142, 196, 244, 0));

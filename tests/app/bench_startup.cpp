@@ -8,12 +8,14 @@
 //   bench_startup --child full|bare the roles it starts
 #include "appfolder.h"
 #include "application.h"
+#include "fontsetup.h"
 #include "frmvorlane.h"
 #include "twips.h"
 
 #include <QApplication>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
 #include <QTimer>
@@ -62,6 +64,13 @@ private:
 
 int runChild(int argc, char* argv[], const QString& role)
 {
+    // As the program does before its application object exists.
+    if (role == u"full"_s) {
+        const QString bin = qEnvironmentVariable(
+            "TARNWELL_BIN_DIR",
+            QFileInfo(QFile::decodeName(argv[0])).absolutePath() + u"/../bin"_s);
+        fontsetup::narrowFontSet(bin + u"/fonts.conf"_s);
+    }
     QApplication app(argc, argv);
     FirstPaint watcher;
     if (role == u"bare"_s) {

@@ -165,6 +165,12 @@ void TestStartup::startupShowsTheEditorPage()
     QVERIFY(named<QWidget>(w, u"shpcode"_s)->isHidden());
     for (int i = 0; i < FrmVorlane::kPageCount; ++i)
         QCOMPARE(named<QWidget>(w, u"picName(%1)"_s.arg(i))->isHidden(), i != 3);
+    // Tab captions are centred on their bars.
+    for (int i = 0; i < FrmVorlane::kTabCount; ++i) {
+        const QRect bar = named<QWidget>(w, u"imgProg(%1)"_s.arg(i))->geometry();
+        const QRect caption = named<QWidget>(w, u"lblProg(%1)"_s.arg(i))->geometry();
+        QVERIFY(std::abs(bar.center().y() - caption.center().y()) <= 1);
+    }
     // The logo on the smilies and about pages; swatch tooltips are their colours.
     QVERIFY(!named<controls::PictureBox>(w, u"picName(4)"_s)->picture().isNull());
     QVERIFY(!named<controls::PictureBox>(w, u"picName(6)"_s)->picture().isNull());
