@@ -3,11 +3,11 @@
 # settings files beside its executable), with launchers on the PATH, a
 # desktop entry, icons in the hicolor theme and the AppStream metainfo.
 #
-#   <prefix>/lib/tarnwell/            tarnwell, unspacer, logo.gif, zqLink/,
-#                                     Border/, zqOptions/, pics/
+#   <prefix>/lib/tarnwell/            tarnwell, unspacer, logo.gif, fonts.conf,
+#                                     zqLink/, Border/, zqOptions/, pics/
 #   <prefix>/bin/tarnwell, unspacer   symbolic links into the folder above
 #   <prefix>/share/applications/      io.github.tarnwell.Tarnwell.desktop
-#   <prefix>/share/icons/hicolor/     tarnwell.png at each size there is
+#   <prefix>/share/icons/hicolor/     tarnwell.png, 16 to 256 pixels
 #   <prefix>/share/metainfo/          io.github.tarnwell.Tarnwell.metainfo.xml
 
 #
@@ -34,6 +34,10 @@ set(TARNWELL_RELEASE_DATE "2026-12-08" CACHE STRING "Date of this release, for t
 install(TARGETS tarnwell unspacer RUNTIME DESTINATION ${TARNWELL_INSTALL_APPDIR})
 # Drawn at build time by the tarnwell_pictures target into the build's bin/.
 install(FILES ${TARNWELL_BIN_DIR}/logo.gif DESTINATION ${TARNWELL_INSTALL_APPDIR})
+# The narrowed font set the program hands to fontconfig (not on Windows).
+if(EXISTS ${TARNWELL_BIN_DIR}/fonts.conf)
+    install(FILES ${TARNWELL_BIN_DIR}/fonts.conf DESTINATION ${TARNWELL_INSTALL_APPDIR})
+endif()
 install(DIRECTORY
         ${TARNWELL_BIN_DIR}/zqLink
         ${TARNWELL_BIN_DIR}/Border
@@ -80,32 +84,11 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/${TARNWELL_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # ---- icons -----------------------------------------------------------------------
-# The generator can write a whole hicolor theme folder
-# (<theme>/<N>x<N>/apps/tarnwell.png); where it has not, the window icons it
-# always draws (16, 24, 32 and 48 pixels) go into the theme instead. Chosen
-# when installing, since both are made at build time.
-if(NOT TARNWELL_ICON_THEME_DIR)
-    set(TARNWELL_ICON_THEME_DIR ${CMAKE_BINARY_DIR}/share/icons/hicolor)
-endif()
-set(TARNWELL_ICON_SIZES 16 22 24 32 48 64 128 256)
-install(CODE "
-    set(_theme \"${TARNWELL_ICON_THEME_DIR}\")
-    set(_dest \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/icons/hicolor\")
-    set(_found FALSE)
-    foreach(n ${TARNWELL_ICON_SIZES})
-        if(EXISTS \"\${_theme}/\${n}x\${n}/apps/tarnwell.png\")
-            file(INSTALL \"\${_theme}/\${n}x\${n}/apps/tarnwell.png\"
-                DESTINATION \"\${_dest}/\${n}x\${n}/apps\")
-            set(_found TRUE)
-        endif()
-    endforeach()
-    if(NOT _found)
-        foreach(n 16 24 32 48)
-            file(INSTALL \"${CMAKE_BINARY_DIR}/art/res/icon\${n}.png\"
-                DESTINATION \"\${_dest}/\${n}x\${n}/apps\" RENAME tarnwell.png)
-        endforeach()
-    endif()
-")
+# The generator draws the program's icon as a hicolor theme folder
+# (<theme>/<N>x<N>/apps/tarnwell.png, 16 to 256 pixels) at build time.
+install(DIRECTORY ${TARNWELL_ICON_THEME_DIR}/
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor
+    FILES_MATCHING PATTERN tarnwell.png)
 
 # ---- checks --------------------------------------------------------------------
 

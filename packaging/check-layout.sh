@@ -31,6 +31,7 @@ count() { # <expected> <description> <files...>
 need_exec "$app/tarnwell"
 need_exec "$app/unspacer"
 need_file "$app/logo.gif"
+need_file "$app/fonts.conf"
 need_file "$app/zqLink/Links.dat"
 need_file "$app/Border/BordSite.dat"
 count 138 "link pictures" "$app"/zqLink/Link{0..137}.gif
@@ -61,7 +62,7 @@ if [ -f "$desktop" ]; then
         grep -q "^$line" "$desktop" || fail "desktop entry lacks $line"
     done
 fi
-for n in 16 24 32 48; do
+for n in 16 22 24 32 48 64 128 256; do
     need_file "$base/share/icons/hicolor/${n}x${n}/apps/tarnwell.png"
 done
 need_file "$base/share/metainfo/$id.metainfo.xml"
@@ -71,7 +72,7 @@ unexpected=$(cd "$base" && find . -mindepth 1 -maxdepth 2 |
     grep -v -x -E '\./(bin|lib|share)|\./bin/(tarnwell|unspacer)|\./lib/tarnwell|\./share/(applications|icons|metainfo)' || true)
 [ -z "$unexpected" ] || fail "unexpected entries under the prefix: $(echo "$unexpected" | tr '\n' ' ')"
 extra=$(cd "$app" && find . -mindepth 1 -maxdepth 1 |
-    grep -v -x -E '\./(tarnwell|unspacer|logo\.gif|zqLink|Border|zqOptions|pics)' || true)
+    grep -v -x -E '\./(tarnwell|unspacer|logo\.gif|fonts\.conf|zqLink|Border|zqOptions|pics)' || true)
 [ -z "$extra" ] || fail "unexpected entries in the application folder: $(echo "$extra" | tr '\n' ' ')"
 
 if [ "$failures" -ne 0 ]; then

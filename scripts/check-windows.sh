@@ -13,7 +13,7 @@ if ! command -v "$CXX" >/dev/null; then
     echo "check-windows: $CXX is missing (scripts/install-deps.sh installs it)" >&2
     exit 1
 fi
-units=(unspacer/platform_windows.cpp base/platform/platform_win.cpp)
+units=(unspacer/platform_windows.cpp base/platform/platform_win.cpp base/platform/fontsetup_win.cpp)
 for unit in "${units[@]}"; do
     "$CXX" -std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -Werror \
         -DUNICODE -D_UNICODE -DWIN32 \
