@@ -132,6 +132,8 @@ QList<gif::Frame> smileyFrames(int px, bool animated);
 void drawLinkButtons(Sink &sink);
 void drawOptionIcons(Sink &sink);
 void drawBorders(Sink &sink);
+// One line per border: "b<N> <motif> <variant>".
+QStringList borderCatalogue();
 void drawSmilies(Sink &sink);
 void drawLogo(Sink &sink);
 void drawWindowArt(Sink &sink);

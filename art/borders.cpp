@@ -42,6 +42,7 @@ const Tones &tones(int i)
 enum class Motion { None, Shine, Pulse, Own };
 
 struct Design {
+    const char *name; // the motif's, shared by its variants
     Motif motif;
     int colours;
     int height;
@@ -49,38 +50,68 @@ struct Design {
     int variant;
 };
 
-// In gallery order; themes alternate so neighbours differ.
 const Design kDesigns[kBorderCount] = {
-    {vine, 0, 44, Motion::None, 0},          {khatamChain, 1, 44, Motion::Shine, 0},
-    {hearts, 5, 42, Motion::Own, 0},         {meander, 7, 36, Motion::None, 0},
-    {tulips, 3, 46, Motion::None, 0},        {crescent, 8, 44, Motion::None, 0},
-    {braid, 2, 42, Motion::Pulse, 0},        {butterflies, 6, 46, Motion::Own, 0},
-    {lace, 11, 40, Motion::None, 0},         {cartouche, 0, 46, Motion::Shine, 0},
-    {laurel, 7, 44, Motion::None, 0},        {stars, 8, 44, Motion::Own, 0},
-    {zigzag, 4, 40, Motion::None, 0},        {roseGarland, 1, 48, Motion::None, 0},
-    {ringChain, 9, 38, Motion::None, 0},     {skyline, 11, 48, Motion::None, 0},
-    {daisyChain, 2, 40, Motion::None, 0},    {diamonds, 10, 42, Motion::None, 0},
-    {lanterns, 7, 50, Motion::Own, 0},       {rope, 4, 36, Motion::None, 0},
-    {ivy, 2, 42, Motion::None, 0},           {bunting, 10, 46, Motion::Own, 0},
-    {rosettes, 6, 42, Motion::Pulse, 0},     {notes, 3, 44, Motion::None, 0},
-    {blossomBranch, 5, 46, Motion::None, 0}, {honeycomb, 7, 40, Motion::None, 0},
-    {ribbon, 1, 44, Motion::None, 0},        {peacock, 6, 42, Motion::None, 0},
-    {checker, 8, 36, Motion::None, 0},       {moons, 0, 40, Motion::None, 0},
-    {fern, 9, 44, Motion::None, 0},          {chainLinks, 0, 36, Motion::None, 0},
-    {bowKnot, 5, 46, Motion::None, 0},       {lotus, 3, 48, Motion::None, 0},
-    {fringe, 4, 44, Motion::None, 0},        {snowflakes, 11, 44, Motion::Own, 0},
-    {cherries, 1, 46, Motion::None, 0},      {jewelBar, 2, 40, Motion::Shine, 0},
-    {scrolls, 10, 42, Motion::None, 0},      {paisley, 4, 42, Motion::None, 0},
-    {dashDot, 3, 36, Motion::None, 0},       {stitches, 9, 38, Motion::None, 0},
-    {sunburst, 7, 42, Motion::Shine, 0},     {sawtooth, 1, 38, Motion::None, 0},
-    {heartChain, 10, 40, Motion::None, 0},   {waves, 11, 44, Motion::Own, 0},
-    {circleLattice, 5, 40, Motion::None, 0}, {fleuron, 8, 40, Motion::None, 0},
-    {arrow, 6, 36, Motion::None, 0},         {pearls, 3, 44, Motion::None, 0},
-    {cartouche, 2, 46, Motion::None, 1},     {cartouche, 10, 44, Motion::Shine, 2},
-    {laurel, 0, 44, Motion::None, 1},        {chainLinks, 7, 36, Motion::None, 1},
-    {cartouche, 6, 46, Motion::None, 3},     {fern, 3, 44, Motion::None, 1},
-    {cartouche, 1, 44, Motion::Pulse, 4},    {blossomBranch, 11, 46, Motion::None, 3},
-    {cartouche, 9, 46, Motion::None, 5},     {vine, 10, 40, Motion::None, 1},
+    // In gallery order; themes alternate so neighbours differ.
+    {"vine", vine, 0, 44, Motion::None, 0},
+    {"khatam-chain", khatamChain, 1, 44, Motion::Shine, 0},
+    {"hearts", hearts, 5, 42, Motion::Own, 0},
+    {"meander", meander, 7, 36, Motion::None, 0},
+    {"tulips", tulips, 3, 46, Motion::None, 0},
+    {"crescent", crescent, 8, 44, Motion::None, 0},
+    {"braid", braid, 2, 42, Motion::Pulse, 0},
+    {"butterflies", butterflies, 6, 46, Motion::Own, 0},
+    {"lace", lace, 11, 40, Motion::None, 0},
+    {"cartouche", cartouche, 0, 46, Motion::Shine, 0},
+    {"laurel", laurel, 7, 44, Motion::None, 0},
+    {"stars", stars, 8, 44, Motion::Own, 0},
+    {"zigzag", zigzag, 4, 40, Motion::None, 0},
+    {"rose-garland", roseGarland, 1, 48, Motion::None, 0},
+    {"ring-chain", ringChain, 9, 38, Motion::None, 0},
+    {"skyline", skyline, 11, 48, Motion::None, 0},
+    {"daisy-chain", daisyChain, 2, 40, Motion::None, 0},
+    {"diamonds", diamonds, 10, 42, Motion::None, 0},
+    {"lanterns", lanterns, 7, 50, Motion::Own, 0},
+    {"rope", rope, 4, 36, Motion::None, 0},
+    {"ivy", ivy, 2, 42, Motion::None, 0},
+    {"bunting", bunting, 10, 46, Motion::Own, 0},
+    {"rosettes", rosettes, 6, 42, Motion::Pulse, 0},
+    {"notes", notes, 3, 44, Motion::None, 0},
+    {"blossom-branch", blossomBranch, 5, 46, Motion::None, 0},
+    {"honeycomb", honeycomb, 7, 40, Motion::None, 0},
+    {"ribbon", ribbon, 1, 44, Motion::None, 0},
+    {"peacock", peacock, 6, 42, Motion::None, 0},
+    {"checker", checker, 8, 36, Motion::None, 0},
+    {"moons", moons, 0, 40, Motion::None, 0},
+    {"fern", fern, 9, 44, Motion::None, 0},
+    {"chain-links", chainLinks, 0, 36, Motion::None, 0},
+    {"bow-knot", bowKnot, 5, 46, Motion::None, 0},
+    {"lotus", lotus, 3, 48, Motion::None, 0},
+    {"fringe", fringe, 4, 44, Motion::None, 0},
+    {"snowflakes", snowflakes, 11, 44, Motion::Own, 0},
+    {"cherries", cherries, 1, 46, Motion::None, 0},
+    {"jewel-bar", jewelBar, 2, 40, Motion::Shine, 0},
+    {"scrolls", scrolls, 10, 42, Motion::None, 0},
+    {"paisley", paisley, 4, 42, Motion::None, 0},
+    {"dash-dot", dashDot, 3, 36, Motion::None, 0},
+    {"stitches", stitches, 9, 38, Motion::None, 0},
+    {"sunburst", sunburst, 7, 42, Motion::Shine, 0},
+    {"sawtooth", sawtooth, 1, 38, Motion::None, 0},
+    {"heart-chain", heartChain, 10, 40, Motion::None, 0},
+    {"waves", waves, 11, 44, Motion::Own, 0},
+    {"circle-lattice", circleLattice, 5, 40, Motion::None, 0},
+    {"fleuron", fleuron, 8, 40, Motion::None, 0},
+    {"arrow", arrow, 6, 36, Motion::None, 0},
+    {"pearls", pearls, 3, 44, Motion::None, 0},
+    {"cartouche", cartouche, 2, 46, Motion::None, 1},
+    {"cartouche", cartouche, 10, 44, Motion::Shine, 2},
+    {"laurel", laurel, 0, 44, Motion::None, 1},
+    {"chain-links", chainLinks, 7, 36, Motion::None, 1},
+    {"cartouche", cartouche, 6, 46, Motion::None, 3},
+    {"fern", fern, 3, 44, Motion::None, 1},
+    {"cartouche", cartouche, 1, 44, Motion::Pulse, 4},
+    {"blossom-branch", blossomBranch, 11, 46, Motion::None, 3},
+    {"cartouche", cartouche, 9, 46, Motion::None, 5},
+    {"vine", vine, 10, 40, Motion::None, 1},
 };
 
 QImage drawBorder(const Design &d, QSize size, qreal t)
@@ -117,6 +148,14 @@ QImage drawBorder(const Design &d, QSize size, qreal t)
 }
 
 } // namespace
+
+QStringList borderCatalogue()
+{
+    QStringList lines;
+    for (int i = 0; i < kBorderCount; ++i)
+        lines.append(u"b%1 %2 %3"_s.arg(i).arg(QLatin1String(kDesigns[i].name)).arg(kDesigns[i].variant));
+    return lines;
+}
 
 void drawBorders(Sink &sink)
 {

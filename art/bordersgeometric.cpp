@@ -267,14 +267,20 @@ void checker(QPainter &p, const Ground &g)
 
 void chainLinks(QPainter &p, const Ground &g)
 {
-    const qreal cy = g.cy(), len = g.h * 0.62, step = len * 0.78;
+    // Variant 0: a steel chain of long links, flat and edge on by turns.
+    // Variant 1: a gold chain of round rings with a medallion in the middle.
+    const bool rings = g.variant % 2;
+    const qreal cy = g.cy(), len = rings ? g.h * 0.46 : g.h * 0.62, step = len * (rings ? 0.72 : 0.78);
     const Repeat rep = repeat(g.left() + len / 2 + 4, g.right() - len / 2 - 4, step, true);
-    const QColor metal = g.variant % 2 ? QColor(200, 160, 60) : QColor(160, 166, 178);
+    const QColor metal = rings ? QColor(200, 160, 60) : QColor(160, 166, 178);
     for (int k = 0; k < rep.n; ++k) {
         const QPointF c(rep.at(k), cy);
-        const bool flat = k % 2 == 0;
-        const QRectF box = flat ? QRectF(c.x() - len / 2, cy - g.h * 0.2, len, g.h * 0.4)
-                                : QRectF(c.x() - len / 2, cy - 2, len, 4);
+        if (rings && k == rep.n / 2)
+            continue; // the medallion goes here, over its neighbours
+        const bool flat = rings || k % 2 == 0;
+        const QRectF box = rings ? QRectF(c.x() - len / 2, cy - len / 2, len, len)
+            : flat             ? QRectF(c.x() - len / 2, cy - g.h * 0.2, len, g.h * 0.4)
+                               : QRectF(c.x() - len / 2, cy - 2, len, 4);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(metal.darker(170), flat ? 4 : 5.2));
         p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
@@ -282,6 +288,15 @@ void chainLinks(QPainter &p, const Ground &g)
         p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
         p.setPen(pen(withAlpha(Qt::white, 160), 0.8));
         p.drawLine(QPointF(box.left() + 3, box.top() + 0.5), QPointF(box.right() - 3, box.top() + 0.5));
+    }
+    if (rings) {
+        const QPointF c(rep.at(rep.n / 2), cy);
+        p.setPen(QPen(metal.darker(170), 1.2));
+        p.setBrush(vertical(QRectF(0, cy - len, 1, 2 * len), metal.lighter(140), metal));
+        p.drawEllipse(c, len * 0.9, len * 0.9);
+        p.setPen(QPen(g.c.dark, 0.7));
+        p.setBrush(g.c.main);
+        p.drawPath(star(c, len * 0.62, len * 0.3, 6));
     }
     for (int side = -1; side <= 1; side += 2) {
         const qreal x = side < 0 ? rep.first - len / 2 - 1 : rep.at(rep.n - 1) + len / 2 + 1;

@@ -186,28 +186,46 @@ void tulips(QPainter &p, const Ground &g)
 
 void laurel(QPainter &p, const Ground &g)
 {
-    const qreal cx = g.w / 2, cy = g.cy();
-    const QColor leafColour = g.variant % 2 ? g.c.accent : foliage(g.c);
+    // Variant 0: green branches level with paired leaves round a cluster of
+    // berries. Variant 1: gilded branches sweeping up, leaves alternating,
+    // round a star.
+    const bool gilded = g.variant % 2;
+    const qreal cx = g.w / 2, cy = gilded ? g.h * 0.56 : g.cy();
+    const QColor leafColour = gilded ? g.c.accent : foliage(g.c);
     for (int side = -1; side <= 1; side += 2) {
         const qreal tip = side < 0 ? g.left() + g.h * 0.32 : g.right() - g.h * 0.32;
+        const qreal tipY = gilded ? g.h * 0.3 : cy;
         QPainterPath branch(QPointF(cx + side * 8, cy));
-        branch.quadTo(QPointF((cx + tip) / 2, cy + g.h * 0.1), QPointF(tip, cy));
+        branch.quadTo(QPointF((cx + tip) / 2, cy + g.h * (gilded ? 0.2 : 0.1)), QPointF(tip, tipY));
         p.setPen(pen(leafColour.darker(160), 1.5));
         p.setBrush(Qt::NoBrush);
         p.drawPath(branch);
-        const int pairs = int(qAbs(tip - cx) / 15);
+        const int pairs = int(qAbs(tip - cx) / (gilded ? 10 : 15));
         for (int k = 1; k <= pairs; ++k) {
-            const QPointF at = branch.pointAtPercent(qreal(k) / (pairs + 0.4));
+            const qreal t = qreal(k) / (pairs + 0.4);
+            const QPointF at = branch.pointAtPercent(t);
             const qreal size = g.h * (0.36 - 0.12 * k / pairs);
-            const qreal out = side > 0 ? 0 : 180;
-            shadedLeaf(p, at, size, size * 0.32, out - side * 38, leafColour);
-            shadedLeaf(p, at, size, size * 0.32, out + side * 38, leafColour);
+            const qreal along = qRadiansToDegrees(qAtan2(branch.pointAtPercent(std::min(1.0, t + 0.02)).y() - at.y(),
+                                                         branch.pointAtPercent(std::min(1.0, t + 0.02)).x() - at.x()));
+            if (gilded) {
+                shadedLeaf(p, at, size, size * 0.36, along + (k % 2 ? -40 : 40), leafColour);
+            } else {
+                shadedLeaf(p, at, size, size * 0.32, along - 38, leafColour);
+                shadedLeaf(p, at, size, size * 0.32, along + 38, leafColour);
+            }
         }
         // The branch ends in one leaf pointing outwards.
-        shadedLeaf(p, QPointF(tip - side * 2, cy), g.h * 0.3, g.h * 0.09, side > 0 ? 0 : 180, leafColour);
+        shadedLeaf(p, QPointF(tip - side * 2, tipY), g.h * 0.3, g.h * 0.09, side > 0 ? (gilded ? -20 : 0) : (gilded ? 200 : 180),
+                   leafColour);
     }
-    for (int k = 0; k < 3; ++k)
-        bead(p, QPointF(cx + (k - 1) * 6, cy + (k == 1 ? -4 : 2)), g.h * 0.1, g.c.main);
+    if (gilded) {
+        p.setPen(QPen(g.c.dark, 0.8));
+        p.setBrush(vertical(QRectF(0, cy - 8, 1, 16), g.c.light, g.c.main));
+        p.drawPath(star(QPointF(cx, cy - 2), g.h * 0.3, g.h * 0.13, 5));
+    } else {
+        for (int k = 0; k < 3; ++k)
+            bead(p, QPointF(cx + (k - 1) * 6, cy + (k == 1 ? -4 : 2)), g.h * 0.1, g.c.main);
+    }
 }
 
 void daisyChain(QPainter &p, const Ground &g)
@@ -240,26 +258,31 @@ void daisyChain(QPainter &p, const Ground &g)
 
 void blossomBranch(QPainter &p, const Ground &g)
 {
-    const qreal cy = g.cy(), x0 = g.left() + 2, x1 = g.right() - 2;
+    // Odd variants bend the other way, with their blossom below the branch.
+    const qreal cy = g.cy(), x0 = g.left() + g.h * 0.3, x1 = g.right() - g.h * 0.3, bend = g.variant % 2 ? -1 : 1;
     const QColor bark(110, 72, 40);
-    QPainterPath branch(QPointF(x0, cy + g.h * 0.1));
-    branch.cubicTo(QPointF(x0 + (x1 - x0) * 0.3, cy - g.h * 0.25), QPointF(x0 + (x1 - x0) * 0.7, cy + g.h * 0.3),
-                   QPointF(x1, cy - g.h * 0.08));
-    // Thick in the middle, thinning to a point at both ends.
+    QPainterPath branch(QPointF(x0, cy + bend * g.h * 0.1));
+    branch.cubicTo(QPointF(x0 + (x1 - x0) * 0.3, cy - bend * g.h * 0.25),
+                   QPointF(x0 + (x1 - x0) * 0.7, cy + bend * g.h * 0.3), QPointF(x1, cy - bend * g.h * 0.08));
+    // Thick in the middle, thinner towards the ends, where a leaf closes
+    // each tip.
     for (int k = 0; k < 40; ++k) {
         const qreal a = k / 40.0, b = (k + 1) / 40.0, mid = (a + b) / 2;
-        p.setPen(pen(bark, 0.6 + 2.8 * (1 - qAbs(mid - 0.5) * 2)));
+        p.setPen(pen(bark, 1.2 + 2.4 * (1 - qAbs(mid - 0.5) * 2)));
         p.drawLine(branch.pointAtPercent(a), branch.pointAtPercent(b));
     }
+    const QColor green = foliage(g.c);
+    shadedLeaf(p, branch.pointAtPercent(0), g.h * 0.28, g.h * 0.11, 180 + bend * 15, green);
+    shadedLeaf(p, branch.pointAtPercent(1), g.h * 0.28, g.h * 0.11, -bend * 15, green);
     Random rng(uint64_t(g.variant) + 5);
     for (int k = 1; k < 9; ++k) {
         const QPointF at = branch.pointAtPercent(k / 9.0);
-        const qreal dir = k % 2 ? -1 : 1;
+        const qreal dir = (k % 2 ? -1 : 1) * (g.variant % 2 && k % 3 ? -1 : 1);
         const QPointF twig = at + QPointF(rng.real(-6, 6), dir * g.h * 0.22);
         p.setPen(pen(bark, 1));
         p.drawLine(at, twig);
         if (k % 3 == 0)
-            bud(p, twig, g.h * 0.2, dir > 0 ? 180 : 0, g.c.main, foliage(g.c));
+            bud(p, twig, g.h * 0.2, dir > 0 ? 180 : 0, g.c.main, green);
         else
             flower(p, twig, g.h * (0.16 + rng.real(0, 0.06)), g.c.light, g.c.accent, rng.real(0, 72));
     }
@@ -355,33 +378,50 @@ void peacock(QPainter &p, const Ground &g)
 
 void fern(QPainter &p, const Ground &g)
 {
+    // Variant 0: a green frond with paired leaflets and a flower at its
+    // heart. Variant 1: broad leaflets alternating along the stem, in the
+    // colourway, round a lozenge.
+    const bool alternate = g.variant % 2;
     const qreal cx = g.w / 2, cy = g.cy();
-    const QColor green = g.variant % 2 ? g.c.main : foliage(g.c);
+    const QColor green = alternate ? g.c.main : foliage(g.c);
     p.setPen(Qt::NoPen);
     p.setBrush(green.darker(140));
     p.drawPath(taperedLine(g.left() + 1, g.right() - 1, cy, 1.6));
     for (int side = -1; side <= 1; side += 2) {
         const qreal len = (g.right() - g.left()) / 2 - 8;
-        for (qreal d = 10; d < len; d += 6.5) {
-            const qreal size = g.h * 0.34 * (1 - d / len * 0.75);
+        int k = 0;
+        for (qreal d = alternate ? 14 : 10; d < len; d += alternate ? 9 : 6.5, ++k) {
+            const qreal size = g.h * (alternate ? 0.4 : 0.34) * (1 - d / len * 0.75);
             const QPointF at(cx + side * d, cy);
-            shadedLeaf(p, at, size, size * 0.22, side > 0 ? -62 : 242, green);
-            shadedLeaf(p, at, size, size * 0.22, side > 0 ? 62 : 118, green);
+            const qreal up = side > 0 ? -62 : 242, down = side > 0 ? 62 : 118;
+            if (alternate) {
+                shadedLeaf(p, at, size, size * 0.4, k % 2 ? (side > 0 ? -45 : 225) : (side > 0 ? 45 : 135), green);
+            } else {
+                shadedLeaf(p, at, size, size * 0.22, up, green);
+                shadedLeaf(p, at, size, size * 0.22, down, green);
+            }
         }
     }
-    flower(p, QPointF(cx, cy), g.h * 0.2, g.c.accent, g.c.light);
+    if (alternate) {
+        p.setPen(QPen(g.c.dark, 0.8));
+        p.setBrush(g.c.accent);
+        p.drawPath(diamond(QPointF(cx, cy), g.h * 0.2, g.h * 0.32));
+        bead(p, QPointF(cx, cy), g.h * 0.07, g.c.light);
+    } else {
+        flower(p, QPointF(cx, cy), g.h * 0.2, g.c.accent, g.c.light);
+    }
 }
 
 void lotus(QPainter &p, const Ground &g)
 {
-    const qreal cx = g.w / 2, water = g.h * 0.74;
-    p.setPen(Qt::NoPen);
-    p.setBrush(g.c.dark);
-    p.drawPath(taperedLine(g.left(), g.right(), water, 2));
+    const qreal cx = g.w / 2, water = g.h * 0.74, budX = g.h * 0.3 + 2;
+    // The water line runs between the two buds at the ends.
+    p.setPen(pen(g.c.dark, 1.6));
+    p.drawLine(QPointF(g.left() + budX, water), QPointF(g.right() - budX, water));
     // Ripples under the flower, shorter further down.
     for (int k = 1; k <= 2; ++k) {
-        p.setPen(pen(withAlpha(g.c.main, 200), 1));
-        const qreal half = g.h * (1.6 - k * 0.5), y = water + 2.5 + k * 3;
+        p.setPen(pen(g.c.main, 1.3));
+        const qreal half = g.h * (1.7 - k * 0.5), y = water + 1.5 + k * 3.5;
         p.drawLine(QPointF(cx - half, y), QPointF(cx + half, y));
     }
     // The open flower: a fan of pointed petals.
@@ -401,9 +441,10 @@ void lotus(QPainter &p, const Ground &g)
     }
     // Buds on short stems towards the ends.
     for (int side = -1; side <= 1; side += 2) {
-        const qreal x = side < 0 ? g.left() + 14 : g.right() - 14;
-        p.setPen(pen(foliage(g.c), 1.2));
+        const qreal x = side < 0 ? g.left() + budX : g.right() - budX;
+        p.setPen(pen(foliage(g.c), 1.4));
         p.drawLine(QPointF(x, water), QPointF(x, water - g.h * 0.16));
+        shadedLeaf(p, QPointF(x, water), g.h * 0.26, g.h * 0.09, side < 0 ? 200 : -20, foliage(g.c));
         bud(p, QPointF(x, water - g.h * 0.14), g.h * 0.3, 0, g.c.main, foliage(g.c));
     }
 }

@@ -111,18 +111,30 @@ void cartouche(QPainter &p, const Ground &g)
         bead(p, QPointF(from, cy), 2.2, g.c.accent);
         finial(p, QPointF(to, cy), side, 9, g.c);
     }
-    // The frame: an oval, or a lobed one on odd variants.
+    // The frame: an oval, a lobed panel or a pointed label, by turns.
     QPainterPath frame;
     const QRectF box(cx - half, cy - g.h * 0.4, 2 * half, g.h * 0.8);
-    if (g.variant % 2) {
+    switch (g.variant % 3) {
+    case 0:
+        frame.addRoundedRect(box, g.h * 0.4, g.h * 0.4);
+        break;
+    case 1:
         frame = roundedRect(box.adjusted(4, 2, -4, -2), 4);
         for (int side = -1; side <= 1; side += 2) {
             QPainterPath lobe;
             lobe.addEllipse(QPointF(side < 0 ? box.left() + 5 : box.right() - 5, cy), g.h * 0.2, g.h * 0.24);
             frame = frame.united(lobe);
         }
-    } else {
-        frame.addRoundedRect(box, g.h * 0.4, g.h * 0.4);
+        break;
+    default:
+        frame.moveTo(box.left() - g.h * 0.2, cy);
+        frame.lineTo(box.left() + g.h * 0.15, box.top());
+        frame.lineTo(box.right() - g.h * 0.15, box.top());
+        frame.lineTo(box.right() + g.h * 0.2, cy);
+        frame.lineTo(box.right() - g.h * 0.15, box.bottom());
+        frame.lineTo(box.left() + g.h * 0.15, box.bottom());
+        frame.closeSubpath();
+        break;
     }
     p.setPen(QPen(g.c.accent, 1.4));
     p.setBrush(withAlpha(g.c.light, 170));

@@ -132,7 +132,9 @@ Body bodyOf(Shape s, QSize size, bool mirrored)
         p = p.united(circle(QPointF(74, 36), 14));
         b.outline = p;
         b.iconAbove = false;
-        b.icon = QRectF(cx - 10, 53, 20, 21);
+        b.icon = QRectF(cx - 8.5, 55, 17, 17);
+        // The pictogram drops out of the cloud on a disc of its own.
+        b.back = circle(b.icon.center(), 11);
         b.words = QRectF(10, 14, w - 20, 40);
         break;
     }

@@ -131,7 +131,7 @@ int main(int argc, char *argv[])
                  out.filePath(u"%1-%2.png"_s.arg(name).arg(k + 1)), magnify);
         }
     };
-    parts(buttons, 48, u"buttons"_s, {QSize(), 12, 6}, white, false, 1);
+    parts(buttons, 24, u"buttons"_s, {QSize(), 8, 6}, white, false, 2);
     parts(buttons, 48, u"buttons-cell"_s, {QSize(48, 47), 6, 27}, white, false, 2);
     parts(buttons, 24, u"buttons-frames"_s, {QSize(), 3, 6}, white, true, 1);
     parts(borders, 12, u"borders"_s, {QSize(), 1, 10}, white, false, 2);

@@ -11,7 +11,11 @@ namespace gif {
 
 struct Frame {
     QImage image;
-    int delayMs = 100; // shown for this long before the next frame
+    // Shown for this long before the next frame. GIF counts in hundredths
+    // of a second: the delay is rounded to the nearest hundredth (halves
+    // up), and to no less than two, since browsers show shorter delays as
+    // a tenth of a second.
+    int delayMs = 100;
 };
 
 struct Options {

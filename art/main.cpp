@@ -34,6 +34,13 @@ int main(int argc, char *argv[])
 
     QString delivered, resources, icons;
     const QStringList args = QGuiApplication::arguments();
+    if (args.contains(u"--list-borders"_s)) {
+        // What each border is drawn from, for people and tests comparing
+        // the pictures with the designs.
+        for (const QString &line : art::borderCatalogue())
+            std::printf("%s\n", qPrintable(line));
+        return 0;
+    }
     for (qsizetype i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == u"--delivered"_s)
             delivered = args[++i];
@@ -47,7 +54,8 @@ int main(int argc, char *argv[])
     const bool pictures = !delivered.isEmpty() || !resources.isEmpty();
     if ((pictures && (delivered.isEmpty() || resources.isEmpty())) || (!pictures && icons.isEmpty())) {
         std::fprintf(stderr, "usage: tarnwell-art --delivered DIR --resources DIR [--icons DIR]\n"
-                             "       tarnwell-art --icons DIR\n");
+                             "       tarnwell-art --icons DIR\n"
+                             "       tarnwell-art --list-borders\n");
         return 2;
     }
 

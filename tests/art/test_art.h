@@ -1,6 +1,7 @@
 // Test classes of the picture generator: the delivered files and window
 // artwork as the program finds them, what the window artwork promises its
-// windows, the generator run as a whole, its drawing kit and the GIF writer.
+// windows, the generator run as a whole, the pictures in their gallery
+// cells, the borders as designs, the drawing kit and the GIF writer.
 #pragma once
 
 #include <QObject>
@@ -11,9 +12,9 @@ private Q_SLOTS:
     void initTestCase();
     void everyFileIsThereReadableAndDecodes();
     void siteFilesHoldTheDefaultAddress();
-    void linkButtonsAreDistinctSizedAndSomeAnimated();
-    void bordersAreWideFlatDistinctAndSomeAnimated();
-    void smiliesAreSmallTransparentAndDistinct();
+    void linkButtonsAreDistinctAndSomeAnimated();
+    void bordersAreDistinctAndSomeAnimated();
+    void smiliesAreTransparentDistinctAndOftenAnimated();
     void fixedSizePictures();
     void resourcesLoadAtTheirSizes();
 };
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void tabBarsKeepWhiteTextReadable();
     void swatchesShowTheirNamedColours();
     void animatedTabIconsChange();
+    void tabBandIsPlainUnderTheAdministrativeLabel();
 };
 
 class GeneratorTest : public QObject {
@@ -33,6 +35,23 @@ class GeneratorTest : public QObject {
 private Q_SLOTS:
     void rerunReproducesTheBuiltFilesQuickly();
     void refusesMissingArgumentsAndUnwritableFolders();
+    void drawsTheProgramIconAsAnIconTheme();
+};
+
+class GalleryCellsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void linkButtonsKeepTheirShapeInTheirCell();
+    void linkButtonWordingReadsInItsCell();
+    void smiliesFillTheirCells();
+    void noTwoSmiliesNearlyCoincide();
+};
+
+class BorderDesignTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void bordersAreSeenWholeWithBothEndsAlike();
+    void fortyMotifsOrMoreAndNoMereRecolours();
 };
 
 class ArtKitTest : public QObject {
@@ -59,4 +78,6 @@ private Q_SLOTS:
     void outputIsReproducible();
     void filesAreWorldReadableWhateverTheUmask();
     void unwritablePathReportsAnError();
+    void frameDelaysRoundToTheNearestHundredth();
+    void alphaThresholdKeepsPixelsAtTheThreshold();
 };

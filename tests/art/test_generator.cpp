@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,11 +66,13 @@ void GeneratorTest::rerunReproducesTheBuiltFilesQuickly()
 
 void GeneratorTest::refusesMissingArgumentsAndUnwritableFolders()
 {
-    QProcess bare;
-    bare.start(QStringLiteral(TARNWELL_ART_EXE), {u"--delivered"_s, u"/tmp"_s});
-    QVERIFY(bare.waitForFinished(60000));
-    QCOMPARE(bare.exitCode(), 2);
-    QVERIFY(bare.readAllStandardError().contains("usage"));
+    for (const QStringList &args : {QStringList{u"--delivered"_s, u"/tmp"_s}, QStringList{}}) {
+        QProcess bare;
+        bare.start(QStringLiteral(TARNWELL_ART_EXE), args);
+        QVERIFY(bare.waitForFinished(60000));
+        QCOMPARE(bare.exitCode(), 2);
+        QVERIFY(bare.readAllStandardError().contains("usage"));
+    }
 
     QProcess blocked;
     blocked.start(QStringLiteral(TARNWELL_ART_EXE),
@@ -79,4 +82,35 @@ void GeneratorTest::refusesMissingArgumentsAndUnwritableFolders()
     const QByteArray errors = blocked.readAllStandardError();
     QVERIFY(errors.contains("logo.gif"));
     QVERIFY(errors.contains("tab_active.png"));
+}
+
+void GeneratorTest::drawsTheProgramIconAsAnIconTheme()
+{
+    // On its own, --icons draws the icon theme and nothing else.
+    QTemporaryDir out;
+    QProcess generator;
+    generator.start(QStringLiteral(TARNWELL_ART_EXE), {u"--icons"_s, out.path()});
+    QVERIFY(generator.waitForFinished(60000));
+    QCOMPARE(generator.exitCode(), 0);
+    const QList<int> sizes = {16, 22, 24, 32, 48, 64, 128, 256};
+    QStringList expected;
+    for (int size : sizes)
+        expected.append(u"%1x%1/apps/tarnwell.png"_s.arg(size));
+    expected.sort();
+    QCOMPARE(filesUnder(out.path()), expected);
+
+    const QDir built(QStringLiteral(TARNWELL_ICON_THEME_DIR));
+    for (int size : sizes) {
+        const QString name = u"%1x%1/apps/tarnwell.png"_s.arg(size);
+        const QImage icon(QDir(out.path()).filePath(name));
+        QCOMPARE(icon.size(), QSize(size, size));
+        QVERIFY2(icon.hasAlphaChannel() && qAlpha(icon.pixel(0, size - 1)) == 0, qPrintable(name));
+        // The build draws the same theme for installing...
+        QVERIFY2(contents(QDir(out.path()).filePath(name)) == contents(built.filePath(name)), qPrintable(name));
+        // ...and at the window's sizes it is the window's icon.
+        if (QFile::exists(u":/art/icon%1.png"_s.arg(size))) {
+            QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
+                     QImage(u":/art/icon%1.png"_s.arg(size)).convertToFormat(QImage::Format_ARGB32));
+        }
+    }
 }

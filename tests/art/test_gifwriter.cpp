@@ -4,6 +4,8 @@
 
 #include "gifwriter.h"
 
+#include <gif_lib.h>
+
 #include <QFile>
 #include <QImageReader>
 #include <QMovie>
@@ -297,4 +299,76 @@ void GifWriterTest::unwritablePathReportsAnError()
     QVERIFY(!gif::write(u"/nonexistent-folder/x.gif"_s, {{image, 0}}, {}, &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(!gif::write(u"/tmp/x.gif"_s, {}, {}, &error));
+}
+
+namespace {
+
+// The delay of every frame as stored in the file, in hundredths of a
+// second, read with giflib itself rather than through Qt.
+QList<int> storedDelays(const QString &path)
+{
+    QList<int> delays;
+    int error = 0;
+    GifFileType *file = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
+    if (!file)
+        return delays;
+    if (DGifSlurp(file) == GIF_OK) {
+        for (int i = 0; i < file->ImageCount; ++i) {
+            GraphicsControlBlock gcb{};
+            delays.append(DGifSavedExtensionToGCB(file, i, &gcb) == GIF_OK ? gcb.DelayTime : -1);
+        }
+    }
+    DGifCloseFile(file, &error);
+    return delays;
+}
+
+} // namespace
+
+void GifWriterTest::frameDelaysRoundToTheNearestHundredth()
+{
+    // Milliseconds asked for, and the hundredths the file must hold: to the
+    // nearest, halves up, never below two.
+    const QList<QPair<int, int>> cases = {{35, 4}, {34, 3}, {25, 3}, {15, 2}, {44, 4}, {45, 5},
+                                          {5, 2},  {0, 2},  {20, 2}, {1000, 100}, {1994, 199}, {1995, 200}};
+    QList<gif::Frame> frames;
+    for (qsizetype k = 0; k < cases.size(); ++k) {
+        QImage image(4, 4, QImage::Format_ARGB32);
+        image.fill(QColor::fromHsv(int(k) * 25, 200, 230));
+        frames.append({image, cases[k].first});
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"delays.gif"_s);
+    QVERIFY(gif::write(path, frames));
+    const QList<int> delays = storedDelays(path);
+    QCOMPARE(delays.size(), cases.size());
+    for (qsizetype k = 0; k < cases.size(); ++k)
+        QVERIFY2(delays[k] == cases[k].second, qPrintable(u"%1 ms stored as %2 hundredths, not %3"_s
+                                                              .arg(cases[k].first).arg(delays[k]).arg(cases[k].second)));
+    // A still picture has no delay to speak of.
+    QVERIFY(gif::write(path, {{frames.first().image, 500}}));
+    QVERIFY(storedDelays(path).value(0, 0) <= 0);
+}
+
+void GifWriterTest::alphaThresholdKeepsPixelsAtTheThreshold()
+{
+    // "At least this opaque is kept": a pixel exactly at the threshold
+    // stays, one level below it goes; straight and premultiplied alike.
+    for (int threshold : {128, 200, 1, 255}) {
+        for (QImage::Format format : {QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied}) {
+            QImage image(3, 1, format);
+            const int alphas[3] = {threshold - 1, threshold, std::min(255, threshold + 1)};
+            for (int x = 0; x < 3; ++x) {
+                const QRgb colour = qRgba(200, 40, 10, alphas[x]);
+                image.setPixel(x, 0, format == QImage::Format_ARGB32 ? colour : qPremultiply(colour));
+            }
+            gif::Options options;
+            options.alphaThreshold = threshold;
+            const gif::Quantized q = gif::quantize({image}, options);
+            const auto transparent = [&q](int x) { return uchar(q.indices[0][x]) == q.transparentIndex; };
+            const QString at = u"threshold %1, format %2: "_s.arg(threshold).arg(int(format));
+            QVERIFY2(!transparent(1), qPrintable(at + u"alpha at the threshold was dropped"_s));
+            QVERIFY2(!transparent(2), qPrintable(at + u"alpha above the threshold was dropped"_s));
+            QVERIFY2(transparent(0), qPrintable(at + u"alpha below the threshold was kept"_s));
+        }
+    }
 }

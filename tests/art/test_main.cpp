@@ -22,6 +22,8 @@ int main(int argc, char *argv[])
     status |= run<DeliveredPicturesTest>(argc, argv);
     status |= run<WindowArtTest>(argc, argv);
     status |= run<GeneratorTest>(argc, argv);
+    status |= run<GalleryCellsTest>(argc, argv);
+    status |= run<BorderDesignTest>(argc, argv);
     status |= run<ArtKitTest>(argc, argv);
     status |= run<GifWriterTest>(argc, argv);
     return status;

@@ -140,3 +140,28 @@ void WindowArtTest::animatedTabIconsChange()
         QVERIFY(reader.nextImageDelay() > 0);
     }
 }
+
+void WindowArtTest::tabBandIsPlainUnderTheAdministrativeLabel()
+{
+    // The red label "خيارات إدارية" stands on the band at 520, 420 (89 x 21
+    // pixels), near its foot. Around and below it the band is a smooth
+    // gradient: no pixel stands out from its neighbours, as the lines of an
+    // ornament would.
+    const QImage image = art(u"vorlane_back.png"_s);
+    const QRect area(500, 380, 138, 114);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            const QRgb around[4] = {image.pixel(x - 1, y), image.pixel(x + 1, y), image.pixel(x, y - 1),
+                                    image.pixel(x, std::min(y + 1, image.height() - 1))};
+            int r = 0, g = 0, b = 0;
+            for (QRgb n : around) {
+                r += qRed(n);
+                g += qGreen(n);
+                b += qBlue(n);
+            }
+            const int off = qAbs(qRed(c) - r / 4) + qAbs(qGreen(c) - g / 4) + qAbs(qBlue(c) - b / 4);
+            QVERIFY2(off <= 6, qPrintable(u"the band has a mark at %1,%2"_s.arg(x).arg(y)));
+        }
+    }
+}
