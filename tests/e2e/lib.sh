@@ -139,6 +139,24 @@ wait_tray_icon() {
     done
 }
 
+# Gives a window the keyboard. Without a window manager the focus stays
+# where the last dialog left it, so every typing step says where it types.
+focus_window() { xdotool windowfocus --sync "$1" 2>/dev/null || true; }
+
+# Keys and text into a window: key_in_window <window> <keys...>,
+# type_in_window <window> <text> (replacing the focused box's text)
+key_in_window() {
+    local window="$1"
+    shift
+    focus_window "$window"
+    xdotool key --clearmodifiers "$@"
+}
+type_in_window() {
+    focus_window "$1"
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 20 "$2"
+}
+
 # ---- mouse -----------------------------------------------------------------
 
 # A click at a point of a window given in twips (15 twips = 1 pixel):
@@ -151,6 +169,11 @@ click_twips() {
 # The middle of a rectangle given as left, top, width, height in twips:
 # click_rect <window> <left> <top> <width> <height> [<button>]
 click_rect() { click_twips "$1" $(($2 + $4 / 2)) $(($3 + $5 / 2)) "${6:-1}"; }
+
+# A click on a control of a page of the main window, placed by the page's
+# origin and the control's rectangle in twips:
+# page_click <page left> <page top> <left> <top> <width> <height> [<button>]
+page_click() { click_rect "$TARNWELL_WIN" $(($1 + $3)) $(($2 + $4)) "$5" "$6" "${7:-1}"; }
 
 # ---- pictures --------------------------------------------------------------
 
@@ -183,3 +206,14 @@ colour_count() { identify -format '%k' "$1" 2>/dev/null; }
 # ---- clipboard -------------------------------------------------------------
 
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+clipboard_filled() { [ -n "$(clipboard)" ]; }
+clear_clipboard() { printf '' | xclip -selection clipboard -i 2>/dev/null || true; }
+
+# Copies what is selected in a window with Ctrl+C and prints the clipboard:
+# copy_selection [<window>]
+copy_selection() {
+    clear_clipboard
+    key_in_window "${1:-$TARNWELL_WIN}" ctrl+c
+    wait_until 3 clipboard_filled || fail "nothing reached the clipboard"
+    clipboard
+}
