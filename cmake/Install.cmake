@@ -32,21 +32,16 @@ set(TARNWELL_RELEASE_DATE "2026-12-08" CACHE STRING "Date of this release, for t
 # ---- the application folder ------------------------------------------------
 
 install(TARGETS tarnwell unspacer RUNTIME DESTINATION ${TARNWELL_INSTALL_APPDIR})
-# Drawn at build time by the tarnwell_pictures target into the build's bin/.
-install(FILES ${TARNWELL_BIN_DIR}/logo.gif DESTINATION ${TARNWELL_INSTALL_APPDIR})
-# The narrowed font set the program hands to fontconfig (not on Windows).
-if(EXISTS ${TARNWELL_BIN_DIR}/fonts.conf)
-    install(FILES ${TARNWELL_BIN_DIR}/fonts.conf DESTINATION ${TARNWELL_INSTALL_APPDIR})
-endif()
-install(DIRECTORY
-        ${TARNWELL_BIN_DIR}/zqLink
-        ${TARNWELL_BIN_DIR}/Border
-        ${TARNWELL_BIN_DIR}/zqOptions
-        ${TARNWELL_BIN_DIR}/pics
+# Everything else in the build's bin/ is delivered with them: the pictures
+# and settings files the tarnwell_pictures target draws (logo.gif, zqLink/,
+# Border/, zqOptions/, pics/) and the font set (fonts.conf).
+install(DIRECTORY ${TARNWELL_BIN_DIR}/
     DESTINATION ${TARNWELL_INSTALL_APPDIR}
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
     DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                          WORLD_READ WORLD_EXECUTE)
+                          WORLD_READ WORLD_EXECUTE
+    PATTERN "tarnwell${CMAKE_EXECUTABLE_SUFFIX}" EXCLUDE
+    PATTERN "unspacer${CMAKE_EXECUTABLE_SUFFIX}" EXCLUDE)
 
 if(WIN32)
     foreach(program tarnwell unspacer)

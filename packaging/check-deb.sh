@@ -2,7 +2,8 @@
 # Checks a built Debian package: check-deb.sh <tarnwell_*.deb> [<unpack folder>]
 # Its control fields (name, version, dependencies on the Qt libraries the
 # binaries link and on the font packages), then its files, unpacked and
-# checked like an install. Prints the package's size and installed size.
+# checked like an install (against the build's bin folder too when BIN_DIR
+# names it). Prints the package's size and installed size.
 set -euo pipefail
 
 deb="${1:?usage: check-deb.sh <deb> [<unpack folder>]}"
@@ -35,7 +36,7 @@ echo "$depends" | grep -q 'libqt6widgets6 (>=' || fail "Depends has no versioned
 
 rm -rf "$unpack"
 dpkg-deb --extract "$deb" "$unpack"
-"$here/check-layout.sh" "$unpack" /usr || failures=$((failures + 1))
+"$here/check-layout.sh" "$unpack" /usr ${BIN_DIR:+"$BIN_DIR"} || failures=$((failures + 1))
 # Binaries are stripped for the package.
 for program in tarnwell unspacer; do
     file -L "$unpack/usr/lib/tarnwell/$program" | grep -q 'not stripped' &&

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Checks an installed tree: check-layout.sh <root> <prefix>
+# Checks an installed tree: check-layout.sh <root> <prefix> [<build bin folder>]
 # <root> is the DESTDIR of a staged install (or the folder a Debian package
 # was unpacked into) and <prefix> the install prefix inside it. Verifies the
 # application folder with its programs and every delivered picture and
 # settings file, the launchers, the desktop entry, the icons and the
-# metainfo, and that nothing else was installed.
+# metainfo, and that nothing else was installed. Given the build's bin
+# folder, also that the application folder holds exactly what it delivers.
 set -euo pipefail
 
-root="${1:?usage: check-layout.sh <root> <prefix>}"
-prefix="${2:?usage: check-layout.sh <root> <prefix>}"
+root="${1:?usage: check-layout.sh <root> <prefix> [<bin>]}"
+prefix="${2:?usage: check-layout.sh <root> <prefix> [<bin>]}"
+bin="${3:-}"
 base="$root$prefix"
 app="$base/lib/tarnwell"
 id=io.github.tarnwell.Tarnwell
@@ -71,9 +73,22 @@ need_file "$base/share/metainfo/$id.metainfo.xml"
 unexpected=$(cd "$base" && find . -mindepth 1 -maxdepth 2 |
     grep -v -x -E '\./(bin|lib|share)|\./bin/(tarnwell|unspacer)|\./lib/tarnwell|\./share/(applications|icons|metainfo)' || true)
 [ -z "$unexpected" ] || fail "unexpected entries under the prefix: $(echo "$unexpected" | tr '\n' ' ')"
-extra=$(cd "$app" && find . -mindepth 1 -maxdepth 1 |
-    grep -v -x -E '\./(tarnwell|unspacer|logo\.gif|fonts\.conf|zqLink|Border|zqOptions|pics)' || true)
-[ -z "$extra" ] || fail "unexpected entries in the application folder: $(echo "$extra" | tr '\n' ' ')"
+if [ -n "$bin" ]; then
+    # The same files as the build delivers, with the same content (the
+    # programs themselves may be stripped).
+    delivered=$(cd "$bin" && find . -type f | LC_ALL=C sort)
+    installed=$(cd "$app" && find . -type f | LC_ALL=C sort)
+    [ "$delivered" = "$installed" ] ||
+        fail "application folder differs from $bin: $(diff <(echo "$delivered") <(echo "$installed") | grep '^[<>]' | tr '\n' ' ')"
+    while read -r f; do
+        case "$f" in ./tarnwell | ./unspacer) continue ;; esac
+        cmp -s "$bin/$f" "$app/$f" || fail "${app#"$root"}/${f#./} differs from the build's"
+    done <<<"$delivered"
+else
+    extra=$(cd "$app" && find . -mindepth 1 -maxdepth 1 |
+        grep -v -x -E '\./(tarnwell|unspacer|logo\.gif|fonts\.conf|zqLink|Border|zqOptions|pics)' || true)
+    [ -z "$extra" ] || fail "unexpected entries in the application folder: $(echo "$extra" | tr '\n' ' ')"
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "check-layout: $failures problem(s) in $base" >&2

@@ -7,4 +7,4 @@ here="$(cd "$(dirname "$0")" && pwd)"
 root="$build/install-test"
 rm -rf "$root"
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
-"$here/check-layout.sh" "$root" /usr
+"$here/check-layout.sh" "$root" /usr "$build/bin"

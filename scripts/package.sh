@@ -9,5 +9,5 @@ scripts/install-deps.sh
 scripts/build.sh "$@"
 (cd "$BUILD_DIR" && cpack -G DEB >/dev/null)
 deb="$(ls -t "$BUILD_DIR"/tarnwell_*.deb | head -n1)"
-packaging/check-deb.sh "$deb" "$BUILD_DIR/deb-root"
+BIN_DIR="$BUILD_DIR/bin" packaging/check-deb.sh "$deb" "$BUILD_DIR/deb-root"
 echo "$deb"
