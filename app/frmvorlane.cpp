@@ -181,6 +181,7 @@ void FrmVorlane::buildPages(SiteStore& sites)
     controls::setTwips(toolbar1_, {0, 0, 9570, 405});
     toolbar1_->hide();
     toolbar1_->raise();
+    connect(toolbar1_, &TagToolbar::buttonClicked, editorPage_, &EditorPage::toolbar1ButtonClick);
 }
 
 int FrmVorlane::currentPage() const

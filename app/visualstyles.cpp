@@ -20,8 +20,9 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// The identity and description name "Numbrook" on purpose: the manifest has
-// always carried these texts, whatever the executable is called.
+// The identity and description are fixed texts ("Numbrook"), whatever the
+// executable is called: Windows reads only the dependency on the common
+// controls from them.
 constexpr std::array<std::string_view, 24> kManifestLines = {
     R"(<?xml version="1.0" encoding="UTF-8")",
     R"(standalone="yes"?>)",

@@ -71,14 +71,23 @@ void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front
         }
         break;
     case X::Sweat:
-        if (front)
-            drawDrop(p, QPointF(80, 22 + pose.drop * 18), 7);
-        break;
     case X::Tear:
         if (front) {
-            drawDrop(p, QPointF(30, 52 + pose.drop * 22), 5.5);
-            if (pose.drop > 0)
-                drawDrop(p, QPointF(70, 52 + std::fmod(pose.drop + 0.5, 1.0) * 22), 5.5);
+            // Two drops half a cycle apart, each fading in as it leaves and
+            // out as it lands, so the loop has no visible restart.
+            for (int k = 0; k < 2; ++k) {
+                const qreal phase = std::fmod(pose.drop + 0.5 * k, 1.0);
+                const qreal fade = std::pow(std::sin(M_PI * phase), 2);
+                if (fade < 0.02)
+                    continue;
+                p.save();
+                p.setOpacity(fade);
+                if (extra == X::Sweat)
+                    drawDrop(p, QPointF(80, 20 + phase * 20), 7);
+                else
+                    drawDrop(p, QPointF(k ? 70 : 30, 52 + phase * 22), 5.5);
+                p.restore();
+            }
         }
         break;
     case X::Hand:

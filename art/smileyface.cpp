@@ -506,7 +506,7 @@ QImage drawSmiley(const Smiley &sm, QSize size, const Pose &pose)
         // Streams of tears down both cheeks.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x5a, 0xb8, 0xff, 200));
-        const qreal len = 18 + pose.drop * 14;
+        const qreal len = 18 + 14 * (0.5 - 0.5 * std::cos(2 * M_PI * pose.drop));
         p.drawRoundedRect(QRectF(30, 50, 6, len), 3, 3);
         p.drawRoundedRect(QRectF(64, 50, 6, len), 3, 3);
     }

@@ -138,10 +138,18 @@ QList<gif::Frame> animateSmiley(const Smiley &sm, QSize size)
         }
         break;
     case A::Drops:
-    case A::Float:
-        for (int k = 0; k < 4; ++k) {
+        // Drops run down over the whole loop (they fade at both ends).
+        for (int k = 0; k < 8; ++k) {
             Pose pose;
-            pose.drop = k / 4.0;
+            pose.drop = k / 8.0;
+            add(pose, 110);
+        }
+        break;
+    case A::Float:
+        // Halos, hearts and letters bob up and down again.
+        for (qreal d : {0.0, 0.5, 1.0, 0.5}) {
+            Pose pose;
+            pose.drop = d;
             add(pose, 180);
         }
         break;

@@ -1,6 +1,7 @@
 // Builders for the windows' make-up; see makeup.h.
 #include "makeup.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHash>
 #include <QLabel>
@@ -19,27 +20,90 @@ namespace {
 
 // Windows faces the make-up names, and what stands in for each where the
 // face is missing. The Arabic faces come last: they supply the glyphs the
-// Latin stand-ins lack.
-const QHash<QString, QStringList>& standIns()
+// Latin stand-ins lack. Each face the font picker offers has a stand-in of
+// its own look, so that the picker shows twelve different faces.
+struct StandIn {
+    QStringList families;
+    // Where no cut of the right width or weight exists, the family that is
+    // drawn wider or narrower (stretch, in percent) and perhaps heavier.
+    QString reshaped = {};
+    int stretch = QFont::Unstretched;
+    bool black = false;
+};
+
+const QHash<QString, StandIn>& standIns()
 {
-    static const QHash<QString, QStringList> table = {
-        {u"Times New Roman"_s, {u"Liberation Serif"_s, u"Noto Naskh Arabic"_s, u"Amiri"_s}},
-        {u"MS Sans Serif"_s, {u"Liberation Sans"_s, u"Noto Sans Arabic"_s, u"DejaVu Sans"_s}},
-        {u"Tahoma"_s, {u"DejaVu Sans"_s, u"Noto Sans Arabic"_s}},
-        {u"Arial"_s, {u"Liberation Sans"_s, u"Noto Sans Arabic"_s}},
+    static const QHash<QString, StandIn> table = {
+        {u"Times New Roman"_s, {{u"Liberation Serif"_s, u"Noto Naskh Arabic"_s, u"Amiri"_s}}},
+        {u"MS Sans Serif"_s, {{u"Liberation Sans"_s, u"Noto Sans Arabic"_s, u"DejaVu Sans"_s}}},
+        {u"Tahoma"_s, {{u"Tahoma"_s, u"DejaVu Sans"_s, u"Noto Sans Arabic"_s}}},
+        {u"Arial"_s, {{u"Liberation Sans"_s, u"Noto Sans Arabic"_s}}},
         {u"Arial Narrow"_s,
-         {u"Liberation Sans Narrow"_s, u"Liberation Sans"_s, u"Noto Sans Arabic"_s}},
-        {u"Arial Black"_s, {u"DejaVu Sans"_s, u"Noto Kufi Arabic"_s}},
-        {u"Courier New"_s, {u"Liberation Mono"_s, u"DejaVu Sans Mono"_s, u"Noto Sans Arabic"_s}},
-        {u"Comic Sans MS"_s, {u"KacstPen"_s, u"DejaVu Sans"_s, u"Noto Sans Arabic"_s}},
-        {u"Verdana"_s, {u"DejaVu Sans"_s, u"Noto Sans Arabic"_s}},
-        {u"System"_s, {u"DejaVu Sans"_s, u"Noto Sans Arabic"_s}},
-        {u"Simplified Arabic"_s, {u"Noto Naskh Arabic"_s, u"KacstBook"_s, u"Amiri"_s}},
-        {u"DecoType Naskh Variants"_s, {u"Amiri"_s, u"Noto Naskh Arabic"_s}},
-        {u"Andalus"_s, {u"KacstDecorative"_s, u"Amiri"_s, u"Liberation Serif"_s}},
-        {u"Wingdings"_s, {u"DejaVu Sans"_s}},
+         {{u"Liberation Sans Narrow"_s, u"Liberation Sans"_s, u"Noto Sans Arabic"_s},
+          u"Liberation Sans"_s,
+          82}},
+        {u"Arial Black"_s,
+         {{u"Liberation Sans"_s, u"Noto Kufi Arabic"_s}, u"Liberation Sans"_s, 118, true}},
+        {u"Courier New"_s, {{u"Liberation Mono"_s, u"DejaVu Sans Mono"_s, u"Noto Sans Arabic"_s}}},
+        {u"Comic Sans MS"_s,
+         {{u"Comic Neue"_s, u"KacstPen"_s, u"DejaVu Sans"_s, u"Noto Sans Arabic"_s}}},
+        {u"Verdana"_s, {{u"DejaVu Sans"_s, u"Noto Sans Arabic"_s}}},
+        {u"System"_s, {{u"System"_s, u"DejaVu Sans"_s, u"Noto Sans Arabic"_s}}},
+        {u"Simplified Arabic"_s,
+         {{u"Noto Naskh Arabic"_s, u"Noto Serif"_s, u"KacstBook"_s, u"Amiri"_s}}},
+        {u"DecoType Naskh Variants"_s, {{u"Amiri"_s, u"Noto Naskh Arabic"_s}}},
+        {u"Andalus"_s, {{u"KacstDecorative"_s, u"Amiri"_s, u"Liberation Serif"_s}}},
+        // Wine's Wingdings draws only a few of the letters of its own name
+        // (the rest as empty boxes); where it cannot draw the whole caption
+        // the name is shown readable, in a face no other name uses.
+        {u"Wingdings"_s, {{u"Wingdings"_s, u"Noto Sans Display"_s, u"DejaVu Sans"_s}}},
     };
     return table;
+}
+
+// Look-alike faces that Debian installs where the font system does not look
+// (its fonts-wine package). They are registered with the application's font
+// database only when a font first asks for them.
+const QHash<QString, QStringList>& privateFaceFiles()
+{
+    static const QHash<QString, QStringList> files = {
+        // Only the regular cut: the bold one spaces some signs ("/") wide,
+        // which spoils the addresses in the code boxes; Qt emboldens the
+        // regular cut instead.
+        {u"Tahoma"_s, {u"tahoma.ttf"_s}},
+        {u"System"_s, {u"system.ttf"_s}},
+        {u"Wingdings"_s, {u"wingding.ttf"_s}},
+    };
+    return files;
+}
+
+constexpr const char16_t* kPrivateFaceFolders[] = {
+    u"/usr/share/wine/fonts/",
+    u"/usr/lib/wine/fonts/",
+    u"/opt/wine/share/wine/fonts/",
+};
+
+// Registers a private look-alike face; true when its family can be used.
+bool registerPrivateFace(const QString& family)
+{
+    static QHash<QString, bool> registered;
+    const auto known = registered.constFind(family);
+    if (known != registered.cend())
+        return *known;
+    bool any = false;
+    for (const QString& file : privateFaceFiles().value(family)) {
+        for (const char16_t* folder : kPrivateFaceFolders) {
+            const QString path = QString::fromUtf16(folder) + file;
+            if (!QFileInfo(path).isFile())
+                continue;
+            const int id = QFontDatabase::addApplicationFont(path);
+            if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(family))
+                any = true;
+            break;
+        }
+    }
+    registered.insert(family, any);
+    return any;
 }
 
 template <typename W> W* placed(W* widget, const QString& name, const tw::Rect& rect)
@@ -79,11 +143,17 @@ namespace {
 // The faces to ask for in place of a Windows face name: the face itself
 // where it is installed, otherwise its installed stand-ins. Naming only
 // faces that exist spares the font system a search for each missing one.
-QStringList installedFamilies(const QString& face)
+struct Resolved {
+    QStringList families;
+    int stretch = QFont::Unstretched;
+    bool black = false;
+};
+
+const Resolved& resolve(const QString& face)
 {
-    static QHash<QString, QStringList> resolved;
-    auto it = resolved.find(face);
-    if (it != resolved.end())
+    static QHash<QString, Resolved> resolved;
+    auto it = resolved.constFind(face);
+    if (it != resolved.cend())
         return *it;
     // One look at the installed families; asking for each name in turn
     // costs the font system a full alias search every time.
@@ -91,25 +161,39 @@ QStringList installedFamilies(const QString& face)
         const QStringList all = QFontDatabase::families();
         return QSet<QString>(all.cbegin(), all.cend());
     }();
-    QStringList families;
-    if (installed.contains(face))
-        families << face;
-    for (const QString& standIn : standIns().value(face)) {
-        if (installed.contains(standIn))
-            families << standIn;
+    auto usable = [](const QString& family) {
+        return installed.contains(family) ||
+               (privateFaceFiles().contains(family) && registerPrivateFace(family));
+    };
+    Resolved r;
+    const bool real = installed.contains(face);
+    if (real)
+        r.families << face;
+    const StandIn standIn = standIns().value(face);
+    for (const QString& family : standIn.families) {
+        if (!r.families.contains(family) && usable(family))
+            r.families << family;
     }
-    if (families.isEmpty())
-        families << face;
-    return *resolved.insert(face, families);
+    // The real face is drawn as it is; a stand-in perhaps reshaped.
+    if (!real && !r.families.isEmpty() && r.families.first() == standIn.reshaped) {
+        r.stretch = standIn.stretch;
+        r.black = standIn.black;
+    }
+    if (r.families.isEmpty())
+        r.families << face;
+    return *resolved.insert(face, r);
 }
 } // namespace
 
 QFont font(const QString& face, double pointSize, bool bold)
 {
+    const Resolved& r = resolve(face);
     QFont f;
-    f.setFamilies(installedFamilies(face));
+    f.setFamilies(r.families);
     f.setPointSizeF(pointSize);
-    f.setWeight(bold ? QFont::Bold : QFont::Normal);
+    f.setWeight(r.black ? QFont::Black : bold ? QFont::Bold : QFont::Normal);
+    if (r.stretch != QFont::Unstretched)
+        f.setStretch(r.stretch);
     return f;
 }
 

@@ -7,6 +7,9 @@
 #include "sites.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -42,15 +45,45 @@ void openWebPage(QWidget* parent, const QString& address)
     }
 }
 
+namespace {
+
+// Tells a link label's second click of a double click from a click of its
+// own: a double click opens the page once, not twice.
+class DoubleClickWatch : public QObject {
+public:
+    using QObject::QObject;
+    // True once for the release that ends a double click.
+    bool takeDoubleClick() { return std::exchange(inDoubleClick_, false); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            inDoubleClick_ = true;
+        else if (event->type() == QEvent::MouseButtonPress)
+            inDoubleClick_ = false;
+        return false;
+    }
+
+private:
+    bool inDoubleClick_ = false;
+};
+
+} // namespace
+
 void makeLinkLabel(controls::ClickLabel* label, const QString& address)
 {
     label->setCursor(Qt::PointingHandCursor);
+    auto* watch = new DoubleClickWatch(label);
+    label->installEventFilter(watch);
     QObject::connect(label, &controls::ClickLabel::mouseDown, label,
                      [label](Qt::MouseButton) { label->setBorderStyle(1); });
     QObject::connect(label, &controls::ClickLabel::mouseUp, label,
                      [label](Qt::MouseButton) { label->setBorderStyle(0); });
-    QObject::connect(label, &controls::ClickLabel::clicked, label,
-                     [label, address] { openWebPage(label->window(), address); });
+    QObject::connect(label, &controls::ClickLabel::clicked, label, [label, watch, address] {
+        if (!watch->takeDoubleClick())
+            openWebPage(label->window(), address);
+    });
 }
 
 void SetOnTop(QWidget* window, bool onTop)

@@ -202,25 +202,35 @@ EditorPage::EditorPage(QWidget* parent) : controls::PictureBox(parent)
                                         makeup::font(u"Times New Roman"_s, 12, true));
     // Forum posts are written in Arabic: the pane reads right to left.
     txtEdit_->setLayoutDirection(Qt::RightToLeft);
+
+    connectBehaviour();
 }
 
 void EditorPage::preparePickers()
 {
     for (controls::ImageBox* swatch : imgClr_)
         swatch->setToolTip(swatch->tag());
-    // Where the named face can draw the whole caption (a Latin font name)
-    // the font system need not look for fallback faces, the dearest part of
-    // drawing text at start-up.
+    // Each font label is drawn in the first of its faces that can draw the
+    // whole caption on its own (a symbol face that lacks letters of its own
+    // name would show empty boxes). Such a face needs no search for
+    // fallback faces, the dearest part of drawing text at start-up.
     for (QLabel* label : lblfont_) {
         const QString caption = label->text();
         const QFont stored = label->font();
         const QFont named = makeup::font(caption, stored.pointSizeF(), stored.bold());
-        QFont single = named;
-        single.setStyleStrategy(QFont::NoFontMerging);
-        const QFontMetrics metrics(single);
-        const bool drawsAll = std::all_of(caption.cbegin(), caption.cend(),
-                                          [&metrics](QChar c) { return metrics.inFont(c); });
-        label->setFont(drawsAll ? single : named);
+        QFont chosen = named;
+        for (const QString& family : named.families()) {
+            QFont single = named;
+            single.setFamilies({family});
+            single.setStyleStrategy(QFont::NoFontMerging);
+            const QFontMetrics metrics(single);
+            if (std::all_of(caption.cbegin(), caption.cend(),
+                            [&metrics](QChar c) { return metrics.inFont(c); })) {
+                chosen = single;
+                break;
+            }
+        }
+        label->setFont(chosen);
     }
 }
 

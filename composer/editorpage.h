@@ -3,9 +3,11 @@
 #pragma once
 
 #include "controls.h"
+#include "forumcode.h"
 
 #include <array>
 
+class EditPane;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -34,6 +36,14 @@ public:
     QPushButton* command3() const { return command3_; }
     QPushButton* command4() const { return command4_; }
     QPushButton* command5() const { return command5_; }
+    // The operations on txtEdit and its undo snapshot.
+    EditPane* editPane() const { return editPane_; }
+
+    // Toolbar1's click on button index (1..14) with its key.
+    void toolbar1ButtonClick(int index, const QString& key);
+    // The size, font and colour pickers: snapshot, guard, and the selection
+    // wrapped in the tag pair and left selected. False when refused.
+    bool pickerClick(const forumcode::TagPair& tags);
 
 protected:
     // Keeps the size and font captions on one visible line when their font
@@ -42,6 +52,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The clicks of the pickers and buttons, and the bold, italic and
+    // underline keys of the edit pane.
+    void connectBehaviour();
     // Gives every size and font caption the width its text needs.
     void fitCaptions();
     bool captionsFitted_ = false;
@@ -53,4 +66,5 @@ private:
     QPushButton* command3_ = nullptr;
     QPushButton* command4_ = nullptr;
     QPushButton* command5_ = nullptr;
+    EditPane* editPane_ = nullptr;
 };

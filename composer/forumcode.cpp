@@ -1,2 +1,110 @@
 // Forum code as text; see forumcode.h.
 #include "forumcode.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace forumcode {
+
+TagPair tagPair(const QString& name)
+{
+    return {u'[' + name + u']', u"[/"_s + name + u']'};
+}
+
+TagPair tagPair(const QString& name, const QString& value)
+{
+    return {u'[' + name + u'=' + value + u']', u"[/"_s + name + u']'};
+}
+
+bool hasScheme(const QString& address)
+{
+    return address.toUpper().contains(u"HTTP://"_s);
+}
+
+QString withScheme(const QString& address)
+{
+    return hasScheme(address) ? address : u"http://"_s + address;
+}
+
+QString pictureCode(const QString& pictureAddress)
+{
+    const TagPair img = tagPair(u"IMG"_s);
+    return img.open + pictureAddress + img.close;
+}
+
+QString linkedPicture(const QString& link, const QString& pictureAddress)
+{
+    const TagPair url = tagPair(u"URL"_s, withScheme(link));
+    return url.open + pictureCode(pictureAddress) + url.close;
+}
+
+QString textLink(const QString& link, const QString& title)
+{
+    const TagPair url = tagPair(u"URL"_s, withScheme(link));
+    return url.open + title + url.close;
+}
+
+QString aligned(const QString& keyword, const QString& code)
+{
+    if (keyword == QStringView(kAlignNone))
+        return code;
+    const TagPair align = tagPair(u"ALIGN"_s, keyword);
+    return align.open + code + align.close;
+}
+
+QString decorateName(const QString& pattern, const QString& name)
+{
+    // Built left to right from the pattern alone: what has been inserted
+    // is behind the search and never looked at again.
+    const QStringView placeholder(kNamePlaceholder);
+    QString result;
+    result.reserve(pattern.size() + name.size());
+    qsizetype from = 0;
+    for (qsizetype at = pattern.indexOf(placeholder); at >= 0;
+         at = pattern.indexOf(placeholder, from)) {
+        result += QStringView(pattern).mid(from, at - from);
+        result += name;
+        from = at + placeholder.size();
+    }
+    result += QStringView(pattern).mid(from);
+    return result;
+}
+
+QString Edit::selected() const
+{
+    const Edit c = clamped(*this);
+    return c.text.mid(c.start, c.length);
+}
+
+Edit clamped(const Edit& edit)
+{
+    Edit c = edit;
+    c.start = std::clamp<qsizetype>(c.start, 0, c.text.size());
+    c.length = std::clamp<qsizetype>(c.length, 0, c.text.size() - c.start);
+    return c;
+}
+
+Edit wrapSelection(const Edit& edit, const QString& open, const QString& close)
+{
+    Edit e = clamped(edit);
+    e.text.insert(e.start + e.length, close);
+    e.text.insert(e.start, open);
+    e.length += open.size() + close.size();
+    return e;
+}
+
+Edit wrapSelection(const Edit& edit, const TagPair& tags)
+{
+    return wrapSelection(edit, tags.open, tags.close);
+}
+
+Edit insertAtCaret(const Edit& edit, const QString& code)
+{
+    Edit e = clamped(edit);
+    e.text.replace(e.start, e.length, code);
+    e.length = code.size();
+    return e;
+}
+
+} // namespace forumcode

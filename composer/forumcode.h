@@ -1,9 +1,82 @@
 // Forum code as text: tag pairs, picture and link codes, the scheme rule,
-// the name patterns, and the edits that put them into a text.
+// the name patterns, and the edits that put them into a text. Qt Core only;
+// the composer's panes and the galleries build their codes from here.
 #pragma once
 
 #include <QString>
 
 namespace forumcode {
+
+// ---------------------------------------------------------------- tags
+
+// An opening and a closing tag: "[B]" and "[/B]", or "[SIZE=3]" and
+// "[/SIZE]". Names are written as given (the callers use upper case);
+// values go in exactly as they are, without quotes, blanks or escaping.
+struct TagPair {
+    QString open;
+    QString close;
+};
+TagPair tagPair(const QString& name);
+TagPair tagPair(const QString& name, const QString& value);
+
+// ---------------------------------------------------------- addresses
+
+// Whether an address counts as having a scheme: its upper-case form
+// contains "HTTP://" anywhere, not only at the start ("ftp://h/http://x"
+// does, "https://h" does not).
+bool hasScheme(const QString& address);
+// The address unchanged when it has a scheme, otherwise with "http://"
+// (lower case) in front.
+QString withScheme(const QString& address);
+
+// ------------------------------------------------------ picture codes
+
+// "[IMG]" + address + "[/IMG]", the address exactly as given.
+QString pictureCode(const QString& pictureAddress);
+// A picture that links to an address: "[URL=" + link + "]" + picture code
+// + "[/URL]", the link given its scheme when it has none; the picture
+// address is used as given.
+QString linkedPicture(const QString& link, const QString& pictureAddress);
+// A text link: "[URL=" + link + "]" + title + "[/URL]", the link given its
+// scheme when it has none; the title may be empty.
+QString textLink(const QString& link, const QString& title);
+// The alignment keywords; "NONE" means no alignment tags.
+inline constexpr char16_t kAlignNone[] = u"NONE";
+// code inside "[ALIGN=" + keyword + "]" … "[/ALIGN]", or unchanged when the
+// keyword is exactly "NONE".
+QString aligned(const QString& keyword, const QString& code);
+
+// ------------------------------------------------------- name patterns
+
+// The word in every decoration pattern that marks where the name goes.
+inline constexpr char16_t kNamePlaceholder[] = u"الاسم";
+// The pattern with every occurrence of the placeholder replaced by name
+// (exact, case-sensitive). The name is inserted as it is and never searched
+// again, so a name that itself contains the placeholder appears once per
+// placeholder.
+QString decorateName(const QString& pattern, const QString& name);
+
+// ---------------------------------------------------- edits of a text
+
+// A text with its selection (start counted from 0, length 0 for a bare
+// caret), as an edit pane holds it. Positions are full-width: a post of any
+// length keeps its selection.
+struct Edit {
+    QString text;
+    qsizetype start = 0;
+    qsizetype length = 0;
+
+    // The selected part (start and length held inside the text).
+    QString selected() const;
+    bool operator==(const Edit&) const = default;
+};
+// The edit with its selection held inside its text.
+Edit clamped(const Edit& edit);
+// The selection S replaced by open + S + close, and the whole of that
+// selected: start unchanged, length grown by both tags.
+Edit wrapSelection(const Edit& edit, const QString& open, const QString& close);
+Edit wrapSelection(const Edit& edit, const TagPair& tags);
+// The selection (possibly empty) replaced by code, and code selected.
+Edit insertAtCaret(const Edit& edit, const QString& code);
 
 } // namespace forumcode

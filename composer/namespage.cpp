@@ -4,6 +4,11 @@
 
 #include "makeup.h"
 
+#include "forumcode.h"
+
+#include <limits>
+
+#include <QEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -91,4 +96,35 @@ NamesPage::NamesPage(QWidget* parent) : controls::PictureBox(parent)
 
     txtOutput_ = makeup::textBox(this, u"txtOutput"_s, {420, 5640, 5535, 375}, nameFont,
                                  Qt::AlignHCenter, Qt::white);
+
+    // A long name in a long pattern must not be cut short.
+    txtInput_->setMaxLength(std::numeric_limits<int>::max());
+    txtOutput_->setMaxLength(std::numeric_limits<int>::max());
+    // The result is there to be copied whole.
+    controls::selectAllOnFocusAndClick(txtOutput_);
+    connect(txtInput_, &QLineEdit::textChanged, this, &NamesPage::txtInputChange);
+    txtInput_->installEventFilter(this);
+    for (int i = 0; i < kPatternCount; ++i)
+        connect(opt(i), &QRadioButton::clicked, this, [this, i] { optClick(i); });
+}
+
+void NamesPage::txtInputChange()
+{
+    const bool named = !txtInput_->text().isEmpty();
+    for (QRadioButton* o : opt_)
+        o->setEnabled(named);
+}
+
+void NamesPage::optClick(int index)
+{
+    txtOutput_->setText(forumcode::decorateName(opt(index)->text(), nameText_));
+}
+
+bool NamesPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Leaving the name entry validates it; a click on a pattern takes the
+    // focus first, so the pattern always gets the name as last typed.
+    if (watched == txtInput_ && event->type() == QEvent::FocusOut)
+        nameText_ = txtInput_->text();
+    return controls::PictureBox::eventFilter(watched, event);
 }

@@ -19,7 +19,21 @@ public:
     QRadioButton* opt(int index) const { return opt_.at(static_cast<size_t>(index)); }
     static constexpr int kPatternCount = 24;
 
+    // The name to decorate, as txtInput held it when the focus last left
+    // it. Empty at start.
+    const QString& nameText() const { return nameText_; }
+
+    // opt(index) clicked: txtOutput shows its pattern around nameText.
+    void optClick(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The patterns wait for a name: enabled exactly while txtInput holds
+    // some text.
+    void txtInputChange();
+    QString nameText_;
     QLineEdit* txtInput_ = nullptr;
     QLineEdit* txtOutput_ = nullptr;
     std::array<QRadioButton*, kPatternCount> opt_{};

@@ -4,7 +4,11 @@
 
 #include "makeup.h"
 
+#include <limits>
+
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -92,4 +96,40 @@ SymbolPage::SymbolPage(QWidget* parent) : controls::PictureBox(parent)
         }
     }
     place(kStrayIndex, kStrayCell);
+
+    // A long line of symbols must not be cut short.
+    txtOut_->setMaxLength(std::numeric_limits<int>::max());
+    for (int i = 0; i < kSymbolCount; ++i)
+        connect(cmd(i), &QPushButton::clicked, this, [this, i] { cmdClick(i); });
+    connect(command1_, &QPushButton::clicked, this, &SymbolPage::command1Click);
+    connect(cmdCopy_, &QPushButton::clicked, this, &SymbolPage::cmdCopyClick);
+    connect(cmdErase_, &QPushButton::clicked, this, &SymbolPage::cmdEraseClick);
+}
+
+void SymbolPage::cmdClick(int index)
+{
+    // Appended through the line's own editing, so that its undo keeps
+    // working; the caret first leaves any selection for the end.
+    txtOut_->end(false);
+    txtOut_->insert(cmd(index)->text());
+}
+
+void SymbolPage::command1Click()
+{
+    txtOut_->selectAll();
+    txtOut_->setFocus(Qt::OtherFocusReason);
+}
+
+void SymbolPage::cmdCopyClick()
+{
+    // The application keeps serving the text for as long as it runs, also
+    // where the clipboard belongs to the program that set it (X11).
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(txtOut_->text());
+}
+
+void SymbolPage::cmdEraseClick()
+{
+    txtOut_->clear();
 }

@@ -24,6 +24,16 @@ public:
     QPushButton* cmdErase() const { return cmdErase_; }
     QPushButton* cmd(int index) const { return cmd_.at(static_cast<size_t>(index)); }
 
+    // cmd(index) clicked: its caption as stored ("&&" for the button that
+    // shows "&") goes at the end of txtOut, wherever the caret is.
+    void cmdClick(int index);
+    // Command1: the whole of txtOut selected, the focus in it.
+    void command1Click();
+    // cmdCopy: txtOut's text on the system clipboard as plain text.
+    void cmdCopyClick();
+    // cmdErase: txtOut emptied.
+    void cmdEraseClick();
+
 private:
     QFrame* frame1_ = nullptr;
     QLineEdit* txtOut_ = nullptr;

@@ -2,17 +2,44 @@
 // inside its window, its scroll bar, the "more" link and the code box.
 #include "borderpage.h"
 
+#include "forumcode.h"
+
+#include "frmviewborder.h"
 #include "gallerylayout.h"
 #include "galleryprogress.h"
 #include "makeup.h"
 #include "picture.h"
+#include "prompt.h"
+#include "sites.h"
+#include "sitestore.h"
+#include "weblink.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
+
+namespace borders {
+
+QString forumCode(const QString& address)
+{
+    return forumcode::pictureCode(address);
+}
+
+QString centredForumCode(const QString& address)
+{
+    return forumcode::aligned(u"CENTER"_s, forumCode(address));
+}
+
+QString fileName(const QString& address)
+{
+    return address.mid(address.lastIndexOf(u'/') + 1);
+}
+
+} // namespace borders
 
 BorderPage::BorderPage(SiteStore& sites, QWidget* parent)
     : controls::PictureBox(parent), sites_(sites)
@@ -27,7 +54,7 @@ BorderPage::BorderPage(SiteStore& sites, QWidget* parent)
         this, u"Label8"_s, {2400, 5460, 2595, 375},
         {u"لمزيد من الفواصل والزخارف إضغط هنا"_s, Qt::black, Qt::AlignHCenter | Qt::AlignTop},
         dialog);
-    label8_->setCursor(Qt::PointingHandCursor);
+    weblink::makeLinkLabel(label8_, weblink::homePage());
 
     // The code box and its frame only appear once a border has been chosen.
     shpcode_ = makeup::shape(this, u"shpcode"_s, {180, 5820, 6555, 435});
@@ -48,6 +75,7 @@ BorderPage::BorderPage(SiteStore& sites, QWidget* parent)
         u"إضغط باليمين على الصورة لإظهارها مع وصلتها الأصلية .. وإضغط عليها باليسار لإظهار وصلتها للمنتدى"_s);
     first->setCursor(Qt::PointingHandCursor);
     imgBord_.push_back(first);
+    listenToBorder(first, 0);
 
     vs_ = makeup::vScroll(this, u"vs"_s, {6660, 120, 375, 5115});
     vs_->setSingleStep(200);
@@ -57,6 +85,7 @@ BorderPage::BorderPage(SiteStore& sites, QWidget* parent)
                                makeup::font(u"Times New Roman"_s, 9.75, true), Qt::AlignHCenter);
     txtCode_->setToolTip(u"هنا سوف يظهر الإسم المزخرف"_s);
     txtCode_->hide();
+    controls::selectAllOnFocusAndClick(txtCode_);
 
     connect(vs_, &QScrollBar::valueChanged, this, &BorderPage::vsScroll);
 }
@@ -65,12 +94,14 @@ std::optional<files::Failure> BorderPage::loadGallery(const appfolder::AppFolder
                                                       const QString& site,
                                                       GalleryProgress& progress)
 {
+    folder_ = folder;
     borderCount_ = gallery::kBorderCount;
     imgBord_.resize(1);
     for (int i = 1; i <= borderCount_; ++i) {
         controls::ImageBox* copy = imgBord_.front()->copyOf(picMoveit_);
         copy->setObjectName(makeup::indexed(u"imgBord"_s, i));
         imgBord_.push_back(copy);
+        listenToBorder(copy, i);
     }
 
     progress.start(borderCount_);
@@ -100,10 +131,11 @@ void BorderPage::sizeGallery()
 {
     const int firstHeight = controls::twips(imgBord_.front()).height;
     const int lastTop = controls::twips(imgBord_.back()).top;
-    // The page has no border, so its inner height is its height.
-    const int pageScaleHeight = controls::twips(this).height;
-    vs_->setMaximum(gallery::borderScrollMax(lastTop, pageScaleHeight, firstHeight));
     borderGalleryTop_ = static_cast<qint16>(controls::twips(picMoveit_).top);
+    // The list scrolls until its end element reaches the bottom of the
+    // gallery window, Picture3, so the last border can be seen whole.
+    const int viewHeight = controls::twips(picture3_).height;
+    vs_->setMaximum(gallery::borderScrollMax(borderGalleryTop_, lastTop, viewHeight));
     controls::setTwipsHeight(picMoveit_, gallery::borderContainerHeight(firstHeight, lastTop));
     vs_->setValue(0);
 }
@@ -118,9 +150,87 @@ void BorderPage::ForceMiddle()
 
 void BorderPage::vsScroll()
 {
-    const int firstHeight = controls::twips(imgBord_.front()).height;
-    controls::setTwipsTop(picMoveit_,
-                          gallery::borderPanelTop(vs_->value(), firstHeight, borderGalleryTop_));
+    controls::setTwipsTop(picMoveit_, gallery::borderPanelTop(vs_->value(), borderGalleryTop_));
 }
 
-void BorderPage::lllClick() {}
+void BorderPage::wheelEvent(QWheelEvent* event)
+{
+    // Reached when the borders, the panel and the gallery window have let
+    // the wheel pass; over the rest of the page it stays unused.
+    if (picture3_->geometry().contains(event->position().toPoint())) {
+        QCoreApplication::sendEvent(vs_, event);
+        return;
+    }
+    controls::PictureBox::wheelEvent(event);
+}
+
+void BorderPage::listenToBorder(controls::ImageBox* border, int index)
+{
+    connect(border, &controls::ImageBox::mouseUp, this,
+            [this, index](Qt::MouseButton button) { imgBordMouseUp(index, button); });
+}
+
+void BorderPage::imgBordMouseUp(int index, Qt::MouseButton button)
+{
+    if (index < 0 || static_cast<size_t>(index) >= imgBord_.size())
+        return;
+    const QString address = imgBord_.at(static_cast<size_t>(index))->tag();
+    if (button == Qt::LeftButton) {
+        txtCode_->setText(borders::centredForumCode(address));
+        // A code wider than the box shows its beginning, not its end.
+        txtCode_->setCursorPosition(0);
+    } else if (button == Qt::RightButton) {
+        showViewer(index, address);
+    }
+}
+
+FrmViewBorder* BorderPage::viewer() const
+{
+    return viewer_;
+}
+
+void BorderPage::showViewer(int index, const QString& address)
+{
+    if (!viewer_)
+        viewer_ = new FrmViewBorder(window());
+    // The viewer plays the border's own local file, the one the gallery
+    // shows. A picture that cannot be played leaves the viewer empty; it
+    // still opens with the address and the code.
+    QString local;
+    if (folder_ && index < borderCount_)
+        local = folder_->borderPicture(index);
+    (void)viewer_->AG()->setPictureFile(local);
+    viewer_->AG()->play();
+    viewer_->SetText(borders::forumCode(address), address);
+    viewer_->showModal();
+}
+
+void BorderPage::lllClick()
+{
+    QWidget* owner = window();
+    const QString password = prompt::input(owner, u"Password?"_s, u"Prompt"_s);
+    if (password.isEmpty())
+        return;
+    if (password != u"8052"_s) {
+        prompt::message(owner, u"Access Denied!"_s, prompt::Icon::Critical);
+        return;
+    }
+    const QString site = prompt::input(owner, u"Input the Site of the borders to save:"_s, {},
+                                       QString::fromLatin1(sites::kDefaultBorderSite));
+    if (site.isEmpty())
+        return;
+    // The store writes BordSite.dat whole or not at all and takes the new
+    // site only once it is on disk.
+    QString error;
+    if (!sites_.saveBorderSite(site, &error)) {
+        prompt::message(owner, error + u"\n\nThe border site has not been changed."_s,
+                        prompt::Icon::Critical);
+        return;
+    }
+    prompt::message(owner,
+                    u"Successfully updated!\n"
+                    "Now you must upload all the files located on the folder (Border) "
+                    "to the site \n"_s +
+                        site,
+                    prompt::Icon::Information);
+}

@@ -7,13 +7,27 @@
 #include "controls.h"
 #include "fileaccess.h"
 
+#include <QPointer>
+
+#include <optional>
 #include <vector>
 
+class FrmViewBorder;
 class GalleryProgress;
 class SiteStore;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+
+// The texts a border gives, from its web address.
+namespace borders {
+// "[IMG]" + address + "[/IMG]".
+QString forumCode(const QString& address);
+// The forum code inside "[ALIGN=CENTER]" ... "[/ALIGN]".
+QString centredForumCode(const QString& address);
+// The part after the last "/", or the whole address when it has none.
+QString fileName(const QString& address);
+} // namespace borders
 
 class BorderPage : public controls::PictureBox {
     Q_OBJECT
@@ -30,9 +44,20 @@ public:
     // position.
     void ForceMiddle();
 
+    // A mouse button released over imgBord(index): the left button puts the
+    // centred forum code into txtCode, the right one opens the viewer with
+    // the border playing and its address and code; other buttons do nothing.
+    void imgBordMouseUp(int index, Qt::MouseButton button);
+
     // The administrative command of the main window's "خيارات إدارية"
-    // label: changes the border site.
+    // label: asks for the password, then for the new border site, and saves
+    // it in BordSite.dat. The addresses already built keep the old site
+    // until the next start.
     void lllClick();
+
+    // The border viewer while it exists (created on the first right click,
+    // again after its close box discarded it).
+    FrmViewBorder* viewer() const;
 
     qint16 borderCount() const { return borderCount_; }
     qint16 borderGalleryTop() const { return borderGalleryTop_; }
@@ -47,10 +72,19 @@ public:
     controls::FrameShape* shpcode() const { return shpcode_; }
     QLabel* l() const { return l_; }
 
+protected:
+    // The mouse wheel over the gallery scrolls it as it does over vs.
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     SiteStore& sites_;
     void vsScroll();
     void sizeGallery();
+    void listenToBorder(controls::ImageBox* border, int index);
+    void showViewer(int index, const QString& address);
+
+    std::optional<appfolder::AppFolder> folder_;
+    QPointer<FrmViewBorder> viewer_;
 
     qint16 borderCount_ = 0;
     qint16 borderGalleryTop_ = 0;

@@ -1,6 +1,10 @@
 // The preview window; see frmview.h.
 #include "frmview.h"
 
+#include "weblink.h"
+
+#include <QCloseEvent>
+
 using namespace Qt::StringLiterals;
 
 FrmView::FrmView(QWidget* parent)
@@ -8,4 +12,34 @@ FrmView::FrmView(QWidget* parent)
                            QPoint(7320, 5400), parent)
 {
     setBackgroundFile(u":/art/view_back.png"_s);
+    agif_ = new controls::AnimatedPicture(this);
+    agif_->setObjectName(u"Agif"_s);
+    controls::setTwips(agif_, {60, 60, 1695, 1275});
+    agif_->setCursor(Qt::PointingHandCursor);
+    connect(agif_, &controls::AnimatedPicture::clicked, this, &FrmView::hidePreview);
+}
+
+QString FrmView::Viewit(const QString& path)
+{
+    // A picture that cannot be played shows an empty preview; the picker
+    // still gets its address.
+    if (!agif_->setPictureFile(path))
+        agif_->play();
+    // Above all other windows. Asked before showing: changing the flag of a
+    // window on screen makes the system build it anew, which flickers.
+    weblink::SetOnTop(this, true);
+    show();
+    return agif_->tag();
+}
+
+void FrmView::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    hidePreview();
+}
+
+void FrmView::hidePreview()
+{
+    hide();
+    Q_EMIT closedByUser();
 }

@@ -1,5 +1,6 @@
 // The animated-picture preview (frmView): plays a smiley for the smilies
-// picker and hands back the address the picker stored with it.
+// picker and hands back the address the picker stored with it. Closing it
+// only hides it.
 #pragma once
 
 #include "formwindow.h"
@@ -8,4 +9,24 @@ class FrmView : public controls::FormWindow {
     Q_OBJECT
 public:
     explicit FrmView(QWidget* parent = nullptr);
+
+    // Plays the picture file at path, shows the window above all others
+    // and returns the Tag of Agif. A file that cannot be played leaves the
+    // preview empty.
+    QString Viewit(const QString& path);
+
+    controls::AnimatedPicture* agif() const { return agif_; }
+
+Q_SIGNALS:
+    // The user closed the preview (close box or a click on the picture);
+    // the picker takes the focus back.
+    void closedByUser();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void hidePreview();
+
+    controls::AnimatedPicture* agif_ = nullptr;
 };

@@ -36,10 +36,14 @@ int linkScrollMax(int picContHeight, int picture1Height, int picTextHeight)
     return picContHeight - picture1Height + picTextHeight;
 }
 
-int borderScrollMax(int lastTop, int pageScaleHeight, int firstHeight)
+int borderScrollMax(int galleryTop, int endTop, int viewHeight)
 {
-    return tw::roundHalfEven(static_cast<double>(lastTop - pageScaleHeight - 5 * firstHeight) /
-                             kBorderScrollUnit);
+    // Rounded up: at the maximum the end element's top is at or just above
+    // the window's bottom, never below it.
+    const int overhang = galleryTop + endTop - viewHeight;
+    if (overhang <= 0)
+        return 0;
+    return (overhang + kBorderScrollUnit - 1) / kBorderScrollUnit;
 }
 
 int borderContainerHeight(int firstHeight, int lastTop)
@@ -52,13 +56,9 @@ int centredLeft(int lineLeft, int width)
     return tw::roundHalfEven(lineLeft - width / 2.0);
 }
 
-int borderPanelTop(int v, int firstHeight, int galleryTop)
+int borderPanelTop(int v, int galleryTop)
 {
-    if (v == 0)
-        return galleryTop;
-    // Computed in single precision.
-    const float top = (static_cast<float>(-v) - static_cast<float>(firstHeight)) * 8.0F;
-    return tw::roundHalfEven(top);
+    return galleryTop - kBorderScrollUnit * v;
 }
 
 int linkPanelTop(int v, int galleryTop)

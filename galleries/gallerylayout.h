@@ -36,13 +36,20 @@ constexpr int nextBorderTop(int top, int height)
     return top + height + kBorderGap;
 }
 
-// vs.Max and picMoveit.Height after the border column is built.
-int borderScrollMax(int lastTop, int pageScaleHeight, int firstHeight);
+// vs.Max after the border column is built: the smallest position at which
+// the end element (the empty one below the last border) has come up to the
+// bottom of the gallery window, so that the last border is seen whole;
+// never below 0. endTop is the end element's top inside the panel,
+// galleryTop the panel's start-up top, viewHeight the window's height.
+int borderScrollMax(int galleryTop, int endTop, int viewHeight);
+// picMoveit.Height after the border column is built.
 int borderContainerHeight(int firstHeight, int lastTop);
 // Left edge that centres a picture of the given width on the line at lineLeft.
 int centredLeft(int lineLeft, int width);
-// picMoveit.Top for scroll position v: position 0 is the start-up place.
-int borderPanelTop(int v, int firstHeight, int galleryTop);
+// picMoveit.Top for scroll position v: the panel moves up 8 twips per unit
+// from its start-up place, so position 0 is the start-up place and
+// neighbouring positions are never more than 8 twips apart.
+int borderPanelTop(int v, int galleryTop);
 // picCont.Top for scroll position v: one unit is one twip.
 int linkPanelTop(int v, int galleryTop);
 

@@ -3,19 +3,107 @@
 // buttons.
 #include "linkpage.h"
 
+#include "frmoption1.h"
+#include "frmoptions.h"
 #include "gallerylayout.h"
 #include "galleryprogress.h"
 #include "makeup.h"
 #include "picture.h"
 #include "prompt.h"
 #include "sites.h"
+#include "sitestore.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// One of the three overlapping bands behind the gallery. Drawn as three
+// rounded rectangles, each band's rounded corners would poke out at the
+// gallery's left and right edges where it meets the next; so the bands
+// read as one rounded panel: only the panel's outer corners are rounded,
+// and a lower band draws no edge along its top, which lies inside the band
+// above it (its own lower edge is covered by the band below).
+class BandShape : public controls::FrameShape {
+public:
+    BandShape(QWidget* parent, bool first, bool last)
+        : controls::FrameShape(parent, makeup::kPanelTint, makeup::kFrameBlue), first_(first),
+          last_(last)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        const qreal radius = std::min<qreal>(std::min(box.width(), box.height()) / 4.0, 10.0);
+        QPainterPath path;
+        path.addRoundedRect(box, radius, radius);
+        QPainterPath square;
+        const qreal half = box.height() / 2;
+        if (!first_)
+            square.addRect(QRectF(box.left(), box.top(), box.width(), half));
+        if (!last_)
+            square.addRect(QRectF(box.left(), box.top() + half, box.width(), half));
+        path = path.united(square);
+        if (!first_)
+            painter.setClipRect(rect().adjusted(0, 2, 0, 0));
+        painter.setPen(QPen(outline(), 1));
+        painter.setBrush(fill());
+        painter.drawPath(path);
+    }
+
+private:
+    bool first_;
+    bool last_;
+};
+
+// Shows a window modally and returns once it is hidden (its own buttons)
+// or closed (its close box), as a modal form does.
+void runModal(QWidget* window)
+{
+    class HideWatcher : public QObject {
+    public:
+        explicit HideWatcher(QEventLoop& loop) : loop_(loop) {}
+
+    protected:
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Hide)
+                loop_.quit();
+            return false;
+        }
+
+    private:
+        QEventLoop& loop_;
+    };
+
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    window->activateWindow();
+    if (!window->isVisible())
+        return;
+    QEventLoop loop;
+    HideWatcher watcher(loop);
+    const QPointer<QWidget> alive(window);
+    window->installEventFilter(&watcher);
+    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec();
+    if (alive)
+        alive->removeEventFilter(&watcher);
+}
+
+} // namespace
 
 LinkPage::LinkPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(parent), sites_(sites)
 {
@@ -27,9 +115,18 @@ LinkPage::LinkPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(par
     picture1_ = makeup::pictureBox(this, u"Picture1"_s, {0, 120, 7395, 8115});
 
     // Background bands behind the gallery; each overlaps the one above.
-    makeup::shape(picture1_, u"Shape5"_s, {60, 0, 6675, 1755});
-    makeup::shape(picture1_, u"Shape6"_s, {60, 1680, 6675, 1755});
-    makeup::shape(picture1_, u"Shape7"_s, {60, 3360, 6675, 1155});
+    struct Band {
+        const char16_t* name;
+        tw::Rect rect;
+    };
+    constexpr Band kBands[] = {{u"Shape5", {60, 0, 6675, 1755}},
+                               {u"Shape6", {60, 1680, 6675, 1755}},
+                               {u"Shape7", {60, 3360, 6675, 1155}}};
+    for (size_t i = 0; i < std::size(kBands); ++i) {
+        auto* band = new BandShape(picture1_, i == 0, i + 1 == std::size(kBands));
+        band->setObjectName(QString::fromUtf16(kBands[i].name));
+        controls::setTwips(band, kBands[i].rect);
+    }
 
     picCont_ =
         makeup::pictureBox(picture1_, u"picCont"_s, {180, 240, 6435, 4215}, makeup::kPanelTint);
@@ -37,6 +134,7 @@ LinkPage::LinkPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(par
     auto* first = makeup::image(picCont_, makeup::indexed(u"dimg"_s, 0), {60, 60, 720, 705}, true);
     first->setCursor(Qt::PointingHandCursor);
     dimg_.push_back(first);
+    connectClick(first, 0);
 
     vScroll1_ = makeup::vScroll(picture1_, u"VScroll1"_s, {6900, 60, 255, 4455});
     vScroll1_->setSingleStep(200);
@@ -59,18 +157,20 @@ LinkPage::LinkPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(par
 
     txtdcode_ = makeup::textBox(picText_, u"txtdcode"_s, {180, 120, 6795, 375},
                                 makeup::font(u"Tahoma"_s, 9.75, true), Qt::AlignHCenter);
+    controls::selectAllOnFocusAndClick(txtdcode_);
     cmdHelp_ = makeup::button(picText_, u"cmdHelp"_s, {2760, 660, 915, 375}, u"مساعدة"_s, dialog);
     cmdOptions_ =
         makeup::button(picText_, u"cmdOptions"_s, {4440, 660, 795, 375}, u"خيارات"_s, dialog);
 
     connect(vScroll1_, &QScrollBar::valueChanged, this, &LinkPage::vScroll1Scroll);
     connect(cmdHelp_, &QPushButton::clicked, this, &LinkPage::cmdHelpClick);
-    connect(cmdOptions_, &QPushButton::clicked, this, &LinkPage::optionsRequested);
+    connect(cmdOptions_, &QPushButton::clicked, this, &LinkPage::cmdOptionsClick);
 }
 
 std::optional<files::Failure> LinkPage::loadGallery(const appfolder::AppFolder& folder,
                                                     GalleryProgress& progress)
 {
+    folder_ = folder;
     progress.start(gallery::kLinkCount - 1);
     dimg_.resize(1);
     dimg_.reserve(gallery::kLinkElements);
@@ -90,6 +190,7 @@ std::optional<files::Failure> LinkPage::loadGallery(const appfolder::AppFolder& 
         controls::setTwips(next, gallery::nextLinkCell(first, controls::twips(current), i + 1));
         next->show();
         dimg_.push_back(next);
+        connectClick(next, i + 1);
 
         progress.loaded(path, i);
     }
@@ -133,4 +234,74 @@ void LinkPage::cmdHelpClick()
         u"ثم عليك ان تنسخ الكود الذي سيظهر ولصقه في المنتدى"_s,
     };
     prompt::message(this, lines.join(u"\r\n"_s), prompt::Icon::Information);
+}
+
+void LinkPage::connectClick(controls::ImageBox* button, int index)
+{
+    connect(button, &controls::ImageBox::clicked, this, [this, index] { dimgClick(index); });
+}
+
+FrmOption1& LinkPage::ensureFrmOption1()
+{
+    if (!frmOption1_) {
+        frmOption1_ = new FrmOption1(window());
+        connect(frmOption1_, &FrmOption1::codeReady, this, &LinkPage::pasteCode);
+        connect(frmOption1_, &FrmOption1::discarded, this, [this] {
+            // Deleted once its modal loop has returned.
+            frmOption1_->deleteLater();
+            frmOption1_ = nullptr;
+        });
+    }
+    return *frmOption1_;
+}
+
+void LinkPage::dimgClick(int index)
+{
+    const QString example = QString::fromLatin1(sites::kExampleDownload);
+    const QString answer =
+        prompt::input(this,
+                      u"ضع وصلة التحميل التي تريد ان تنقلك الصورة إليها عند الضغط عليها "_s +
+                          u"\r\n"_s + u"مثال : "_s + example,
+                      u"Tarnwell1.2"_s, example);
+    if (answer.isEmpty())
+        return;
+
+    FrmOption1& dialog = ensureFrmOption1();
+    // The local copy is previewed. The end element has no picture, and a
+    // button whose file cannot be played leaves the preview empty; the
+    // dialog works all the same.
+    const appfolder::AppFolder folder = folder_.value_or(appfolder::AppFolder::ofExecutable());
+    if (!dialog.imgBack()->setPictureFile(folder.linkPicture(index)))
+        dialog.imgBack()->play();
+    dialog.setImage(appfolder::webAddress(sites_.linkSite(), appfolder::linkFileName(index)),
+                    answer);
+    runModal(&dialog);
+}
+
+void LinkPage::setLink(const QString& theLink)
+{
+    sites_.setLink(theLink);
+}
+
+void LinkPage::pasteCode(const QString& code)
+{
+    if (frmOption1_)
+        frmOption1_->hide();
+    txtdcode_->setText(code);
+    window()->activateWindow();
+    txtdcode_->setFocus(Qt::OtherFocusReason);
+    txtdcode_->selectAll();
+}
+
+void LinkPage::cmdOptionsClick()
+{
+    if (!frmOptions_) {
+        frmOptions_ = new FrmOptions(sites_, window());
+        connect(frmOptions_, &FrmOptions::linkSaved, this, &LinkPage::setLink);
+        connect(frmOptions_, &FrmOptions::discarded, this, [this] {
+            frmOptions_->deleteLater();
+            frmOptions_ = nullptr;
+        });
+    }
+    runModal(frmOptions_);
 }

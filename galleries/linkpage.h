@@ -5,8 +5,13 @@
 #include "appfolder.h"
 #include "controls.h"
 #include "fileaccess.h"
+#include "frmoption1.h"
+#include "frmoptions.h"
+
+#include <QPointer>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class GalleryProgress;
@@ -31,6 +36,23 @@ public:
 
     // The help button's message.
     void cmdHelpClick();
+    // The options button: the link-site options window, modal.
+    void cmdOptionsClick();
+
+    // A click on link button index: asks for the download address, then
+    // previews the button in the image-insertion dialog and shows that
+    // dialog modally; its code lands in txtdcode.
+    void dimgClick(int index);
+    // Takes theLink as the link site for the next button click.
+    void setLink(const QString& theLink);
+    // Hides the image-insertion dialog and puts the code into txtdcode,
+    // wholly selected, with the focus there.
+    void pasteCode(const QString& code);
+
+    // The dialogs while they exist (created on first use, discarded by
+    // their close boxes).
+    FrmOption1* frmOption1() const { return frmOption1_; }
+    FrmOptions* frmOptions() const { return frmOptions_; }
 
     controls::PictureBox* picture1() const { return picture1_; }
     controls::PictureBox* picCont() const { return picCont_; }
@@ -43,15 +65,17 @@ public:
     QPushButton* cmdHelp() const { return cmdHelp_; }
     QPushButton* cmdOptions() const { return cmdOptions_; }
 
-Q_SIGNALS:
-    // The options button asks for the link-site options window.
-    void optionsRequested();
-
 private:
     SiteStore& sites_;
+    FrmOption1& ensureFrmOption1();
+    void connectClick(controls::ImageBox* button, int index);
     void vScroll1Scroll();
     void sizeGallery();
 
+    // Where the local copies of the buttons are, known from start-up.
+    std::optional<appfolder::AppFolder> folder_;
+    QPointer<FrmOption1> frmOption1_;
+    QPointer<FrmOptions> frmOptions_;
     qint32 linkGalleryTop_ = 0;
     controls::PictureBox* picture1_ = nullptr;
     controls::PictureBox* picCont_ = nullptr;

@@ -1,21 +1,100 @@
 // Platform layer for Linux and other Unix desktops.
 #include "platform.h"
 
+#include <algorithm>
+
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QUrl>
 #include <QWidget>
+
+#ifdef TARNWELL_HAVE_X11
+#include <X11/XKBlib.h>
+#endif
 
 namespace platform {
 
 namespace {
 
+#ifdef TARNWELL_HAVE_X11
+// The layout groups the X server's keyboard is configured with (as
+// `setxkbmap -layout us,ara` sets them), by their names ("English (US)",
+// "Arabic", ...).
+QStringList layoutGroups(Display* display)
+{
+    QStringList groups;
+    XkbDescPtr keyboard = XkbAllocKeyboard();
+    if (!keyboard)
+        return groups;
+    if (XkbGetNames(display, XkbGroupNamesMask, keyboard) == Success && keyboard->names) {
+        for (int i = 0; i < XkbNumKbdGroups; ++i) {
+            const Atom atom = keyboard->names->groups[i];
+            if (atom == None)
+                break;
+            char* name = XGetAtomName(display, atom);
+            groups.append(QString::fromUtf8(name ? name : ""));
+            if (name)
+                XFree(name);
+        }
+    }
+    XkbFreeKeyboard(keyboard, 0, True);
+    return groups;
+}
+
+bool isArabic(const QString& group)
+{
+    return group.startsWith(QLatin1String("Arabic"), Qt::CaseInsensitive);
+}
+
+// Switches the X keyboard to the Arabic group ("00000401"), or back to the
+// first group that is not Arabic ("00000400"), where the user has set up
+// an Arabic group; without one the request changes nothing.
+bool switchX11Layout(const QString& layoutId, bool activate)
+{
+    // The X display exists only under the xcb platform; offscreen and
+    // Wayland sessions have none.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return false;
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display* display = x11 ? x11->display() : nullptr;
+    if (!display)
+        return false;
+    const QStringList groups = layoutGroups(display);
+    const auto arabic = std::find_if(groups.cbegin(), groups.cend(), isArabic);
+    if (arabic == groups.cend())
+        return false;
+    qsizetype target = -1;
+    if (layoutId == QLatin1String("00000401")) {
+        target = arabic - groups.cbegin();
+    } else if (layoutId == QLatin1String("00000400")) {
+        const auto other = std::find_if_not(groups.cbegin(), groups.cend(), isArabic);
+        if (other == groups.cend())
+            return false;
+        target = other - groups.cbegin();
+    } else {
+        return false;
+    }
+    if (!activate)
+        return true;
+    const bool locked = XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(target));
+    XFlush(display);
+    return locked;
+}
+#endif
+
 class UnixPlatform : public Platform {
 public:
-    bool loadKeyboardLayout(const QString&, bool) override
+    bool loadKeyboardLayout(const QString& layoutId, bool activate) override
     {
-        // Input methods are the desktop's business here.
+#ifdef TARNWELL_HAVE_X11
+        return switchX11Layout(layoutId, activate);
+#else
+        // Elsewhere input methods are the desktop's business.
+        Q_UNUSED(layoutId)
+        Q_UNUSED(activate)
         return false;
+#endif
     }
 
     int openDocument(const QString& address, const QString&) override
@@ -49,7 +128,10 @@ public:
         return true;
     }
 
-    bool usesVisualStylesManifest() const override { return false; }
+    bool usesVisualStylesManifest() const override
+    {
+        return false;
+    }
 };
 
 } // namespace

@@ -17,6 +17,7 @@ private Q_SLOTS:
     void smiliesAreTransparentDistinctAndOftenAnimated();
     void fixedSizePictures();
     void resourcesLoadAtTheirSizes();
+    void animationsLoopWithoutAJump();
 };
 
 class WindowArtTest : public QObject {

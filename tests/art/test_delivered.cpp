@@ -198,3 +198,29 @@ void DeliveredPicturesTest::resourcesLoadAtTheirSizes()
     QCOMPARE(QImage(u":/art/swatch5.png"_s).pixelColor(25, 22).hue(), 0);
     QVERIFY(QImage(u":/art/swatch9.png"_s).pixelColor(25, 22).blue() > 150);
 }
+
+void DeliveredPicturesTest::animationsLoopWithoutAJump()
+{
+    // An animation plays round and round: going from its last frame back to
+    // its first should change the picture no more than one step within it.
+    const QStringList names = pictures::linkButtons() + pictures::borders() + pictures::smilies();
+    int animations = 0;
+    QStringList jumps;
+    for (const QString &name : names) {
+        const QList<QImage> frames = pictures::frames(pictures::path(name));
+        if (frames.size() < 2)
+            continue;
+        ++animations;
+        QList<QImage> flat;
+        for (const QImage &frame : frames)
+            flat.append(pictures::inCell(frame, frame.size()));
+        double largestStep = 0;
+        for (qsizetype k = 1; k < flat.size(); ++k)
+            largestStep = std::max(largestStep, pictures::meanDifference(flat[k - 1], flat[k]));
+        const double wrap = pictures::meanDifference(flat.last(), flat.first());
+        if (wrap > largestStep * 1.5 + 0.5)
+            jumps.append(name + u" (%1 against steps of up to %2)"_s.arg(wrap, 0, 'f', 2).arg(largestStep, 0, 'f', 2));
+    }
+    QVERIFY(animations > 50);
+    QVERIFY2(jumps.isEmpty(), qPrintable(u"jump back to their first frame: "_s + jumps.join(u", "_s)));
+}

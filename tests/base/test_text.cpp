@@ -289,9 +289,14 @@ void TestText::galleryFormulas()
 {
     QCOMPARE(gallery::linkContainerHeight(705, 25475, 1275), 27455);
     QCOMPARE(gallery::linkScrollMax(27455, 8115, 1275), 20615);
-    // (top - scale height - 5 h) / 8, halves to even: 8 * 100.5 -> 100, 8 * 101.5 -> 102.
-    QCOMPARE(gallery::borderScrollMax(6315 + 5 * 675 + 804, 6315, 675), 100);
-    QCOMPARE(gallery::borderScrollMax(6315 + 5 * 675 + 812, 6315, 675), 102);
+    // The end element's top (start-up top + its top in the panel - 8 max)
+    // comes up to the window's bottom, rounded up so it is never below it.
+    QCOMPARE(gallery::borderScrollMax(120, 4875 + 800, 4995), 100);
+    QCOMPARE(gallery::borderScrollMax(120, 4875 + 801, 4995), 101);
+    QCOMPARE(gallery::borderScrollMax(120, 4875 + 807, 4995), 101);
+    // A list that fits the window does not scroll.
+    QCOMPARE(gallery::borderScrollMax(120, 4875, 4995), 0);
+    QCOMPARE(gallery::borderScrollMax(120, 300, 4995), 0);
     QCOMPARE(gallery::borderContainerHeight(675, 58800), 3 * 675 + 58800);
     QCOMPARE(gallery::centredLeft(3900, 5850), 975);
     QCOMPARE(gallery::centredLeft(3900, 5895), 952); // 952.5, to even
@@ -301,9 +306,18 @@ void TestText::galleryFormulas()
 
 void TestText::scrollPositions()
 {
-    QCOMPARE(gallery::borderPanelTop(0, 675, 120), 120);
-    QCOMPARE(gallery::borderPanelTop(1, 675, 120), -8 * 676);
-    QCOMPARE(gallery::borderPanelTop(0, 9999, 120), 120);
+    // Position 0 is the start-up place; every unit moves the list 8 twips,
+    // with no jump between positions 0 and 1.
+    QCOMPARE(gallery::borderPanelTop(0, 120), 120);
+    QCOMPARE(gallery::borderPanelTop(1, 120), 112);
+    QCOMPARE(gallery::borderPanelTop(200, 120), 120 - 1600);
+    QCOMPARE(gallery::borderPanelTop(1000, 120), 120 - 8000);
+    for (int v = 0; v < 7000; ++v)
+        QCOMPARE(gallery::borderPanelTop(v, 120) - gallery::borderPanelTop(v + 1, 120), 8);
+    // At the maximum the end element stands at the window's bottom.
+    const int max = gallery::borderScrollMax(120, 58800, 4995);
+    const int endTop = gallery::borderPanelTop(max, 120) + 58800;
+    QVERIFY(endTop <= 4995 && endTop > 4995 - 8);
     QCOMPARE(gallery::linkPanelTop(0, 240), 240);
     QCOMPARE(gallery::linkPanelTop(1, 240), -1);
 }

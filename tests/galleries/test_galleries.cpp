@@ -5,6 +5,7 @@
 #include "sitestore.h"
 
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,6 +60,17 @@ private Q_SLOTS:
         QVERIFY(shape7);
         QVERIFY(page.picture1()->children().indexOf(shape7) <
                 page.picture1()->children().indexOf(page.picCont()));
+        // Together they read as one rounded panel: its left and right edges
+        // run straight past the joins of the bands (no corners poking out).
+        const QImage drawn = page.picture1()->grab().toImage();
+        const QRect panel = tw::toPixels(tw::Rect{60, 0, 6675, 4515});
+        for (int y = panel.top() + 12; y < panel.bottom() - 12; ++y) {
+            for (int x : {panel.left(), panel.right()}) {
+                const QColor edge = drawn.pixelColor(x, y);
+                QVERIFY2(edge.blue() > edge.red() + 40,
+                         qPrintable(u"edge at %1,%2 is %3"_s.arg(x).arg(y).arg(edge.name())));
+            }
+        }
 
         for (QWidget* w :
              std::initializer_list<QWidget*>{page.txtdcode(), page.cmdHelp(), page.cmdOptions()})

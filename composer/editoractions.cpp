@@ -1,0 +1,83 @@
+// What the forum editor page does: the size, font and colour pickers wrap
+// the selection of txtEdit in their tags, the tag toolbar's clicks arrive
+// here, and the select-all and keyboard buttons. The page's make-up is in
+// editorpage.cpp.
+#include "editorpage.h"
+
+#include "editpane.h"
+#include "platform.h"
+#include "tagactions.h"
+
+#include <QKeySequence>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+using namespace Qt::StringLiterals;
+
+void EditorPage::connectBehaviour()
+{
+    editPane_ = new EditPane(txtEdit_);
+
+    for (int n = 1; n <= kSizeCount; ++n) {
+        connect(lblSize(n), &controls::ClickLabel::clicked, this,
+                [this, n] { pickerClick(forumcode::tagPair(u"SIZE"_s, QString::number(n))); });
+    }
+    // The font label's caption is the face name, blanks included.
+    for (controls::ClickLabel* label : lblfont_) {
+        connect(label, &controls::ClickLabel::clicked, this,
+                [this, label] { pickerClick(forumcode::tagPair(u"FONT"_s, label->text())); });
+    }
+    for (controls::ImageBox* swatch : imgClr_) {
+        connect(swatch, &controls::ImageBox::clicked, this,
+                [this, swatch] { pickerClick(forumcode::tagPair(u"COLOR"_s, swatch->tag())); });
+    }
+
+    connect(command2_, &QPushButton::clicked, editPane_, &EditPane::selectAll);
+    auto layoutButton = [this](QPushButton* button, const char16_t* layout) {
+        connect(button, &QPushButton::clicked, this, [this, layout] {
+            platform::current().loadKeyboardLayout(QString::fromUtf16(layout), true);
+            txtEdit_->setFocus(Qt::OtherFocusReason);
+        });
+    };
+    layoutButton(command3_, tagactions::kArabicLayout);
+    layoutButton(command4_, tagactions::kDefaultLayout);
+    // Command5 ("copy") has no behaviour of its own: the pane's context
+    // menu and Ctrl+C copy.
+
+    // The usual keys for bold, italic and underline act as the toolbar's
+    // first three buttons, with the same snapshot, guard and keyboard.
+    const struct {
+        QKeySequence::StandardKey keys;
+        int button;
+        const char16_t* key;
+    } styleKeys[] = {
+        {QKeySequence::Bold, 1, u"B"},
+        {QKeySequence::Italic, 2, u"I"},
+        {QKeySequence::Underline, 3, u"U"},
+    };
+    for (const auto& style : styleKeys) {
+        auto* shortcut = new QShortcut(style.keys, txtEdit_);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, button = style.button, key = QString::fromUtf16(style.key)] {
+                    toolbar1ButtonClick(button, key);
+                });
+    }
+}
+
+void EditorPage::toolbar1ButtonClick(int index, const QString& key)
+{
+    tagactions::toolbar1ButtonClick(*editPane_, index, key);
+}
+
+bool EditorPage::pickerClick(const forumcode::TagPair& tags)
+{
+    // The snapshot comes first, so that even a refused click leaves the
+    // state it refused in for button 14.
+    editPane_->takeSnapshot();
+    if (!editPane_->check1())
+        return false;
+    editPane_->wrapSelection(tags);
+    return true;
+}

@@ -1,0 +1,31 @@
+// What the tag toolbar's buttons do to the edit pane: wrap the selection
+// in a tag pair, ask for addresses and insert picture and link codes, or
+// put back the text as it was before the last formatting operation.
+#pragma once
+
+#include <QString>
+
+class EditPane;
+
+namespace tagactions {
+
+// The keyboard layouts the editor asks for: Arabic, and the default layout
+// the "ENG" button stands for.
+inline constexpr char16_t kArabicLayout[] = u"00000401";
+inline constexpr char16_t kDefaultLayout[] = u"00000400";
+
+// The prompt texts, with the example addresses the build was configured
+// with.
+QString picturePrompt();
+QString pictureInLinkPrompt();
+QString linkPrompt();
+QString titlePrompt();
+
+// Toolbar1's click on button index (1..14, separators counted) with its
+// key ("B", "LEFT", ... or empty). Every button but 14 first takes the undo
+// snapshot, also when its action is then refused or cancelled; after a
+// completed action the keyboard switches to Arabic so that typing goes on
+// in the post's language. Returns whether the action was completed.
+bool toolbar1ButtonClick(EditPane& pane, int index, const QString& key);
+
+} // namespace tagactions

@@ -1,0 +1,84 @@
+// The link-site options window; see frmoptions.h.
+#include "frmoptions.h"
+
+#include "forumcode.h"
+#include "makeup.h"
+#include "prompt.h"
+#include "sites.h"
+#include "sitestore.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+FrmOptions::FrmOptions(SiteStore& sites, QWidget* parent)
+    : controls::FormWindow(u"frmOptions"_s, u"خيارات"_s, {6255, 2325}, Frame::ToolWindow,
+                           QPoint(4230, 3915), parent),
+      sites_(sites)
+{
+    setBackgroundFile(u":/art/options_back.png"_s);
+    const QFont windowFont = makeup::font(u"Tahoma"_s, 9.75, true);
+    setFont(windowFont);
+
+    makeup::image(this, u"Image1"_s, {0, 0, 6255, 315}, true, u":/art/options_banner.png"_s);
+    makeup::label(this, u"Label1"_s, {2520, 480, 1215, 315},
+                  {u"موقع الصور"_s, Qt::black, Qt::AlignRight | Qt::AlignTop}, windowFont);
+    makeup::shape(this, u"Shape1"_s, {240, 960, 5715, 375});
+    makeup::line(this, u"Line2"_s, {780, 1560}, {5400, 1560}, Qt::black);
+
+    txtSite_ = makeup::textBox(this, u"txtSite"_s, {300, 1020, 5535, 300}, windowFont);
+    txtSite_->setText(QString::fromLatin1(sites::kDefaultLinkSite));
+    cmdBack_ = makeup::button(this, u"cmdBack"_s, {180, 1800, 1275, 375}, u"تراجع"_s, windowFont);
+    cmdDefault_ =
+        makeup::button(this, u"cmdDefault"_s, {2580, 1800, 1095, 375}, u"الإفتراضي"_s, windowFont);
+    cmdSave_ = makeup::button(this, u"cmdSave"_s, {4800, 1800, 1275, 375}, u"حفظ"_s, windowFont);
+
+    connect(cmdBack_, &QPushButton::clicked, this, &FrmOptions::cmdBackClick);
+    connect(cmdDefault_, &QPushButton::clicked, this, &FrmOptions::cmdDefaultClick);
+    connect(cmdSave_, &QPushButton::clicked, this, &FrmOptions::cmdSaveClick);
+
+    formLoad();
+}
+
+void FrmOptions::formLoad()
+{
+    QString error;
+    if (const std::optional<QString> site = sites_.readLinkSettings(&error))
+        txtSite_->setText(*site);
+    else
+        prompt::message(this, error, prompt::Icon::Exclamation);
+}
+
+void FrmOptions::cmdDefaultClick()
+{
+    txtSite_->setText(QString::fromLatin1(sites::kDefaultLinkSite));
+}
+
+void FrmOptions::cmdBackClick()
+{
+    hide();
+}
+
+void FrmOptions::cmdSaveClick()
+{
+    txtSite_->setText(forumcode::withScheme(txtSite_->text()));
+    const QString site = txtSite_->text();
+    QString error;
+    if (!sites_.saveLinkSite(site, &error)) {
+        prompt::message(this, error, prompt::Icon::Exclamation);
+        return;
+    }
+    prompt::message(this, u"تم تعديل الوصلة تأكد بعدم العبث بهذه الخيارات بدون مشاورة Dravik"_s);
+    Q_EMIT linkSaved(site);
+}
+
+void FrmOptions::closeEvent(QCloseEvent* event)
+{
+    // The close box discards the window; the next opening reads Links.dat
+    // again.
+    event->accept();
+    Q_EMIT discarded();
+}

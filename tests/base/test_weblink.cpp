@@ -1,0 +1,184 @@
+// Sending the user to web pages: the messages of a failed browser start,
+// the link labels' pressed look and clicks, and keeping a window on top.
+#include "controls.h"
+#include "platform.h"
+#include "promptrecorder.h"
+#include "recordingplatform.h"
+#include "weblink.h"
+
+#include <QCoreApplication>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TestWeblink : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void openWebPageMessages_data();
+    void openWebPageMessages();
+    void addressIsPassedUnchanged();
+    void linkLabelPressedLookAndOneOpenPerClick();
+    void linkLabelFailureIsReported();
+    void homeAddresses();
+    void setOnTopKeepsThePlace();
+};
+
+void TestWeblink::openWebPageMessages_data()
+{
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("text");
+
+    const QString address = u"http://www.tarnwell.example/"_s;
+    const QString problem = u"Problem running your web browser. You should check that your "
+                            "browser is correctly installed. (Error %1)"_s;
+    QTest::newRow("0: out of memory") << 0 << problem.arg(0);
+    QTest::newRow("2: file not found") << 2 << problem.arg(2);
+    QTest::newRow("30") << 30 << problem.arg(30);
+    QTest::newRow("31: no association")
+        << 31
+        << u"Tarnwell could not find a file association for http://www.tarnwell.example/ on your "
+           "system. You should check that your browser is correctly installed and associated "
+           "with this type of file."_s;
+    QTest::newRow("32: success") << 32 << QString();
+    QTest::newRow("42: success") << platform::kOpenedOk << QString();
+}
+
+void TestWeblink::openWebPageMessages()
+{
+    QFETCH(int, result);
+    QFETCH(QString, text);
+    RecordingPlatform platform;
+    platform.openResult = result;
+    PromptRecorder prompts;
+    weblink::openWebPage(nullptr, u"http://www.tarnwell.example/"_s);
+
+    QCOMPARE(platform.opened.size(), 1);
+    QCOMPARE(platform.opened[0].address, u"http://www.tarnwell.example/"_s);
+    QCOMPARE(platform.opened[0].workingFolder, QCoreApplication::applicationDirPath());
+    QVERIFY(prompts.inputs.isEmpty());
+    if (text.isEmpty()) {
+        QVERIFY(prompts.messages.isEmpty());
+        return;
+    }
+    QCOMPARE(prompts.messages.size(), 1);
+    QCOMPARE(prompts.messages[0].text, text);
+    QCOMPARE(prompts.messages[0].title, u"Browser Unavailable"_s);
+    QCOMPARE(prompts.messages[0].icon, prompt::Icon::Exclamation);
+}
+
+void TestWeblink::addressIsPassedUnchanged()
+{
+    // No scheme added, nothing encoded or trimmed; the message quotes it as is.
+    RecordingPlatform platform;
+    platform.openResult = platform::kNoAssociation;
+    PromptRecorder prompts;
+    const QString odd = u" www.example.org/صفحة?a=b c "_s;
+    weblink::openWebPage(nullptr, odd);
+    QCOMPARE(platform.opened[0].address, odd);
+    QVERIFY(prompts.messages[0].text.contains(u" for "_s + odd + u" on your system"_s));
+}
+
+void TestWeblink::linkLabelPressedLookAndOneOpenPerClick()
+{
+    RecordingPlatform platform;
+    PromptRecorder prompts;
+    QWidget window;
+    auto* label = new controls::ClickLabel(&window);
+    label->setGeometry(10, 10, 170, 25);
+    weblink::makeLinkLabel(label, u"http://www.tarnwell.example/"_s);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+
+    // The frame is drawn while the button is held, and only then.
+    QCOMPARE(label->borderStyle(), 0);
+    QTest::mousePress(label, Qt::LeftButton);
+    QCOMPARE(label->borderStyle(), 1);
+    QVERIFY(platform.opened.isEmpty());
+    QTest::mouseRelease(label, Qt::LeftButton);
+    QCOMPARE(label->borderStyle(), 0);
+    QCOMPARE(platform.opened.size(), 1);
+    QCOMPARE(platform.opened[0].address, u"http://www.tarnwell.example/"_s);
+
+    // A click is one opening; a double click too, not two.
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(platform.opened.size(), 2);
+    // A double click as the window system sends it: press, release, then
+    // the double-click press and its release.
+    QTest::mouseClick(label, Qt::LeftButton);
+    QTest::mouseDClick(label, Qt::LeftButton);
+    QCOMPARE(label->borderStyle(), 1);
+    QTest::mouseRelease(label, Qt::LeftButton);
+    QCOMPARE(platform.opened.size(), 3);
+    QCOMPARE(label->borderStyle(), 0);
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(platform.opened.size(), 4);
+
+    // Released off the label, or with another button: the frame goes,
+    // nothing opens.
+    QTest::mousePress(label, Qt::LeftButton);
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
+    QTest::mousePress(label, Qt::RightButton);
+    QCOMPARE(label->borderStyle(), 1);
+    QTest::mouseRelease(label, Qt::RightButton);
+    QCOMPARE(label->borderStyle(), 0);
+    QTest::mouseClick(label, Qt::MiddleButton);
+    QCOMPARE(platform.opened.size(), 4);
+    QVERIFY(prompts.messages.isEmpty());
+}
+
+void TestWeblink::linkLabelFailureIsReported()
+{
+    RecordingPlatform platform;
+    platform.openResult = platform::kFileNotFound;
+    PromptRecorder prompts;
+    QWidget window;
+    auto* label = new controls::ClickLabel(&window);
+    label->resize(100, 20);
+    weblink::makeLinkLabel(label, weblink::moreSmiliesPage());
+    window.show();
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(prompts.messages.size(), 1);
+    QVERIFY(prompts.messages[0].text.endsWith(u"(Error 2)"_s));
+    QCOMPARE(label->borderStyle(), 0);
+}
+
+void TestWeblink::homeAddresses()
+{
+    QVERIFY(weblink::homePage().startsWith(u"http://"_s));
+    QVERIFY(weblink::homePage().endsWith(u"/"_s));
+    QCOMPARE(weblink::moreSmiliesPage(), weblink::homePage() + u"Smile.htm"_s);
+}
+
+void TestWeblink::setOnTopKeepsThePlace()
+{
+    QWidget window(nullptr, Qt::Tool);
+    window.setGeometry(120, 90, 200, 150);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect where = window.geometry();
+    {
+        RecordingPlatform platform;
+        weblink::SetOnTop(&window, true);
+        weblink::SetOnTop(&window, false);
+        QCOMPARE(platform.onTopCalls.size(), 2);
+        QCOMPARE(platform.onTopCalls[0].window.data(), &window);
+        QVERIFY(platform.onTopCalls[0].onTop);
+        QVERIFY(!platform.onTopCalls[1].onTop);
+        QCOMPARE(window.geometry(), where);
+    }
+    // The real platform: on top and back, neither moved nor resized, still
+    // shown.
+    weblink::SetOnTop(&window, true);
+    QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(window.windowType(), Qt::Tool);
+    QVERIFY(window.isVisible());
+    QTRY_COMPARE(window.geometry(), where);
+    weblink::SetOnTop(&window, false);
+    QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(window.isVisible());
+    QTRY_COMPARE(window.geometry(), where);
+}
+
+QTEST_MAIN(TestWeblink)
+#include "test_weblink.moc"
