@@ -207,7 +207,7 @@ colour_count() { identify -format '%k' "$1" 2>/dev/null; }
 
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
 clipboard_filled() { [ -n "$(clipboard)" ]; }
-clear_clipboard() { printf '' | xclip -selection clipboard -i 2>/dev/null || true; }
+clear_clipboard() { printf '' | xclip -selection clipboard -i >/dev/null 2>&1 || true; }
 
 # Copies what is selected in a window with Ctrl+C and prints the clipboard:
 # copy_selection [<window>]
