@@ -16,8 +16,11 @@ packages=(
     # and driving them in the end-to-end tests, and the rename tool the
     # Unspacer benchmark compares against.
     xvfb xauth trayer xdotool xclip x11-utils imagemagick rename
-    # Packaging: the Debian package's dependencies and the metainfo check.
-    dpkg-dev file appstream
+    # Packaging: the Debian package's dependencies and the metainfo and
+    # desktop-entry checks.
+    dpkg-dev file appstream desktop-file-utils
+    # The Windows units compiled with a Windows cross compiler (CI).
+    g++-mingw-w64-x86-64-win32
 )
 
 missing=()

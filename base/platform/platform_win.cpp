@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QWidget>
 
-#include <shellapi.h>
+// windows.h first, in a block of its own so that sorting keeps it there:
+// shellapi.h builds on its types.
 #include <windows.h>
+
+#include <shellapi.h>
 
 namespace platform {
 
