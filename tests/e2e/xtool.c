@@ -1,5 +1,5 @@
-/* The two X requests the end-to-end suite needs beyond xdotool, which it
- * runs without a window manager:
+/* The X requests the end-to-end suite needs beyond xdotool, which it runs
+ * without a window manager:
  *
  *   xtool close <window id>   asks the window to close as a window manager's
  *                             close button does (the ICCCM WM_DELETE_WINDOW
@@ -7,14 +7,18 @@
  *   xtool owner <selection>   prints the window that owns the selection, or
  *                             fails when nobody does (a notification area
  *                             owns _NET_SYSTEM_TRAY_S<screen>)
+ *   xtool group               prints the keyboard's locked layout group
+ *                             (0 for the first layout of setxkbmap's list),
+ *                             the group that decides what the keys type
  */
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
-static int closeWindow(Display *display, Window window)
+static int closeWindow(Display* display, Window window)
 {
     XEvent event;
     memset(&event, 0, sizeof event);
@@ -29,7 +33,7 @@ static int closeWindow(Display *display, Window window)
     return sent ? 0 : 1;
 }
 
-static int selectionOwner(Display *display, const char *selection)
+static int selectionOwner(Display* display, const char* selection)
 {
     const Window owner = XGetSelectionOwner(display, XInternAtom(display, selection, False));
     if (owner == None)
@@ -38,18 +42,29 @@ static int selectionOwner(Display *display, const char *selection)
     return 0;
 }
 
-int main(int argc, char **argv)
+static int layoutGroup(Display* display)
 {
-    if (argc != 3 || (strcmp(argv[1], "close") != 0 && strcmp(argv[1], "owner") != 0)) {
-        fprintf(stderr, "usage: xtool close <window id> | xtool owner <selection>\n");
+    XkbStateRec state;
+    if (XkbGetState(display, XkbUseCoreKbd, &state) != Success)
+        return 1;
+    printf("%d\n", state.locked_group);
+    return 0;
+}
+
+int main(int argc, char** argv)
+{
+    const int group = argc == 2 && strcmp(argv[1], "group") == 0;
+    if (!group && (argc != 3 || (strcmp(argv[1], "close") != 0 && strcmp(argv[1], "owner") != 0))) {
+        fprintf(stderr, "usage: xtool close <window id> | xtool owner <selection> | xtool group\n");
         return 2;
     }
-    Display *display = XOpenDisplay(NULL);
+    Display* display = XOpenDisplay(NULL);
     if (!display) {
         fprintf(stderr, "xtool: cannot open the display\n");
         return 1;
     }
-    const int result = strcmp(argv[1], "close") == 0
+    const int result = group ? layoutGroup(display)
+                       : strcmp(argv[1], "close") == 0
                            ? closeWindow(display, (Window)strtoul(argv[2], NULL, 0))
                            : selectionOwner(display, argv[2]);
     XCloseDisplay(display);
