@@ -56,10 +56,13 @@ wait_until() {
 
 # ---- display ---------------------------------------------------------------
 
+# An X server resets itself when its last client leaves and refuses
+# connections while it does: without -noreset the probe's leaving could
+# turn the notification area away.
 start_display() {
     local n=90
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb.log" 2>&1 &
     E2E_PIDS+=($!)
     export DISPLAY=":$n"
     wait_until 10 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
