@@ -24,7 +24,7 @@ fail() {
         local name shot
         name=$(echo "$E2E_STEP" | tr -c 'A-Za-z0-9' '-' | tr -s '-' | sed 's/-$//')
         shot="$E2E_OUT/e2e-failure-$name.png"
-        if import -silent -window root "$shot" 2>/dev/null; then
+        if picture -window root "$shot"; then
             echo "e2e: picture of the screen at the failure: $shot" >&2
         fi
     fi
@@ -56,16 +56,35 @@ wait_until() {
 
 # ---- display ---------------------------------------------------------------
 
-# An X server resets itself when its last client leaves and refuses
-# connections while it does: without -noreset the probe's leaving could
-# turn the notification area away.
+# A display of the suite's own. Suites started side by side (other
+# worktrees, CI) may pick the same free number at the same moment: the X
+# server's lock file decides, holding the pid of the server that won, and
+# the other server ends at once, so a display is taken only when its lock
+# names the server started here and it answers; otherwise the next number
+# is tried. An X server also resets itself when its last client leaves and
+# turns connections away while it does: -noreset keeps the probe's leaving
+# from turning the notification area away.
 start_display() {
-    local n=90
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb.log" 2>&1 &
-    E2E_PIDS+=($!)
-    export DISPLAY=":$n"
-    wait_until 10 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+    local n=90 pid deadline _
+    for _ in 1 2 3 4 5; do
+        while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb.log" 2>&1 &
+        pid=$!
+        export DISPLAY=":$n"
+        deadline=$(($(date +%s) + 10))
+        while kill -0 "$pid" 2>/dev/null && [ "$(date +%s)" -lt "$deadline" ]; do
+            if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$pid" ] &&
+                xdpyinfo >/dev/null 2>&1; then
+                E2E_PIDS+=("$pid")
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        n=$((n + 1))
+    done
+    fail "Xvfb did not start (last tried $DISPLAY)"
 }
 
 # A notification area along the top edge of the screen, for the tray icon.
@@ -180,14 +199,17 @@ page_click() { click_rect "$TARNWELL_WIN" $(($1 + $3)) $(($2 + $4)) "$5" "$6" "$
 
 # ---- pictures --------------------------------------------------------------
 
+# ImageMagick's import, bounded in time: it can wait for ever on a window
+# that goes away while it reads it.
+picture() { timeout 20 import -silent "$@" 2>/dev/null; }
+
 # A picture of a window: shot <window> <file>
-shot() { import -silent -window "$1" "$2" 2>/dev/null || fail "no picture of window $1"; }
+shot() { picture -window "$1" "$2" || fail "no picture of window $1"; }
 
 # A checksum of a rectangle of a window, in twips:
 # region_sum <window> <left> <top> <width> <height>
 region_sum() {
-    import -silent -window "$1" \
-        -crop "$(($4 / 15))x$(($5 / 15))+$(($2 / 15))+$(($3 / 15))" rgb:- 2>/dev/null |
+    picture -window "$1" -crop "$(($4 / 15))x$(($5 / 15))+$(($2 / 15))+$(($3 / 15))" rgb:- |
         md5sum | cut -c1-32
 }
 
