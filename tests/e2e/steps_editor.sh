@@ -91,6 +91,7 @@ answer() {
 # selected for the next one. A click with nothing selected is refused with
 # a message and changes nothing.
 step_editor_pickers() {
+    click_tab "$TAB_EDITOR" # current already after the bold step: no change
     editor_type 'xabcy'
     select_middle
     editor_click "${SIZE7[@]}"
