@@ -107,6 +107,7 @@ void FrmVorlane::buildTabs()
             (void)icon->playFile(file);
         else
             icon->setPictureFile(file, QSize());
+        icon->decodeAhead();
         // The icon sits on its tab: a click on it is a click on the tab.
         icon->setAttribute(Qt::WA_TransparentForMouseEvents);
     }

@@ -8,7 +8,9 @@
 int main(int argc, char* argv[])
 {
     fontsetup::narrowFontSet(fontsetup::deliveredConfig());
+    fontsetup::startLoadingFontSet();
     QApplication app(argc, argv);
+    fontsetup::finishLoadingFontSet();
     QApplication::setApplicationName(QStringLiteral("Tarnwell"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
     // The main window hides instead of closing; the program ends explicitly.

@@ -27,7 +27,8 @@ QStringList candidates(Face face)
     case Face::ArabicSans:
         return {u"Noto Sans Arabic"_s, u"Noto Naskh Arabic"_s, u"Amiri"_s, u"DejaVu Sans"_s};
     case Face::Decorative:
-        return {u"KacstDecorative"_s, u"KacstTitle"_s, u"Amiri"_s, u"Noto Naskh Arabic"_s, u"DejaVu Sans"_s};
+        return {u"KacstDecorative"_s, u"KacstTitle"_s, u"Amiri"_s, u"Noto Naskh Arabic"_s,
+                u"DejaVu Sans"_s};
     case Face::Sans:
         return {u"Liberation Sans"_s, u"DejaVu Sans"_s, u"Noto Sans"_s};
     case Face::Serif:
@@ -36,7 +37,7 @@ QStringList candidates(Face face)
     return {};
 }
 
-const QStringList &installedFamilies()
+const QStringList& installedFamilies()
 {
     static const QStringList families = QFontDatabase::families();
     return families;
@@ -47,7 +48,7 @@ const QStringList &installedFamilies()
 QFont font(Face face, qreal pixelSize, int weight, bool italic)
 {
     QStringList present;
-    for (const QString &family : candidates(face)) {
+    for (const QString& family : candidates(face)) {
         if (installedFamilies().contains(family, Qt::CaseInsensitive))
             present.append(family);
     }
@@ -64,7 +65,7 @@ QFont font(Face face, qreal pixelSize, int weight, bool italic)
     return f;
 }
 
-QFont fitted(QFont f, const QString &text, QSizeF box)
+QFont fitted(QFont f, const QString& text, QSizeF box)
 {
     while (f.pixelSize() > 6) {
         QPainterPath path;
@@ -77,7 +78,7 @@ QFont fitted(QFont f, const QString &text, QSizeF box)
     return f;
 }
 
-bool hasArabic(const QString &text)
+bool hasArabic(const QString& text)
 {
     for (QChar c : text) {
         if (c.script() == QChar::Script_Arabic)
@@ -86,7 +87,7 @@ bool hasArabic(const QString &text)
     return false;
 }
 
-QPainterPath textPath(const QString &text, const QFont &f, QPointF centre)
+QPainterPath textPath(const QString& text, const QFont& f, QPointF centre)
 {
     QPainterPath path;
     path.addText(0, 0, f, text);
@@ -96,7 +97,7 @@ QPainterPath textPath(const QString &text, const QFont &f, QPointF centre)
 
 // ---- colours ---------------------------------------------------------------
 
-QColor mix(const QColor &a, const QColor &b, qreal t)
+QColor mix(const QColor& a, const QColor& b, qreal t)
 {
     const auto lerp = [t](qreal x, qreal y) { return x + (y - x) * t; };
     return QColor::fromRgbF(float(lerp(a.redF(), b.redF())), float(lerp(a.greenF(), b.greenF())),
@@ -109,7 +110,7 @@ QColor withAlpha(QColor c, int alpha)
     return c;
 }
 
-QColor named(const char *name)
+QColor named(const char* name)
 {
     return QColor::fromString(QLatin1String(name));
 }
@@ -137,10 +138,14 @@ QPainterPath heart(QPointF c, qreal s)
     // Two lobes and a point, in a unit box scaled by s.
     QPainterPath path;
     path.moveTo(c.x(), c.y() + 0.45 * s);
-    path.cubicTo(c.x() - 0.1 * s, c.y() + 0.3 * s, c.x() - 0.5 * s, c.y() + 0.05 * s, c.x() - 0.5 * s, c.y() - 0.17 * s);
-    path.cubicTo(c.x() - 0.5 * s, c.y() - 0.45 * s, c.x() - 0.1 * s, c.y() - 0.5 * s, c.x(), c.y() - 0.25 * s);
-    path.cubicTo(c.x() + 0.1 * s, c.y() - 0.5 * s, c.x() + 0.5 * s, c.y() - 0.45 * s, c.x() + 0.5 * s, c.y() - 0.17 * s);
-    path.cubicTo(c.x() + 0.5 * s, c.y() + 0.05 * s, c.x() + 0.1 * s, c.y() + 0.3 * s, c.x(), c.y() + 0.45 * s);
+    path.cubicTo(c.x() - 0.1 * s, c.y() + 0.3 * s, c.x() - 0.5 * s, c.y() + 0.05 * s,
+                 c.x() - 0.5 * s, c.y() - 0.17 * s);
+    path.cubicTo(c.x() - 0.5 * s, c.y() - 0.45 * s, c.x() - 0.1 * s, c.y() - 0.5 * s, c.x(),
+                 c.y() - 0.25 * s);
+    path.cubicTo(c.x() + 0.1 * s, c.y() - 0.5 * s, c.x() + 0.5 * s, c.y() - 0.45 * s,
+                 c.x() + 0.5 * s, c.y() - 0.17 * s);
+    path.cubicTo(c.x() + 0.5 * s, c.y() + 0.05 * s, c.x() + 0.1 * s, c.y() + 0.3 * s, c.x(),
+                 c.y() + 0.45 * s);
     path.closeSubpath();
     return path;
 }
@@ -161,14 +166,14 @@ QPainterPath khatam(QPointF c, qreal r)
     return a.united(b);
 }
 
-QPainterPath roundedRect(const QRectF &r, qreal radius)
+QPainterPath roundedRect(const QRectF& r, qreal radius)
 {
     QPainterPath path;
     path.addRoundedRect(r, radius, radius);
     return path;
 }
 
-QPainterPath downArrow(const QRectF &r)
+QPainterPath downArrow(const QRectF& r)
 {
     const qreal shaft = r.width() * 0.38;
     const qreal headTop = r.top() + r.height() * 0.48;
@@ -207,7 +212,7 @@ QPainterPath diamond(QPointF c, qreal rx, qreal ry)
     return path;
 }
 
-QPainterPath smoothClosed(const QList<QPointF> &pts)
+QPainterPath smoothClosed(const QList<QPointF>& pts)
 {
     QPainterPath path;
     const qsizetype n = pts.size();
@@ -215,19 +220,20 @@ QPainterPath smoothClosed(const QList<QPointF> &pts)
         return path;
     path.moveTo(pts[0]);
     for (qsizetype i = 0; i < n; ++i) {
-        const QPointF &p0 = pts[(i + n - 1) % n], &p1 = pts[i], &p2 = pts[(i + 1) % n], &p3 = pts[(i + 2) % n];
+        const QPointF &p0 = pts[(i + n - 1) % n], &p1 = pts[i], &p2 = pts[(i + 1) % n],
+                      &p3 = pts[(i + 2) % n];
         path.cubicTo(p1 + (p2 - p0) / 6.0, p2 - (p3 - p1) / 6.0, p2);
     }
     path.closeSubpath();
     return path;
 }
 
-QPen roundPen(const QColor &c, qreal width)
+QPen roundPen(const QColor& c, qreal width)
 {
     return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-QLinearGradient vertical(const QRectF &r, const QColor &top, const QColor &bottom)
+QLinearGradient vertical(const QRectF& r, const QColor& top, const QColor& bottom)
 {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, top);
@@ -235,12 +241,13 @@ QLinearGradient vertical(const QRectF &r, const QColor &top, const QColor &botto
     return g;
 }
 
-void gloss(QPainter &p, const QPainterPath &shape, qreal strength)
+void gloss(QPainter& p, const QPainterPath& shape, qreal strength)
 {
     const QRectF r = shape.boundingRect();
     QPainterPath upper;
-    upper.addRoundedRect(QRectF(r.left() - 2, r.top() - r.height() * 0.5, r.width() + 4, r.height()),
-                         r.height() * 0.5, r.height() * 0.5);
+    upper.addRoundedRect(
+        QRectF(r.left() - 2, r.top() - r.height() * 0.5, r.width() + 4, r.height()),
+        r.height() * 0.5, r.height() * 0.5);
     QLinearGradient g(r.topLeft(), QPointF(r.left(), r.top() + r.height() * 0.5));
     g.setColorAt(0, QColor(255, 255, 255, int(190 * strength)));
     g.setColorAt(1, QColor(255, 255, 255, int(35 * strength)));
@@ -251,13 +258,14 @@ void gloss(QPainter &p, const QPainterPath &shape, qreal strength)
     p.restore();
 }
 
-void softShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha)
+void softShadow(QPainter& p, const QPainterPath& shape, QPointF offset, int alpha)
 {
     p.save();
     const QPainterPath moved = shape.translated(offset);
     p.setBrush(Qt::NoBrush);
     for (int i = 3; i >= 1; --i) {
-        p.setPen(QPen(QColor(0, 0, 0, alpha / (i + 1)), i * 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(QColor(0, 0, 0, alpha / (i + 1)), i * 1.6, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
         p.drawPath(moved);
     }
     p.setPen(Qt::NoPen);
@@ -266,14 +274,14 @@ void softShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alph
     p.restore();
 }
 
-QImage canvas(int w, int h, const QColor &fill)
+QImage canvas(int w, int h, const QColor& fill)
 {
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(fill);
     return image;
 }
 
-void begin(QPainter &p, QImage &image)
+void begin(QPainter& p, QImage& image)
 {
     p.begin(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -307,10 +315,10 @@ int Random::range(int lo, int hi)
 
 namespace {
 
-constexpr auto kFilePermissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther
-    | QFile::ReadUser | QFile::WriteUser;
-constexpr auto kDirPermissions = kFilePermissions | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup
-    | QFile::ExeOther;
+constexpr auto kFilePermissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                  QFile::ReadOther | QFile::ReadUser | QFile::WriteUser;
+constexpr auto kDirPermissions =
+    kFilePermissions | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
 
 } // namespace
 
@@ -319,7 +327,7 @@ Sink::Sink(QString deliveredDir, QString resourceDir)
 {
 }
 
-QString Sink::prepare(const QString &dir, const QString &relative)
+QString Sink::prepare(const QString& dir, const QString& relative)
 {
     const QString path = QDir(dir).filePath(relative);
     QDir base(dir);
@@ -340,7 +348,7 @@ QString Sink::prepare(const QString &dir, const QString &relative)
     return path;
 }
 
-void Sink::finish(const QString &path, bool ok, const QString &error)
+void Sink::finish(const QString& path, bool ok, const QString& error)
 {
     if (ok && QFile::setPermissions(path, kFilePermissions)) {
         ++m_written;
@@ -349,7 +357,8 @@ void Sink::finish(const QString &path, bool ok, const QString &error)
     m_errors.append(error.isEmpty() ? u"cannot write "_s + path : error);
 }
 
-void Sink::deliverGif(const QString &relative, const QList<gif::Frame> &frames, const gif::Options &options)
+void Sink::deliverGif(const QString& relative, const QList<gif::Frame>& frames,
+                      const gif::Options& options)
 {
     const QString path = prepare(m_delivered, relative);
     QString error;
@@ -357,32 +366,34 @@ void Sink::deliverGif(const QString &relative, const QList<gif::Frame> &frames, 
     finish(path, ok, error);
 }
 
-void Sink::deliverGif(const QString &relative, const QImage &still, const gif::Options &options)
+void Sink::deliverGif(const QString& relative, const QImage& still, const gif::Options& options)
 {
     deliverGif(relative, QList<gif::Frame>{{still, 0}}, options);
 }
 
-void Sink::deliverText(const QString &relative, const QByteArray &bytes)
+void Sink::deliverText(const QString& relative, const QByteArray& bytes)
 {
     const QString path = prepare(m_delivered, relative);
     QFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    const bool ok =
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
     file.close();
     finish(path, ok, {});
 }
 
-void Sink::resourcePng(const QString &name, const QImage &image)
+void Sink::resourcePng(const QString& name, const QImage& image)
 {
     writePng(m_resources, name, image);
 }
 
-void Sink::writePng(const QString &root, const QString &relative, const QImage &image)
+void Sink::writePng(const QString& root, const QString& relative, const QImage& image)
 {
     const QString path = prepare(root, relative);
     finish(path, image.save(path, "PNG"), {});
 }
 
-void Sink::resourceGif(const QString &name, const QList<gif::Frame> &frames, const gif::Options &options)
+void Sink::resourceGif(const QString& name, const QList<gif::Frame>& frames,
+                       const gif::Options& options)
 {
     const QString path = prepare(m_resources, name);
     QString error;

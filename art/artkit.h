@@ -32,17 +32,17 @@ enum class Face {
 // families so the generator still runs when one is missing.
 QFont font(Face face, qreal pixelSize, int weight = QFont::Normal, bool italic = false);
 // Largest size (down from `font`'s) at which `text` fits in `box`.
-QFont fitted(QFont font, const QString &text, QSizeF box);
-bool hasArabic(const QString &text);
+QFont fitted(QFont font, const QString& text, QSizeF box);
+bool hasArabic(const QString& text);
 
 // Text as a path centred on `centre` (for outlines, gradients and shadows).
-QPainterPath textPath(const QString &text, const QFont &font, QPointF centre);
+QPainterPath textPath(const QString& text, const QFont& font, QPointF centre);
 
 // ---- colours ---------------------------------------------------------------
 
-QColor mix(const QColor &a, const QColor &b, qreal t);
+QColor mix(const QColor& a, const QColor& b, qreal t);
 QColor withAlpha(QColor c, int alpha);
-QColor named(const char *name);
+QColor named(const char* name);
 
 // ---- shapes ----------------------------------------------------------------
 
@@ -50,26 +50,26 @@ QPainterPath star(QPointF centre, qreal outer, qreal inner, int points, qreal ro
 QPainterPath heart(QPointF centre, qreal size);
 // Eight-pointed star of two overlapping squares (khatam).
 QPainterPath khatam(QPointF centre, qreal radius);
-QPainterPath roundedRect(const QRectF &r, qreal radius);
-QPainterPath downArrow(const QRectF &r);
+QPainterPath roundedRect(const QRectF& r, qreal radius);
+QPainterPath downArrow(const QRectF& r);
 QPainterPath leaf(QPointF base, qreal length, qreal width, qreal angleDeg);
 QPainterPath diamond(QPointF centre, qreal rx, qreal ry);
 // Smooth closed curve through the points (Catmull-Rom as cubic Béziers).
-QPainterPath smoothClosed(const QList<QPointF> &points);
+QPainterPath smoothClosed(const QList<QPointF>& points);
 
 // Pen with round caps and joins, for line drawings.
-QPen roundPen(const QColor &c, qreal width);
+QPen roundPen(const QColor& c, qreal width);
 // Top-to-bottom gradient over `r`.
-QLinearGradient vertical(const QRectF &r, const QColor &top, const QColor &bottom);
+QLinearGradient vertical(const QRectF& r, const QColor& top, const QColor& bottom);
 
 // Glossy highlight over the upper part of `shape`.
-void gloss(QPainter &p, const QPainterPath &shape, qreal strength = 1.0);
+void gloss(QPainter& p, const QPainterPath& shape, qreal strength = 1.0);
 // Soft drop shadow of `shape`, drawn with a few expanding translucent copies.
-void softShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int alpha = 60);
+void softShadow(QPainter& p, const QPainterPath& shape, QPointF offset, int alpha = 60);
 
 // A transparent (or filled) ARGB canvas ready for antialiased painting.
-QImage canvas(int w, int h, const QColor &fill = Qt::transparent);
-void begin(QPainter &p, QImage &image);
+QImage canvas(int w, int h, const QColor& fill = Qt::transparent);
+void begin(QPainter& p, QImage& image);
 
 // ---- seeded randomness -----------------------------------------------------
 
@@ -77,7 +77,9 @@ void begin(QPainter &p, QImage &image);
 // every machine and library version.
 class Random {
 public:
-    explicit Random(uint64_t seed) : m_state(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull) {}
+    explicit Random(uint64_t seed) : m_state(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull)
+    {
+    }
     uint32_t next();
     qreal real(qreal lo = 0, qreal hi = 1);
     int range(int lo, int hi); // inclusive
@@ -93,20 +95,22 @@ class Sink {
 public:
     Sink(QString deliveredDir, QString resourceDir);
 
-    void deliverGif(const QString &relative, const QList<gif::Frame> &frames, const gif::Options &options = {});
-    void deliverGif(const QString &relative, const QImage &still, const gif::Options &options = {});
-    void deliverText(const QString &relative, const QByteArray &bytes);
-    void resourcePng(const QString &name, const QImage &image);
+    void deliverGif(const QString& relative, const QList<gif::Frame>& frames,
+                    const gif::Options& options = {});
+    void deliverGif(const QString& relative, const QImage& still, const gif::Options& options = {});
+    void deliverText(const QString& relative, const QByteArray& bytes);
+    void resourcePng(const QString& name, const QImage& image);
     // A PNG under any other folder (the icon theme of an installation).
-    void writePng(const QString &root, const QString &relative, const QImage &image);
-    void resourceGif(const QString &name, const QList<gif::Frame> &frames, const gif::Options &options = {});
+    void writePng(const QString& root, const QString& relative, const QImage& image);
+    void resourceGif(const QString& name, const QList<gif::Frame>& frames,
+                     const gif::Options& options = {});
 
     int written() const { return m_written; }
-    const QStringList &errors() const { return m_errors; }
+    const QStringList& errors() const { return m_errors; }
 
 private:
-    QString prepare(const QString &dir, const QString &relative);
-    void finish(const QString &path, bool ok, const QString &error);
+    QString prepare(const QString& dir, const QString& relative);
+    void finish(const QString& path, bool ok, const QString& error);
 
     QString m_delivered;
     QString m_resources;
@@ -117,11 +121,11 @@ private:
 // ---- pieces shared between subjects ---------------------------------------
 
 // The program's mark: a speech bubble with a tag bracket and a pen.
-void drawMark(QPainter &p, const QRectF &box);
+void drawMark(QPainter& p, const QRectF& box);
 // Name, tagline and version on a light or blue ground.
 QImage titleArt(QSize size, bool blueGround);
 // A landscape photo (sky, sun, hills) filling `r`.
-void drawPicture(QPainter &p, const QRectF &r);
+void drawPicture(QPainter& p, const QRectF& r);
 // Toolbar icon number 1..23 at its size.
 QImage toolIcon(int number);
 // A smiling face, blinking when animated.
@@ -129,18 +133,18 @@ QList<gif::Frame> smileyFrames(int px, bool animated);
 
 // ---- the subjects ----------------------------------------------------------
 
-void drawLinkButtons(Sink &sink);
-void drawOptionIcons(Sink &sink);
-void drawBorders(Sink &sink);
+void drawLinkButtons(Sink& sink);
+void drawOptionIcons(Sink& sink);
+void drawBorders(Sink& sink);
 // One line per border: "b<N> <motif> <variant>".
 QStringList borderCatalogue();
-void drawSmilies(Sink &sink);
-void drawLogo(Sink &sink);
-void drawWindowArt(Sink &sink);
-void drawIcons(Sink &sink);
+void drawSmilies(Sink& sink);
+void drawLogo(Sink& sink);
+void drawWindowArt(Sink& sink);
+void drawIcons(Sink& sink);
 // The program's icon at the sizes of a hicolor icon theme, as
 // <root>/<N>x<N>/apps/tarnwell.png.
-void drawThemeIcons(Sink &sink, const QString &root);
+void drawThemeIcons(Sink& sink, const QString& root);
 // The program's icon, as the window and the icon theme show it.
 QImage programIcon(int size);
 } // namespace art

@@ -2,5 +2,8 @@
 // The pictures themselves come from tarnwell-art; this file only gives the
 // library an object of its own.
 namespace tarnwell_artwork {
-int version() { return 1; }
+int version()
+{
+    return 1;
+}
 } // namespace tarnwell_artwork

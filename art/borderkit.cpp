@@ -44,7 +44,7 @@ QPainterPath sineWave(qreal x0, int periods, qreal period, qreal y, qreal amplit
     return path;
 }
 
-void bead(QPainter &p, QPointF c, qreal r, const QColor &colour)
+void bead(QPainter& p, QPointF c, qreal r, const QColor& colour)
 {
     QRadialGradient g(c - QPointF(r * 0.35, r * 0.4), r * 1.3);
     g.setColorAt(0, Qt::white);
@@ -55,7 +55,7 @@ void bead(QPainter &p, QPointF c, qreal r, const QColor &colour)
     p.drawEllipse(c, r, r);
 }
 
-void sparkle(QPainter &p, QPointF c, qreal r, const QColor &colour)
+void sparkle(QPainter& p, QPointF c, qreal r, const QColor& colour)
 {
     p.save();
     p.setPen(Qt::NoPen);
@@ -64,7 +64,7 @@ void sparkle(QPainter &p, QPointF c, qreal r, const QColor &colour)
     p.restore();
 }
 
-void flower(QPainter &p, QPointF c, qreal r, const QColor &petal, const QColor &heart, qreal turn)
+void flower(QPainter& p, QPointF c, qreal r, const QColor& petal, const QColor& heart, qreal turn)
 {
     p.save();
     p.setPen(QPen(petal.darker(150), 0.8));
@@ -74,7 +74,8 @@ void flower(QPainter &p, QPointF c, qreal r, const QColor &petal, const QColor &
     p.setBrush(g);
     for (int k = 0; k < 5; ++k) {
         const qreal a = qDegreesToRadians(turn + 72.0 * k);
-        p.drawEllipse(QPointF(c.x() + r * 0.55 * qCos(a), c.y() + r * 0.55 * qSin(a)), r * 0.5, r * 0.5);
+        p.drawEllipse(QPointF(c.x() + r * 0.55 * qCos(a), c.y() + r * 0.55 * qSin(a)), r * 0.5,
+                      r * 0.5);
     }
     p.setBrush(heart);
     p.setPen(QPen(heart.darker(150), 0.6));
@@ -82,7 +83,8 @@ void flower(QPainter &p, QPointF c, qreal r, const QColor &petal, const QColor &
     p.restore();
 }
 
-void shadedLeaf(QPainter &p, QPointF base, qreal length, qreal width, qreal angle, const QColor &colour)
+void shadedLeaf(QPainter& p, QPointF base, qreal length, qreal width, qreal angle,
+                const QColor& colour)
 {
     const QPainterPath l = leaf(base, length, width, angle);
     const QRectF b = l.boundingRect();
@@ -94,7 +96,7 @@ void shadedLeaf(QPainter &p, QPointF base, qreal length, qreal width, qreal angl
     p.drawPath(l);
 }
 
-void finial(QPainter &p, QPointF at, int dir, qreal size, const Tones &c)
+void finial(QPainter& p, QPointF at, int dir, qreal size, const Tones& c)
 {
     // A lozenge pointing outwards with a bead where it meets the line.
     p.save();
@@ -111,7 +113,7 @@ void finial(QPainter &p, QPointF at, int dir, qreal size, const Tones &c)
     p.restore();
 }
 
-void curl(QPainter &p, QPointF at, int dir, qreal radius, const QPen &strokePen, bool up)
+void curl(QPainter& p, QPointF at, int dir, qreal radius, const QPen& strokePen, bool up)
 {
     // Half a turn and a little more, tightening: the stroke that reaches
     // `at` rolls back inwards instead of stopping.
@@ -132,8 +134,8 @@ void curl(QPainter &p, QPointF at, int dir, qreal radius, const QPen &strokePen,
     p.restore();
 }
 
-void outlinedStroke(QPainter &p, const QPainterPath &path, const QColor &outline, qreal outer, const QColor &core,
-                    qreal inner)
+void outlinedStroke(QPainter& p, const QPainterPath& path, const QColor& outline, qreal outer,
+                    const QColor& core, qreal inner)
 {
     p.save();
     p.setBrush(Qt::NoBrush);
@@ -144,12 +146,12 @@ void outlinedStroke(QPainter &p, const QPainterPath &path, const QColor &outline
     p.restore();
 }
 
-QPen pen(const QColor &c, qreal width)
+QPen pen(const QColor& c, qreal width)
 {
     return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-QColor foliage(const Tones &c)
+QColor foliage(const Tones& c)
 {
     const bool green = c.main.green() > c.main.red() + 20 && c.main.green() > c.main.blue();
     return green ? QColor(150, 130, 40) : QColor(60, 140, 56);

@@ -9,7 +9,7 @@
 
 namespace art::border {
 
-void khatamChain(QPainter &p, const Ground &g)
+void khatamChain(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), r = g.h * 0.36;
     const Repeat rep = repeat(g.left() + 12, g.right() - 12, r * 2.9, true);
@@ -34,7 +34,7 @@ void khatamChain(QPainter &p, const Ground &g)
     }
 }
 
-void braid(QPainter &p, const Ground &g)
+void braid(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), period = 36, amp = g.h * 0.24;
     const Repeat r = repeat(g.left() + 10, g.right() - 10, period);
@@ -55,7 +55,7 @@ void braid(QPainter &p, const Ground &g)
     }
 }
 
-void ringChain(QPainter &p, const Ground &g)
+void ringChain(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), r = g.h * 0.3;
     const Repeat rep = repeat(g.left() + r + 6, g.right() - r - 6, r * 1.45, true);
@@ -81,7 +81,7 @@ void ringChain(QPainter &p, const Ground &g)
     bead(p, QPointF(rep.at(rep.n - 1) + r + 3, cy), 2.6, g.c.accent);
 }
 
-void zigzag(QPainter &p, const Ground &g)
+void zigzag(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), step = 12, amp = g.h * 0.22;
     const Repeat r = repeat(g.left() + 14, g.right() - 14, 2 * step);
@@ -99,12 +99,13 @@ void zigzag(QPainter &p, const Ground &g)
     p.setPen(pen(g.c.main, 2.6));
     p.drawPath(zig);
     for (int k = 0; k < 2 * r.n; ++k)
-        bead(p, QPointF(x0 + (k + 0.5) * step, cy + (k % 2 ? -amp * 0.6 : amp * 0.6)), 1.8, g.c.accent);
+        bead(p, QPointF(x0 + (k + 0.5) * step, cy + (k % 2 ? -amp * 0.6 : amp * 0.6)), 1.8,
+             g.c.accent);
     finial(p, QPointF(x0 - 1, cy), -1, 10, g.c);
     finial(p, QPointF(x1 + 1, cy), 1, 10, g.c);
 }
 
-void diamonds(QPainter &p, const Ground &g)
+void diamonds(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), rx = 9;
     const Repeat r = repeat(g.left() + rx, g.right() - rx, rx * 2, true);
@@ -121,7 +122,7 @@ void diamonds(QPainter &p, const Ground &g)
     }
 }
 
-void meander(QPainter &p, const Ground &g)
+void meander(QPainter& p, const Ground& g)
 {
     const qreal u = std::max(3.0, g.h * 0.11), top = g.cy() - 2 * u, unit = 4 * u;
     const Repeat r = repeat(g.left() + u, g.right() - u, unit);
@@ -153,7 +154,7 @@ void meander(QPainter &p, const Ground &g)
     }
 }
 
-void lace(QPainter &p, const Ground &g)
+void lace(QPainter& p, const Ground& g)
 {
     const qreal top = g.h * 0.28, r = g.h * 0.24;
     const Repeat rep = repeat(g.left() + 8, g.right() - 8, 2 * r);
@@ -169,7 +170,8 @@ void lace(QPainter &p, const Ground &g)
         p.drawPath(scallop);
         p.setBrush(Qt::white);
         for (int j = -1; j <= 1; ++j)
-            p.drawEllipse(QPointF(c.x() + j * r * 0.5, top + r * (j == 0 ? 0.55 : 0.35)), r * 0.13, r * 0.13);
+            p.drawEllipse(QPointF(c.x() + j * r * 0.5, top + r * (j == 0 ? 0.55 : 0.35)), r * 0.13,
+                          r * 0.13);
         bead(p, QPointF(c.x(), top + r + 2.5), 2, g.c.accent);
     }
     p.setPen(Qt::NoPen);
@@ -179,7 +181,7 @@ void lace(QPainter &p, const Ground &g)
     bead(p, QPointF(x1 + 3, top - 0.5), 3.2, g.c.accent);
 }
 
-void rosettes(QPainter &p, const Ground &g)
+void rosettes(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), r = g.h * 0.36;
     const Repeat rep = repeat(g.left() + 14, g.right() - 14, r * 3.2, true);
@@ -211,7 +213,7 @@ void rosettes(QPainter &p, const Ground &g)
     finial(p, QPointF(rep.at(rep.n - 1) + r + 4, cy), 1, 8, g.c);
 }
 
-void honeycomb(QPainter &p, const Ground &g)
+void honeycomb(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), r = g.h * 0.2, dx = r * std::sqrt(3.0);
     const Repeat rep = repeat(g.left() + r + 2, g.right() - r - 2, dx, true);
@@ -228,7 +230,8 @@ void honeycomb(QPainter &p, const Ground &g)
         const qreal y = cy + (k % 2 ? r * 0.75 : -r * 0.75);
         const QPointF c(rep.at(k), y);
         p.setPen(QPen(g.c.dark, 1));
-        p.setBrush(vertical(QRectF(0, y - r, 1, 2 * r), g.c.light, k % 4 == 1 ? g.c.accent : g.c.main));
+        p.setBrush(
+            vertical(QRectF(0, y - r, 1, 2 * r), g.c.light, k % 4 == 1 ? g.c.accent : g.c.main));
         p.drawPolygon(hexagon(c, r * 0.98));
         p.setPen(Qt::NoPen);
         p.setBrush(withAlpha(Qt::white, 140));
@@ -236,7 +239,7 @@ void honeycomb(QPainter &p, const Ground &g)
     }
 }
 
-void checker(QPainter &p, const Ground &g)
+void checker(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), s = g.h * 0.16;
     const Repeat rep = repeat(g.left() + 3 * s, g.right() - 3 * s, s);
@@ -265,12 +268,13 @@ void checker(QPainter &p, const Ground &g)
     }
 }
 
-void chainLinks(QPainter &p, const Ground &g)
+void chainLinks(QPainter& p, const Ground& g)
 {
     // Variant 0: a steel chain of long links, flat and edge on by turns.
     // Variant 1: a gold chain of round rings with a medallion in the middle.
     const bool rings = g.variant % 2;
-    const qreal cy = g.cy(), len = rings ? g.h * 0.46 : g.h * 0.62, step = len * (rings ? 0.72 : 0.78);
+    const qreal cy = g.cy(), len = rings ? g.h * 0.46 : g.h * 0.62,
+                step = len * (rings ? 0.72 : 0.78);
     const Repeat rep = repeat(g.left() + len / 2 + 4, g.right() - len / 2 - 4, step, true);
     const QColor metal = rings ? QColor(200, 160, 60) : QColor(160, 166, 178);
     for (int k = 0; k < rep.n; ++k) {
@@ -278,16 +282,17 @@ void chainLinks(QPainter &p, const Ground &g)
         if (rings && k == rep.n / 2)
             continue; // the medallion goes here, over its neighbours
         const bool flat = rings || k % 2 == 0;
-        const QRectF box = rings ? QRectF(c.x() - len / 2, cy - len / 2, len, len)
-            : flat             ? QRectF(c.x() - len / 2, cy - g.h * 0.2, len, g.h * 0.4)
-                               : QRectF(c.x() - len / 2, cy - 2, len, 4);
+        const QRectF box = rings  ? QRectF(c.x() - len / 2, cy - len / 2, len, len)
+                           : flat ? QRectF(c.x() - len / 2, cy - g.h * 0.2, len, g.h * 0.4)
+                                  : QRectF(c.x() - len / 2, cy - 2, len, 4);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(metal.darker(170), flat ? 4 : 5.2));
         p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
         p.setPen(QPen(mix(metal, g.c.main, 0.3), flat ? 2.2 : 3));
         p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
         p.setPen(pen(withAlpha(Qt::white, 160), 0.8));
-        p.drawLine(QPointF(box.left() + 3, box.top() + 0.5), QPointF(box.right() - 3, box.top() + 0.5));
+        p.drawLine(QPointF(box.left() + 3, box.top() + 0.5),
+                   QPointF(box.right() - 3, box.top() + 0.5));
     }
     if (rings) {
         const QPointF c(rep.at(rep.n / 2), cy);
@@ -306,7 +311,7 @@ void chainLinks(QPainter &p, const Ground &g)
     }
 }
 
-void rope(QPainter &p, const Ground &g)
+void rope(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), step = 5.5, thick = g.h * 0.26;
     const qreal x0 = g.left() + 16, x1 = g.right() - 16;
@@ -317,7 +322,8 @@ void rope(QPainter &p, const Ground &g)
         p.translate(rep.at(k), cy);
         p.rotate(-40);
         p.setPen(QPen(g.c.dark, 0.7));
-        p.setBrush(vertical(QRectF(0, -thick, 1, thick * 2), k % 2 ? g.c.light : g.c.main, g.c.main.darker(120)));
+        p.setBrush(vertical(QRectF(0, -thick, 1, thick * 2), k % 2 ? g.c.light : g.c.main,
+                            g.c.main.darker(120)));
         p.drawEllipse(QPointF(0, 0), step * 0.75, thick * 0.8);
         p.restore();
     }
@@ -334,7 +340,7 @@ void rope(QPainter &p, const Ground &g)
     }
 }
 
-void fringe(QPainter &p, const Ground &g)
+void fringe(QPainter& p, const Ground& g)
 {
     const qreal bar = g.h * 0.2;
     const qreal x0 = g.left() + 6, x1 = g.right() - 6;
@@ -347,7 +353,8 @@ void fringe(QPainter &p, const Ground &g)
         // The tassel: a fan of threads under the bead.
         for (int j = -3; j <= 3; ++j) {
             p.setPen(pen(k % 2 ? g.c.light.darker(110) : g.c.main, 1));
-            p.drawLine(QPointF(x + j * 0.5, bar + length * 0.4), QPointF(x + j * 1.3, bar + length));
+            p.drawLine(QPointF(x + j * 0.5, bar + length * 0.4),
+                       QPointF(x + j * 1.3, bar + length));
         }
     }
     p.setPen(QPen(g.c.dark, 0.9));
@@ -357,7 +364,7 @@ void fringe(QPainter &p, const Ground &g)
     bead(p, QPointF(x1, bar), 4, g.c.accent);
 }
 
-void jewelBar(QPainter &p, const Ground &g)
+void jewelBar(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), w = g.w;
     const qreal endX = g.left() + g.h * 0.32;
@@ -376,7 +383,7 @@ void jewelBar(QPainter &p, const Ground &g)
     bead(p, QPointF(w / 2, cy), g.h * 0.1, g.c.main);
 }
 
-void dashDot(QPainter &p, const Ground &g)
+void dashDot(QPainter& p, const Ground& g)
 {
     const qreal cx = g.w / 2, cy = g.cy();
     for (int side = -1; side <= 1; side += 2) {
@@ -400,7 +407,7 @@ void dashDot(QPainter &p, const Ground &g)
     p.drawEllipse(QPointF(cx, cy), g.h * 0.14, g.h * 0.14);
 }
 
-void sawtooth(QPainter &p, const Ground &g)
+void sawtooth(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), half = g.h * 0.26, step = half * 1.3;
     const Repeat rep = repeat(g.left() + 12, g.right() - 12, step);
@@ -431,7 +438,7 @@ void sawtooth(QPainter &p, const Ground &g)
     finial(p, QPointF(x1 + 1, cy), 1, 10, g.c);
 }
 
-void circleLattice(QPainter &p, const Ground &g)
+void circleLattice(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), r = g.h * 0.3;
     const Repeat rep = repeat(g.left() + r + 3, g.right() - r - 3, r, true);

@@ -11,7 +11,7 @@ namespace art::border {
 namespace {
 
 // A rose seen from above: a ring of petals round a curled heart.
-void rose(QPainter &p, QPointF c, qreal r, const QColor &colour)
+void rose(QPainter& p, QPointF c, qreal r, const QColor& colour)
 {
     p.save();
     p.setPen(QPen(colour.darker(160), 0.7));
@@ -21,7 +21,8 @@ void rose(QPainter &p, QPointF c, qreal r, const QColor &colour)
         g.setColorAt(0, colour.darker(130));
         g.setColorAt(1, colour.lighter(135));
         p.setBrush(g);
-        p.drawEllipse(QPointF(c.x() + r * 0.45 * qCos(a), c.y() + r * 0.45 * qSin(a)), r * 0.55, r * 0.55);
+        p.drawEllipse(QPointF(c.x() + r * 0.45 * qCos(a), c.y() + r * 0.45 * qSin(a)), r * 0.55,
+                      r * 0.55);
     }
     QRadialGradient heart(c - QPointF(r * 0.1, r * 0.15), r * 0.6);
     heart.setColorAt(0, colour.lighter(140));
@@ -32,12 +33,14 @@ void rose(QPainter &p, QPointF c, qreal r, const QColor &colour)
     p.setPen(pen(colour.darker(170), std::max(0.8, r * 0.09)));
     for (int k = 0; k < 2; ++k) {
         const qreal s = r * (0.4 - k * 0.16);
-        p.drawArc(QRectF(c.x() - s, c.y() - s * 0.9, 2 * s, 1.8 * s), (30 + k * 150) * 16, 220 * 16);
+        p.drawArc(QRectF(c.x() - s, c.y() - s * 0.9, 2 * s, 1.8 * s), (30 + k * 150) * 16,
+                  220 * 16);
     }
     p.restore();
 }
 
-void bud(QPainter &p, QPointF base, qreal size, qreal angle, const QColor &colour, const QColor &green)
+void bud(QPainter& p, QPointF base, qreal size, qreal angle, const QColor& colour,
+         const QColor& green)
 {
     p.save();
     p.translate(base);
@@ -61,7 +64,7 @@ void bud(QPainter &p, QPointF base, qreal size, qreal angle, const QColor &colou
 }
 
 // A wing pair seen from above, `open` from 0 (edge on) to 1 (flat).
-void butterfly(QPainter &p, QPointF c, qreal s, qreal open, const Tones &t)
+void butterfly(QPainter& p, QPointF c, qreal s, qreal open, const Tones& t)
 {
     p.save();
     p.translate(c);
@@ -95,7 +98,7 @@ void butterfly(QPainter &p, QPointF c, qreal s, qreal open, const Tones &t)
 
 } // namespace
 
-void vine(QPainter &p, const Ground &g)
+void vine(QPainter& p, const Ground& g)
 {
     // Variant 1 is a tighter vine of starry blossoms.
     const bool starry = g.variant % 2;
@@ -127,7 +130,7 @@ void vine(QPainter &p, const Ground &g)
     }
 }
 
-void roseGarland(QPainter &p, const Ground &g)
+void roseGarland(QPainter& p, const Ground& g)
 {
     const qreal cx = g.w / 2, cy = g.cy(), half = (g.right() - g.left()) / 2 - g.h * 0.3;
     const QColor green = foliage(g.c);
@@ -143,7 +146,8 @@ void roseGarland(QPainter &p, const Ground &g)
         for (int k = 1; k <= 4; ++k) {
             const qreal t = k / 5.0;
             const QPointF at = stem.pointAtPercent(t);
-            shadedLeaf(p, at, g.h * 0.24, g.h * 0.09, side > 0 ? (k % 2 ? -55 : 40) : (k % 2 ? 235 : 140), green);
+            shadedLeaf(p, at, g.h * 0.24, g.h * 0.09,
+                       side > 0 ? (k % 2 ? -55 : 40) : (k % 2 ? 235 : 140), green);
             if (k % 2 == 0)
                 rose(p, at + QPointF(0, -g.h * 0.05), g.h * (0.2 - k * 0.015), g.c.main);
             else
@@ -153,7 +157,7 @@ void roseGarland(QPainter &p, const Ground &g)
     rose(p, QPointF(cx, cy - g.h * 0.02), g.h * 0.32, g.c.main);
 }
 
-void tulips(QPainter &p, const Ground &g)
+void tulips(QPainter& p, const Ground& g)
 {
     const qreal base = g.h * 0.82;
     const QColor green = foliage(g.c);
@@ -176,7 +180,8 @@ void tulips(QPainter &p, const Ground &g)
         cup.lineTo(x, top - size * 0.05);
         cup.lineTo(x + cw * 0.45, top + size * 0.25);
         cup.lineTo(x + cw, top);
-        cup.cubicTo(x + cw * 1.05, top + size * 0.75, x + cw * 0.5, top + size * 0.9, x, top + size * 0.9);
+        cup.cubicTo(x + cw * 1.05, top + size * 0.75, x + cw * 0.5, top + size * 0.9, x,
+                    top + size * 0.9);
         cup.cubicTo(x - cw * 0.5, top + size * 0.9, x - cw * 1.05, top + size * 0.75, x - cw, top);
         p.setPen(QPen(bloom.darker(160), 0.8));
         p.setBrush(vertical(cup.boundingRect(), bloom.lighter(140), bloom.darker(110)));
@@ -184,7 +189,7 @@ void tulips(QPainter &p, const Ground &g)
     }
 }
 
-void laurel(QPainter &p, const Ground &g)
+void laurel(QPainter& p, const Ground& g)
 {
     // Variant 0: green branches level with paired leaves round a cluster of
     // berries. Variant 1: gilded branches sweeping up, leaves alternating,
@@ -205,8 +210,9 @@ void laurel(QPainter &p, const Ground &g)
             const qreal t = qreal(k) / (pairs + 0.4);
             const QPointF at = branch.pointAtPercent(t);
             const qreal size = g.h * (0.36 - 0.12 * k / pairs);
-            const qreal along = qRadiansToDegrees(qAtan2(branch.pointAtPercent(std::min(1.0, t + 0.02)).y() - at.y(),
-                                                         branch.pointAtPercent(std::min(1.0, t + 0.02)).x() - at.x()));
+            const qreal along = qRadiansToDegrees(
+                qAtan2(branch.pointAtPercent(std::min(1.0, t + 0.02)).y() - at.y(),
+                       branch.pointAtPercent(std::min(1.0, t + 0.02)).x() - at.x()));
             if (gilded) {
                 shadedLeaf(p, at, size, size * 0.36, along + (k % 2 ? -40 : 40), leafColour);
             } else {
@@ -215,8 +221,8 @@ void laurel(QPainter &p, const Ground &g)
             }
         }
         // The branch ends in one leaf pointing outwards.
-        shadedLeaf(p, QPointF(tip - side * 2, tipY), g.h * 0.3, g.h * 0.09, side > 0 ? (gilded ? -20 : 0) : (gilded ? 200 : 180),
-                   leafColour);
+        shadedLeaf(p, QPointF(tip - side * 2, tipY), g.h * 0.3, g.h * 0.09,
+                   side > 0 ? (gilded ? -20 : 0) : (gilded ? 200 : 180), leafColour);
     }
     if (gilded) {
         p.setPen(QPen(g.c.dark, 0.8));
@@ -228,7 +234,7 @@ void laurel(QPainter &p, const Ground &g)
     }
 }
 
-void daisyChain(QPainter &p, const Ground &g)
+void daisyChain(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy();
     const Repeat r = repeat(g.left() + g.h * 0.35, g.right() - g.h * 0.35, 30, true);
@@ -256,14 +262,16 @@ void daisyChain(QPainter &p, const Ground &g)
     }
 }
 
-void blossomBranch(QPainter &p, const Ground &g)
+void blossomBranch(QPainter& p, const Ground& g)
 {
     // Odd variants bend the other way, with their blossom below the branch.
-    const qreal cy = g.cy(), x0 = g.left() + g.h * 0.3, x1 = g.right() - g.h * 0.3, bend = g.variant % 2 ? -1 : 1;
+    const qreal cy = g.cy(), x0 = g.left() + g.h * 0.3, x1 = g.right() - g.h * 0.3,
+                bend = g.variant % 2 ? -1 : 1;
     const QColor bark(110, 72, 40);
     QPainterPath branch(QPointF(x0, cy + bend * g.h * 0.1));
     branch.cubicTo(QPointF(x0 + (x1 - x0) * 0.3, cy - bend * g.h * 0.25),
-                   QPointF(x0 + (x1 - x0) * 0.7, cy + bend * g.h * 0.3), QPointF(x1, cy - bend * g.h * 0.08));
+                   QPointF(x0 + (x1 - x0) * 0.7, cy + bend * g.h * 0.3),
+                   QPointF(x1, cy - bend * g.h * 0.08));
     // Thick in the middle, thinner towards the ends, where a leaf closes
     // each tip.
     for (int k = 0; k < 40; ++k) {
@@ -284,11 +292,12 @@ void blossomBranch(QPainter &p, const Ground &g)
         if (k % 3 == 0)
             bud(p, twig, g.h * 0.2, dir > 0 ? 180 : 0, g.c.main, green);
         else
-            flower(p, twig, g.h * (0.16 + rng.real(0, 0.06)), g.c.light, g.c.accent, rng.real(0, 72));
+            flower(p, twig, g.h * (0.16 + rng.real(0, 0.06)), g.c.light, g.c.accent,
+                   rng.real(0, 72));
     }
 }
 
-void ivy(QPainter &p, const Ground &g)
+void ivy(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), amp = g.h * 0.12, period = 48, curlR = g.h * 0.1;
     const Repeat r = repeat(g.left() + curlR * 2 + 2, g.right() - curlR * 2 - 2, period);
@@ -316,7 +325,7 @@ void ivy(QPainter &p, const Ground &g)
     }
 }
 
-void butterflies(QPainter &p, const Ground &g)
+void butterflies(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), x0 = g.left() + 6, x1 = g.right() - 6;
     const QPainterPath path = sineWave(x0, 2, (x1 - x0) / 2, cy, g.h * 0.16);
@@ -341,7 +350,7 @@ void butterflies(QPainter &p, const Ground &g)
     }
 }
 
-void peacock(QPainter &p, const Ground &g)
+void peacock(QPainter& p, const Ground& g)
 {
     const qreal cx = g.w / 2, cy = g.cy();
     for (int side = -1; side <= 1; side += 2) {
@@ -376,7 +385,7 @@ void peacock(QPainter &p, const Ground &g)
     }
 }
 
-void fern(QPainter &p, const Ground &g)
+void fern(QPainter& p, const Ground& g)
 {
     // Variant 0: a green frond with paired leaflets and a flower at its
     // heart. Variant 1: broad leaflets alternating along the stem, in the
@@ -395,7 +404,8 @@ void fern(QPainter &p, const Ground &g)
             const QPointF at(cx + side * d, cy);
             const qreal up = side > 0 ? -62 : 242, down = side > 0 ? 62 : 118;
             if (alternate) {
-                shadedLeaf(p, at, size, size * 0.4, k % 2 ? (side > 0 ? -45 : 225) : (side > 0 ? 45 : 135), green);
+                shadedLeaf(p, at, size, size * 0.4,
+                           k % 2 ? (side > 0 ? -45 : 225) : (side > 0 ? 45 : 135), green);
             } else {
                 shadedLeaf(p, at, size, size * 0.22, up, green);
                 shadedLeaf(p, at, size, size * 0.22, down, green);
@@ -412,7 +422,7 @@ void fern(QPainter &p, const Ground &g)
     }
 }
 
-void lotus(QPainter &p, const Ground &g)
+void lotus(QPainter& p, const Ground& g)
 {
     const qreal cx = g.w / 2, water = g.h * 0.74, budX = g.h * 0.3 + 2;
     // The water line runs between the two buds at the ends.
@@ -432,10 +442,12 @@ void lotus(QPainter &p, const Ground &g)
         p.rotate(k * 24);
         QPainterPath petal;
         petal.moveTo(0, 0);
-        petal.cubicTo(-size * 0.26, -size * 0.4, -size * 0.12, -size * 0.8, 0, -size * (qAbs(k) == 3 ? 0.7 : 1));
+        petal.cubicTo(-size * 0.26, -size * 0.4, -size * 0.12, -size * 0.8, 0,
+                      -size * (qAbs(k) == 3 ? 0.7 : 1));
         petal.cubicTo(size * 0.12, -size * 0.8, size * 0.26, -size * 0.4, 0, 0);
         p.setPen(QPen(g.c.main.darker(150), 0.7));
-        p.setBrush(vertical(QRectF(0, -size, 1, size), g.c.light, qAbs(k) % 2 ? g.c.accent : g.c.main));
+        p.setBrush(
+            vertical(QRectF(0, -size, 1, size), g.c.light, qAbs(k) % 2 ? g.c.accent : g.c.main));
         p.drawPath(petal);
         p.restore();
     }
@@ -444,12 +456,13 @@ void lotus(QPainter &p, const Ground &g)
         const qreal x = side < 0 ? g.left() + budX : g.right() - budX;
         p.setPen(pen(foliage(g.c), 1.4));
         p.drawLine(QPointF(x, water), QPointF(x, water - g.h * 0.16));
-        shadedLeaf(p, QPointF(x, water), g.h * 0.26, g.h * 0.09, side < 0 ? 200 : -20, foliage(g.c));
+        shadedLeaf(p, QPointF(x, water), g.h * 0.26, g.h * 0.09, side < 0 ? 200 : -20,
+                   foliage(g.c));
         bud(p, QPointF(x, water - g.h * 0.14), g.h * 0.3, 0, g.c.main, foliage(g.c));
     }
 }
 
-void cherries(QPainter &p, const Ground &g)
+void cherries(QPainter& p, const Ground& g)
 {
     const qreal top = g.h * 0.22;
     const QColor green = foliage(g.c), bark(110, 72, 40);
@@ -472,7 +485,7 @@ void cherries(QPainter &p, const Ground &g)
     }
 }
 
-void paisley(QPainter &p, const Ground &g)
+void paisley(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy();
     p.setPen(pen(g.c.light, 1));
@@ -500,7 +513,7 @@ void paisley(QPainter &p, const Ground &g)
     }
 }
 
-void sunburst(QPainter &p, const Ground &g)
+void sunburst(QPainter& p, const Ground& g)
 {
     const qreal cx = g.w / 2, cy = g.cy(), r = g.h * 0.26;
     for (int side = -1; side <= 1; side += 2) {
@@ -509,12 +522,12 @@ void sunburst(QPainter &p, const Ground &g)
         p.drawLine(QPointF(from, cy), QPointF(end - side * 7, cy));
         for (int row = -1; row <= 1; row += 2) {
             p.setPen(pen(g.c.accent, 0.9));
-            p.drawLine(QPointF(from + side * 6, cy + row * 3.5), QPointF(from + side * qAbs(end - from) * 0.55,
-                                                                       cy + row * 3.5));
+            p.drawLine(QPointF(from + side * 6, cy + row * 3.5),
+                       QPointF(from + side * qAbs(end - from) * 0.55, cy + row * 3.5));
         }
         for (int k = 1; k <= 4; ++k)
-            bead(p, QPointF(cx + side * (r * 1.7 + k * (qAbs(end - cx) - r * 1.7) / 5), cy), 2.6 - k * 0.3,
-                 g.c.accent);
+            bead(p, QPointF(cx + side * (r * 1.7 + k * (qAbs(end - cx) - r * 1.7) / 5), cy),
+                 2.6 - k * 0.3, g.c.accent);
         p.setPen(QPen(g.c.accent.darker(150), 0.6));
         p.setBrush(g.c.accent);
         p.drawPath(star(QPointF(end, cy), 7, 2.2, 8, 0));
@@ -530,7 +543,7 @@ void sunburst(QPainter &p, const Ground &g)
     p.drawEllipse(QPointF(cx, cy), r, r);
 }
 
-void waves(QPainter &p, const Ground &g)
+void waves(QPainter& p, const Ground& g)
 {
     const qreal base = g.h * 0.78, size = g.h * 0.5;
     p.setPen(Qt::NoPen);
@@ -543,9 +556,11 @@ void waves(QPainter &p, const Ground &g)
         // A wave rising from the base and rolling over into a curl.
         const qreal lean = size * 0.18 * qSin(2 * M_PI * (drift + k * 0.15));
         QPainterPath wave(QPointF(x, base));
-        wave.cubicTo(QPointF(x + r.step * 0.25, base), QPointF(x + r.step * 0.3 + lean, base - size),
+        wave.cubicTo(QPointF(x + r.step * 0.25, base),
+                     QPointF(x + r.step * 0.3 + lean, base - size),
                      QPointF(x + r.step * 0.62 + lean, base - size * 0.95));
-        wave.cubicTo(QPointF(x + r.step * 0.92 + lean, base - size * 0.9), QPointF(x + r.step * 0.85, base - size * 0.35),
+        wave.cubicTo(QPointF(x + r.step * 0.92 + lean, base - size * 0.9),
+                     QPointF(x + r.step * 0.85, base - size * 0.35),
                      QPointF(x + r.step * 0.66, base - size * 0.45));
         wave.cubicTo(QPointF(x + r.step * 0.55, base - size * 0.5), QPointF(x + r.step * 0.6, base),
                      QPointF(x + r.step, base));

@@ -27,7 +27,7 @@ QPainterPath forkedEnd(qreal x, qreal y, qreal height, int dir, qreal length)
 
 } // namespace
 
-void ribbon(QPainter &p, const Ground &g)
+void ribbon(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), band = g.h * 0.36;
     const qreal x0 = g.left() + 22, x1 = g.right() - 22;
@@ -48,11 +48,11 @@ void ribbon(QPainter &p, const Ground &g)
     }
     QPainterPath body;
     body.moveTo(x0, cy - band / 2);
-    body.cubicTo(QPointF((x0 + g.w / 2) / 2, cy - band / 2 - 4), QPointF((x1 + g.w / 2) / 2, cy - band / 2 + 4),
-                 QPointF(x1, cy - band / 2));
+    body.cubicTo(QPointF((x0 + g.w / 2) / 2, cy - band / 2 - 4),
+                 QPointF((x1 + g.w / 2) / 2, cy - band / 2 + 4), QPointF(x1, cy - band / 2));
     body.lineTo(x1, cy + band / 2);
-    body.cubicTo(QPointF((x1 + g.w / 2) / 2, cy + band / 2 + 4), QPointF((x0 + g.w / 2) / 2, cy + band / 2 - 4),
-                 QPointF(x0, cy + band / 2));
+    body.cubicTo(QPointF((x1 + g.w / 2) / 2, cy + band / 2 + 4),
+                 QPointF((x0 + g.w / 2) / 2, cy + band / 2 - 4), QPointF(x0, cy + band / 2));
     body.closeSubpath();
     p.setPen(QPen(g.c.dark, 1));
     p.setBrush(vertical(QRectF(0, cy - band / 2, 1, band), g.c.light, g.c.main));
@@ -65,7 +65,7 @@ void ribbon(QPainter &p, const Ground &g)
     p.drawLine(QPointF(x0 + 4, cy + band / 2 - 2.5), QPointF(x1 - 4, cy + band / 2 - 2.5));
 }
 
-void bowKnot(QPainter &p, const Ground &g)
+void bowKnot(QPainter& p, const Ground& g)
 {
     const qreal cx = g.w / 2, cy = g.cy(), s = g.h * 0.42;
     for (int side = -1; side <= 1; side += 2) {
@@ -81,8 +81,8 @@ void bowKnot(QPainter &p, const Ground &g)
         p.drawPath(tail);
         // The loop of the bow.
         QPainterPath loop(QPointF(cx, cy));
-        loop.cubicTo(QPointF(cx + side * s * 1.6, cy - s * 1.2), QPointF(cx + side * s * 1.8, cy + s * 0.9),
-                     QPointF(cx, cy));
+        loop.cubicTo(QPointF(cx + side * s * 1.6, cy - s * 1.2),
+                     QPointF(cx + side * s * 1.8, cy + s * 0.9), QPointF(cx, cy));
         p.setPen(QPen(g.c.dark, 1));
         p.setBrush(vertical(loop.boundingRect(), g.c.light, g.c.main));
         p.drawPath(loop);
@@ -92,13 +92,15 @@ void bowKnot(QPainter &p, const Ground &g)
     p.drawEllipse(QPointF(cx, cy), s * 0.28, s * 0.36);
 }
 
-void cartouche(QPainter &p, const Ground &g)
+void cartouche(QPainter& p, const Ground& g)
 {
-    static const QString words[] = {u"مرحباً"_s, u"شكراً"_s, u"مميز"_s, u"Welcome"_s, u"جديد"_s, u"رائع"_s};
+    static const QString words[] = {u"مرحباً"_s,   u"شكراً"_s, u"مميز"_s,
+                                    u"Welcome"_s, u"جديد"_s, u"رائع"_s};
     const QString word = words[g.variant % 6];
     const qreal cx = g.w / 2, cy = g.cy();
     const bool arabic = hasArabic(word);
-    const QFont f = font(arabic ? Face::Naskh : Face::Serif, g.h * (arabic ? 0.6 : 0.5), QFont::Bold, !arabic);
+    const QFont f =
+        font(arabic ? Face::Naskh : Face::Serif, g.h * (arabic ? 0.6 : 0.5), QFont::Bold, !arabic);
     const QPainterPath text = textPath(word, f, QPointF(cx, cy + (arabic ? 1 : 0)));
     const qreal half = text.boundingRect().width() / 2 + 14;
     for (int side = -1; side <= 1; side += 2) {
@@ -122,7 +124,8 @@ void cartouche(QPainter &p, const Ground &g)
         frame = roundedRect(box.adjusted(4, 2, -4, -2), 4);
         for (int side = -1; side <= 1; side += 2) {
             QPainterPath lobe;
-            lobe.addEllipse(QPointF(side < 0 ? box.left() + 5 : box.right() - 5, cy), g.h * 0.2, g.h * 0.24);
+            lobe.addEllipse(QPointF(side < 0 ? box.left() + 5 : box.right() - 5, cy), g.h * 0.2,
+                            g.h * 0.24);
             frame = frame.united(lobe);
         }
         break;
@@ -147,14 +150,15 @@ void cartouche(QPainter &p, const Ground &g)
     p.drawPath(text);
 }
 
-void scrolls(QPainter &p, const Ground &g)
+void scrolls(QPainter& p, const Ground& g)
 {
     // Horizontal S-scrolls: two spirals joined by a swelling stroke.
     const qreal cy = g.cy(), step = g.h * 1.3;
     const Repeat rep = repeat(g.left() + 8, g.right() - 8, step);
     const qreal x0 = rep.begin();
     const qreal R = g.h * 0.23, d = g.h * 0.12;
-    const auto spiral = [](QPainterPath &path, QPointF centre, qreal radius, qreal startDeg, qreal turn) {
+    const auto spiral = [](QPainterPath& path, QPointF centre, qreal radius, qreal startDeg,
+                           qreal turn) {
         for (int k = 0; k <= 48; ++k) {
             const qreal a = k / 48.0 * 2.3 * M_PI;
             const qreal r = radius * (1 - a / (3.2 * M_PI));
@@ -165,7 +169,8 @@ void scrolls(QPainter &p, const Ground &g)
     for (int k = 0; k < rep.n; ++k) {
         const qreal x = x0 + k * step;
         const bool flip = k % 2;
-        const QPointF a(x + step * 0.28, cy + (flip ? d : -d)), b(x + step * 0.72, cy + (flip ? -d : d));
+        const QPointF a(x + step * 0.28, cy + (flip ? d : -d)),
+            b(x + step * 0.72, cy + (flip ? -d : d));
         const QPointF aEnd = a + QPointF(0, flip ? -R : R), bEnd = b + QPointF(0, flip ? R : -R);
         QPainterPath s(aEnd);
         QPainterPath first(aEnd);
@@ -184,7 +189,7 @@ void scrolls(QPainter &p, const Ground &g)
     bead(p, QPointF(x0 + rep.n * step - step * 0.05, cy), 3, g.c.main);
 }
 
-void arrow(QPainter &p, const Ground &g)
+void arrow(QPainter& p, const Ground& g)
 {
     // Pointing left, the way the page reads.
     const qreal cy = g.cy(), x0 = g.left() + 2, x1 = g.right() - 2, head = g.h * 0.5;
@@ -216,10 +221,11 @@ void arrow(QPainter &p, const Ground &g)
         }
     }
     for (int k = 1; k <= 5; ++k)
-        bead(p, QPointF(x0 + head * 1.2 + k * (x1 - x0 - head * 1.2 - 30) / 6, cy), 2.4, g.c.accent);
+        bead(p, QPointF(x0 + head * 1.2 + k * (x1 - x0 - head * 1.2 - 30) / 6, cy), 2.4,
+             g.c.accent);
 }
 
-void stitches(QPainter &p, const Ground &g)
+void stitches(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), cx = g.w / 2;
     const qreal x0 = g.left() + g.h * 0.2 + 2, x1 = g.right() - g.h * 0.2 - 2;
@@ -232,13 +238,15 @@ void stitches(QPainter &p, const Ground &g)
         p.setBrush(g.c.dark);
         p.setPen(Qt::NoPen);
         for (int k = 0; k < 4; ++k)
-            p.drawEllipse(c + QPointF(k % 2 ? r * 0.22 : -r * 0.22, k / 2 ? r * 0.22 : -r * 0.22), r * 0.1, r * 0.1);
+            p.drawEllipse(c + QPointF(k % 2 ? r * 0.22 : -r * 0.22, k / 2 ? r * 0.22 : -r * 0.22),
+                          r * 0.1, r * 0.1);
     };
     for (int row = -1; row <= 1; row += 2) {
         // Running stitches in whole stitches between the buttons.
         const qreal y = cy + row * g.h * 0.16;
         for (int side = -1; side <= 1; side += 2) {
-            const qreal a = side < 0 ? x0 + g.h * 0.18 : cx + g.h * 0.32, b = side < 0 ? cx - g.h * 0.32 : x1 - g.h * 0.18;
+            const qreal a = side < 0 ? x0 + g.h * 0.18 : cx + g.h * 0.32,
+                        b = side < 0 ? cx - g.h * 0.32 : x1 - g.h * 0.18;
             const Repeat rep = repeat(a, b, 7);
             for (int k = 0; k < rep.n; ++k) {
                 p.setPen(pen(row < 0 ? g.c.main : g.c.accent.darker(120), 1.6));
@@ -251,7 +259,7 @@ void stitches(QPainter &p, const Ground &g)
     button(QPointF(x1, cy), g.h * 0.2);
 }
 
-void heartChain(QPainter &p, const Ground &g)
+void heartChain(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy(), s = g.h * 0.62;
     const Repeat rep = repeat(g.left() + s / 2 + 2, g.right() - s / 2 - 2, s * 0.72, true);
@@ -272,7 +280,7 @@ void heartChain(QPainter &p, const Ground &g)
     }
 }
 
-void fleuron(QPainter &p, const Ground &g)
+void fleuron(QPainter& p, const Ground& g)
 {
     const qreal cx = g.w / 2, cy = g.cy();
     const auto leafOrnament = [&](QPointF c, qreal s, qreal angle) {
@@ -281,7 +289,8 @@ void fleuron(QPainter &p, const Ground &g)
         p.translate(c);
         p.rotate(angle);
         QPainterPath stalk(QPointF(0, 0));
-        stalk.cubicTo(QPointF(-s * 0.3, -s * 0.05), QPointF(-s * 0.45, -s * 0.45), QPointF(-s * 0.15, -s * 0.5));
+        stalk.cubicTo(QPointF(-s * 0.3, -s * 0.05), QPointF(-s * 0.45, -s * 0.45),
+                      QPointF(-s * 0.15, -s * 0.5));
         outlinedStroke(p, stalk, g.c.dark, 2.4, g.c.main, 1.1);
         shadedLeaf(p, QPointF(0, 0), s, s * 0.38, 0, g.c.main);
         p.setPen(pen(g.c.light, 0.7));
@@ -289,7 +298,8 @@ void fleuron(QPainter &p, const Ground &g)
         p.restore();
     };
     for (int side = -1; side <= 1; side += 2) {
-        const qreal from = cx + side * g.h * 0.6, to = side < 0 ? g.left() + g.h * 0.45 : g.right() - g.h * 0.45;
+        const qreal from = cx + side * g.h * 0.6,
+                    to = side < 0 ? g.left() + g.h * 0.45 : g.right() - g.h * 0.45;
         for (int row = -1; row <= 1; row += 2) {
             p.setPen(pen(row < 0 ? g.c.main : g.c.dark, row < 0 ? 1.6 : 0.8));
             p.drawLine(QPointF(from, cy + row * 3), QPointF(to, cy + row * 3));

@@ -9,7 +9,7 @@
 
 namespace art::border {
 
-void hearts(QPainter &p, const Ground &g)
+void hearts(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy();
     p.setPen(Qt::NoPen);
@@ -30,7 +30,7 @@ void hearts(QPainter &p, const Ground &g)
     }
 }
 
-void stars(QPainter &p, const Ground &g)
+void stars(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy();
     p.setPen(pen(g.c.light, 1.2));
@@ -57,7 +57,7 @@ void stars(QPainter &p, const Ground &g)
     }
 }
 
-void pearls(QPainter &p, const Ground &g)
+void pearls(QPainter& p, const Ground& g)
 {
     const qreal cx = g.w / 2, top = g.h * 0.25;
     for (int side = -1; side <= 1; side += 2) {
@@ -88,7 +88,7 @@ void pearls(QPainter &p, const Ground &g)
     bead(p, QPointF(cx, top + 1), 3, g.c.accent);
 }
 
-void crescent(QPainter &p, const Ground &g)
+void crescent(QPainter& p, const Ground& g)
 {
     const qreal cx = g.w / 2, cy = g.cy(), r = g.h * 0.4;
     for (int side = -1; side <= 1; side += 2) {
@@ -116,7 +116,7 @@ void crescent(QPainter &p, const Ground &g)
     p.drawPath(star(QPointF(cx + r * 0.35, cy - r * 0.05), r * 0.42, r * 0.18, 5));
 }
 
-void skyline(QPainter &p, const Ground &g)
+void skyline(QPainter& p, const Ground& g)
 {
     const qreal cx = g.w / 2, base = g.h * 0.86;
     p.setPen(Qt::NoPen);
@@ -127,8 +127,8 @@ void skyline(QPainter &p, const Ground &g)
     // Hall, dome with its finial, two minarets and two small domes.
     mosque.addRect(QRectF(cx - domeR * 1.6, base - domeR * 0.9, domeR * 3.2, domeR * 0.9));
     mosque.moveTo(cx - domeR, base - domeR * 0.9);
-    mosque.cubicTo(cx - domeR * 1.1, base - domeR * 2.2, cx + domeR * 1.1, base - domeR * 2.2, cx + domeR,
-                   base - domeR * 0.9);
+    mosque.cubicTo(cx - domeR * 1.1, base - domeR * 2.2, cx + domeR * 1.1, base - domeR * 2.2,
+                   cx + domeR, base - domeR * 0.9);
     mosque.closeSubpath();
     for (int side = -1; side <= 1; side += 2) {
         const qreal mx = cx + side * domeR * 2.1;
@@ -167,12 +167,13 @@ void skyline(QPainter &p, const Ground &g)
             const qreal x = cx + side * (domeR * 2.1 + k * (g.w / 2 - domeR * 2.1 - 14) / 4.2);
             p.setPen(QPen(g.c.accent.darker(150), 0.5));
             p.setBrush(g.c.accent);
-            p.drawPath(star(QPointF(x, g.h * (k % 2 ? 0.36 : 0.56)), 4.6 - k * 0.6, 1.9 - k * 0.2, 5));
+            p.drawPath(
+                star(QPointF(x, g.h * (k % 2 ? 0.36 : 0.56)), 4.6 - k * 0.6, 1.9 - k * 0.2, 5));
         }
     }
 }
 
-void lanterns(QPainter &p, const Ground &g)
+void lanterns(QPainter& p, const Ground& g)
 {
     const qreal x0 = g.left() + 4, x1 = g.right() - 4, top = g.h * 0.1;
     QPainterPath cord(QPointF(x0, top));
@@ -228,7 +229,7 @@ void lanterns(QPainter &p, const Ground &g)
     }
 }
 
-void bunting(QPainter &p, const Ground &g)
+void bunting(QPainter& p, const Ground& g)
 {
     const qreal x0 = g.left() + 4, x1 = g.right() - 4, top = g.h * 0.16, cx = g.w / 2;
     const QColor colours[] = {g.c.main, g.c.accent, g.c.light, g.c.dark};
@@ -241,7 +242,8 @@ void bunting(QPainter &p, const Ground &g)
         p.drawPath(string);
         const int n = 7;
         for (int k = 0; k < n; ++k) {
-            const QPointF l = string.pointAtPercent((k + 0.15) / n), r = string.pointAtPercent((k + 0.85) / n);
+            const QPointF l = string.pointAtPercent((k + 0.15) / n),
+                          r = string.pointAtPercent((k + 0.85) / n);
             const qreal flutter = g.moving ? 2 * qSin(2 * M_PI * (g.t + k * 0.14)) : 0;
             QPainterPath flag;
             flag.moveTo(l);
@@ -257,7 +259,7 @@ void bunting(QPainter &p, const Ground &g)
         bead(p, QPointF(x, top), 2.8, g.c.accent);
 }
 
-void notes(QPainter &p, const Ground &g)
+void notes(QPainter& p, const Ground& g)
 {
     const qreal gap = g.h * 0.11, top = g.cy() - 2 * gap;
     const qreal x0 = g.left() + 6, x1 = g.right() - 6;
@@ -288,12 +290,13 @@ void notes(QPainter &p, const Ground &g)
             // Beam to the next note.
             const qreal ny = top + (8 - steps[(k + 1) % 12]) * gap / 2;
             p.setPen(pen(ink, 2.2));
-            p.drawLine(QPointF(x + gap * 0.65, y - gap * 3.4), QPointF(rep.at(k + 1) + gap * 0.65, ny - gap * 3.4));
+            p.drawLine(QPointF(x + gap * 0.65, y - gap * 3.4),
+                       QPointF(rep.at(k + 1) + gap * 0.65, ny - gap * 3.4));
         }
     }
 }
 
-void moons(QPainter &p, const Ground &g)
+void moons(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy();
     const int n = 9;
@@ -326,7 +329,7 @@ void moons(QPainter &p, const Ground &g)
     }
 }
 
-void snowflakes(QPainter &p, const Ground &g)
+void snowflakes(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy();
     const Repeat rep = repeat(g.left() + g.h * 0.4, g.right() - g.h * 0.4, 36, true);

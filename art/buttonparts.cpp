@@ -10,15 +10,24 @@ namespace art::button {
 QSize sizeOf(Shape s)
 {
     switch (s) {
-    case Shape::Tile: return {84, 76};
-    case Shape::Disc: return {80, 80};
-    case Shape::Shield: return {80, 80};
-    case Shape::Seal: return {80, 80};
-    case Shape::ArrowBox: return {80, 80};
-    case Shape::Bubble: return {88, 76};
-    case Shape::Cloud: return {92, 76};
-    case Shape::Hexagon: return {82, 80};
-    case Shape::Ticket: return {90, 74};
+    case Shape::Tile:
+        return {84, 76};
+    case Shape::Disc:
+        return {80, 80};
+    case Shape::Shield:
+        return {80, 80};
+    case Shape::Seal:
+        return {80, 80};
+    case Shape::ArrowBox:
+        return {80, 80};
+    case Shape::Bubble:
+        return {88, 76};
+    case Shape::Cloud:
+        return {92, 76};
+    case Shape::Hexagon:
+        return {82, 80};
+    case Shape::Ticket:
+        return {90, 74};
     }
     return {80, 76};
 }
@@ -105,7 +114,8 @@ Body bodyOf(Shape s, QSize size, bool mirrored)
         // A box with the words and, under it, an arrow head with chevrons.
         const qreal split = 50;
         const QPainterPath box = roundedRect(QRectF(3, 3, w - 6, split - 3), 10);
-        const QPainterPath head = polygon({{w * 0.2, split - 4}, {w * 0.8, split - 4}, {cx, h - 3}});
+        const QPainterPath head =
+            polygon({{w * 0.2, split - 4}, {w * 0.8, split - 4}, {cx, h - 3}});
         b.outline = box.united(head);
         b.iconAbove = false;
         b.icon = QRectF(cx - 11, split - 1, 22, 19);
@@ -117,8 +127,8 @@ Body bodyOf(Shape s, QSize size, bool mirrored)
         // reader starts: right for Arabic, left for Latin.
         const QRectF r(3, 3, w - 6, h - 18);
         const qreal tx = mirrored ? w * 0.26 : w * 0.74, dir = mirrored ? -1 : 1;
-        const QPainterPath tail = polygon({{tx - 9, r.bottom() - 3}, {tx + 8, r.bottom() - 3},
-                                           {tx + dir * 12, h - 3}});
+        const QPainterPath tail =
+            polygon({{tx - 9, r.bottom() - 3}, {tx + 8, r.bottom() - 3}, {tx + dir * 12, h - 3}});
         b.outline = roundedRect(r, 15).united(tail);
         b.icon = QRectF(cx - 11, r.top() + 4, 22, 20);
         b.words = QRectF(r.left() + 4, r.top() + 24, r.width() - 8, r.height() - 26);
@@ -139,7 +149,11 @@ Body bodyOf(Shape s, QSize size, bool mirrored)
         break;
     }
     case Shape::Hexagon: {
-        b.outline = polygon({{cx, 2}, {w - 3, h * 0.26}, {w - 3, h * 0.74}, {cx, h - 2}, {3, h * 0.74},
+        b.outline = polygon({{cx, 2},
+                             {w - 3, h * 0.26},
+                             {w - 3, h * 0.74},
+                             {cx, h - 2},
+                             {3, h * 0.74},
                              {3, h * 0.26}});
         b.icon = QRectF(cx - 11, 9, 22, 20);
         b.words = QRectF(5, 29, w - 10, 31);
@@ -160,10 +174,11 @@ Body bodyOf(Shape s, QSize size, bool mirrored)
     return b;
 }
 
-void drawIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c)
+void drawIcon(QPainter& p, Icon icon, const QRectF& r, const Scheme& c)
 {
     p.save();
-    const QPen edge(c.edge, std::max(1.2, r.width() / 16), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QPen edge(c.edge, std::max(1.2, r.width() / 16), Qt::SolidLine, Qt::RoundCap,
+                    Qt::RoundJoin);
     const QColor white(255, 255, 255);
     switch (icon) {
     case Icon::Arrow: {
@@ -173,8 +188,9 @@ void drawIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c)
         p.drawPath(downArrow(a));
         p.setPen(QPen(c.edge, 0.8));
         p.setBrush(c.accent);
-        p.drawRoundedRect(QRectF(r.left() + r.width() * 0.1, r.bottom() - r.height() * 0.14, r.width() * 0.8,
-                                 r.height() * 0.13), 1.5, 1.5);
+        p.drawRoundedRect(QRectF(r.left() + r.width() * 0.1, r.bottom() - r.height() * 0.14,
+                                 r.width() * 0.8, r.height() * 0.13),
+                          1.5, 1.5);
         break;
     }
     case Icon::Chevrons: {
@@ -188,7 +204,8 @@ void drawIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c)
             v.lineTo(r.right() - r.width() * 0.12, top);
             p.setPen(QPen(c.edge, r.width() / 3.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPath(v);
-            p.setPen(QPen(k == 0 ? white : c.accent, r.width() / 6.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setPen(QPen(k == 0 ? white : c.accent, r.width() / 6.5, Qt::SolidLine, Qt::RoundCap,
+                          Qt::RoundJoin));
             p.drawPath(v);
         }
         break;
@@ -200,13 +217,16 @@ void drawIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c)
         tray.lineTo(r.right() - r.width() * 0.08, r.bottom() - 1.5);
         tray.lineTo(r.right() - r.width() * 0.08, r.top() + r.height() * 0.55);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(c.edge, std::max(3.0, r.width() / 5.5), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(c.edge, std::max(3.0, r.width() / 5.5), Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
         p.drawPath(tray);
-        p.setPen(QPen(white, std::max(1.6, r.width() / 10), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(
+            QPen(white, std::max(1.6, r.width() / 10), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPath(tray);
         p.setPen(QPen(c.edge, 1));
         p.setBrush(c.accent);
-        p.drawPath(downArrow(QRectF(r.left() + r.width() * 0.24, r.top(), r.width() * 0.52, r.height() * 0.76)));
+        p.drawPath(downArrow(
+            QRectF(r.left() + r.width() * 0.24, r.top(), r.width() * 0.52, r.height() * 0.76)));
         break;
     }
     case Icon::Ring: {
@@ -242,7 +262,8 @@ void drawIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c)
         p.drawPath(corner);
         p.setPen(Qt::NoPen);
         p.setBrush(c.bottom);
-        p.drawPath(downArrow(page.adjusted(pw * 0.2, page.height() * 0.32, -pw * 0.2, -page.height() * 0.1)));
+        p.drawPath(downArrow(
+            page.adjusted(pw * 0.2, page.height() * 0.32, -pw * 0.2, -page.height() * 0.1)));
         break;
     }
     }

@@ -23,9 +23,9 @@ enum class Icon { Arrow, Chevrons, Tray, Ring, Page };
 // The body outline and where pictogram and wording go.
 struct Body {
     QPainterPath outline;
-    QPainterPath back;  // parts behind the body (depth, banner, tails), in a darker shade
-    QRectF icon;        // the pictogram's square
-    QRectF words;       // the wording, one or two lines
+    QPainterPath back;        // parts behind the body (depth, banner, tails), in a darker shade
+    QRectF icon;              // the pictogram's square
+    QRectF words;             // the wording, one or two lines
     bool wordsOnBack = false; // the wording sits on `back` (a banner), not on the body
     bool iconAbove = true;    // the pictogram stands above the words and may give way to them
     qreal taper = 0;          // a second line of words is this much narrower at each end
@@ -35,6 +35,6 @@ QSize sizeOf(Shape shape);
 // `mirrored` turns the shape's one-sided details (a bubble's tail, a
 // tile's pictogram) towards the left, for Latin wording.
 Body bodyOf(Shape shape, QSize size, bool mirrored);
-void drawIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c);
+void drawIcon(QPainter& p, Icon icon, const QRectF& r, const Scheme& c);
 
 } // namespace art::button

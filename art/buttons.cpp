@@ -21,39 +21,41 @@ using namespace button;
 
 constexpr int kButtonCount = 138;
 
-const Scheme &scheme(int i)
+const Scheme& scheme(int i)
 {
     static const Scheme schemes[] = {
-        {QColor(0x5c, 0xb0, 0xff), QColor(0x0e, 0x5c, 0xcc), QColor(0x06, 0x2c, 0x6c), QColor(0xff, 0xd8, 0x4a)},
-        {QColor(0x7c, 0xd8, 0x54), QColor(0x1e, 0x84, 0x24), QColor(0x0c, 0x44, 0x10), QColor(0xff, 0xf1, 0x76)},
-        {QColor(0xff, 0x70, 0x5c), QColor(0xc4, 0x16, 0x16), QColor(0x62, 0x06, 0x06), QColor(0xff, 0xe0, 0x66)},
-        {QColor(0xff, 0xb0, 0x40), QColor(0xd8, 0x5c, 0x00), QColor(0x6e, 0x2c, 0x00), QColor(0xff, 0xff, 0xff)},
-        {QColor(0xb4, 0x80, 0xff), QColor(0x62, 0x22, 0xbc), QColor(0x30, 0x0c, 0x68), QColor(0xff, 0xd0, 0xf0)},
-        {QColor(0x4c, 0xd4, 0xca), QColor(0x08, 0x84, 0x82), QColor(0x02, 0x42, 0x42), QColor(0xff, 0xf6, 0x9a)},
-        {QColor(0xff, 0x8c, 0xc4), QColor(0xd0, 0x24, 0x74), QColor(0x6c, 0x08, 0x3a), QColor(0xff, 0xff, 0xff)},
-        {QColor(0xff, 0xd8, 0x60), QColor(0xc8, 0x84, 0x00), QColor(0x5e, 0x3a, 0x00), QColor(0xff, 0xff, 0xff)},
-        {QColor(0x7c, 0x84, 0x90), QColor(0x2a, 0x2f, 0x38), QColor(0x0c, 0x0e, 0x12), QColor(0xff, 0x9a, 0x2a)},
-        {QColor(0x90, 0xd4, 0xff), QColor(0x24, 0x88, 0xd8), QColor(0x0a, 0x40, 0x80), QColor(0xff, 0xff, 0xff)},
+        {QColor(0x5c, 0xb0, 0xff), QColor(0x0e, 0x5c, 0xcc), QColor(0x06, 0x2c, 0x6c),
+         QColor(0xff, 0xd8, 0x4a)},
+        {QColor(0x7c, 0xd8, 0x54), QColor(0x1e, 0x84, 0x24), QColor(0x0c, 0x44, 0x10),
+         QColor(0xff, 0xf1, 0x76)},
+        {QColor(0xff, 0x70, 0x5c), QColor(0xc4, 0x16, 0x16), QColor(0x62, 0x06, 0x06),
+         QColor(0xff, 0xe0, 0x66)},
+        {QColor(0xff, 0xb0, 0x40), QColor(0xd8, 0x5c, 0x00), QColor(0x6e, 0x2c, 0x00),
+         QColor(0xff, 0xff, 0xff)},
+        {QColor(0xb4, 0x80, 0xff), QColor(0x62, 0x22, 0xbc), QColor(0x30, 0x0c, 0x68),
+         QColor(0xff, 0xd0, 0xf0)},
+        {QColor(0x4c, 0xd4, 0xca), QColor(0x08, 0x84, 0x82), QColor(0x02, 0x42, 0x42),
+         QColor(0xff, 0xf6, 0x9a)},
+        {QColor(0xff, 0x8c, 0xc4), QColor(0xd0, 0x24, 0x74), QColor(0x6c, 0x08, 0x3a),
+         QColor(0xff, 0xff, 0xff)},
+        {QColor(0xff, 0xd8, 0x60), QColor(0xc8, 0x84, 0x00), QColor(0x5e, 0x3a, 0x00),
+         QColor(0xff, 0xff, 0xff)},
+        {QColor(0x7c, 0x84, 0x90), QColor(0x2a, 0x2f, 0x38), QColor(0x0c, 0x0e, 0x12),
+         QColor(0xff, 0x9a, 0x2a)},
+        {QColor(0x90, 0xd4, 0xff), QColor(0x24, 0x88, 0xd8), QColor(0x0a, 0x40, 0x80),
+         QColor(0xff, 0xff, 0xff)},
     };
     return schemes[i % 10];
 }
 
 // Wordings: a line break where the words are set in two lines; a wording
 // without one may still be broken at a blank when two lines set it larger.
-const QString &wording(int i)
+const QString& wording(int i)
 {
     static const QString words[] = {
-        u"تحميل"_s,
-        u"اضغط هنا\nللتحميل"_s,
-        u"Download"_s,
-        u"Download\nNow"_s,
-        u"حمل الآن"_s,
-        u"رابط\nمباشر"_s,
-        u"تحميل\nDownload"_s,
-        u"Free\nDownload"_s,
-        u"حمل\nمن هنا"_s,
-        u"Download\nتحميل"_s,
-        u"تحميل\nمباشر"_s,
+        u"تحميل"_s,       u"اضغط هنا\nللتحميل"_s, u"Download"_s,        u"Download\nNow"_s,
+        u"حمل الآن"_s,    u"رابط\nمباشر"_s,       u"تحميل\nDownload"_s, u"Free\nDownload"_s,
+        u"حمل\nمن هنا"_s, u"Download\nتحميل"_s,   u"تحميل\nمباشر"_s,
     };
     return words[i % 11];
 }
@@ -88,12 +90,12 @@ struct Line {
 // gallery's size the height of the letters matters more than their width.
 constexpr qreal kLatinCondense = 0.86;
 
-qreal condenseOf(const QString &text)
+qreal condenseOf(const QString& text)
 {
     return hasArabic(text) ? 1.0 : kLatinCondense;
 }
 
-QPainterPath linePath(const Line &l)
+QPainterPath linePath(const Line& l)
 {
     const QPainterPath path = textPath(l.text, l.font, QPointF(0, 0));
     QTransform t;
@@ -102,7 +104,7 @@ QPainterPath linePath(const Line &l)
     return t.map(path);
 }
 
-QFont lineFont(const QString &text, qreal px)
+QFont lineFont(const QString& text, qreal px)
 {
     return hasArabic(text) ? font(Face::Kufi, px, QFont::Bold) : font(Face::Sans, px, QFont::Bold);
 }
@@ -110,29 +112,30 @@ QFont lineFont(const QString &text, qreal px)
 // The lines at the largest size that fits `box` (all lines of one wording
 // share a size so they read as one sign). Arabic glyphs sit high in their
 // box and carry tall ascenders, so an Arabic line gets a little more room.
-QList<Line> setLines(const QStringList &texts, const QRectF &box, qreal maxPx, qreal taper)
+QList<Line> setLines(const QStringList& texts, const QRectF& box, qreal maxPx, qreal taper)
 {
     qreal weight = 0;
-    for (const QString &t : texts)
+    for (const QString& t : texts)
         weight += hasArabic(t) ? 1.15 : 1.0;
     QList<Line> lines;
     qreal top = box.top();
     int size = int(maxPx);
-    for (const QString &t : texts) {
+    for (const QString& t : texts) {
         const qreal share = (hasArabic(t) ? 1.15 : 1.0) / weight;
         const qreal inset = lines.isEmpty() ? 0 : taper;
-        const QRectF lineBox(box.left() + inset, top, box.width() - 2 * inset, box.height() * share);
+        const QRectF lineBox(box.left() + inset, top, box.width() - 2 * inset,
+                             box.height() * share);
         top += lineBox.height();
         const QSizeF room(lineBox.width() / condenseOf(t), lineBox.height() - 1);
         size = std::min(size, fitted(lineFont(t, maxPx), t, room).pixelSize());
         lines.append({t, QFont(), lineBox});
     }
-    for (Line &l : lines)
+    for (Line& l : lines)
         l.font = lineFont(l.text, size);
     return lines;
 }
 
-QList<Line> layoutWords(const QString &words, const QRectF &box, qreal maxPx, qreal taper)
+QList<Line> layoutWords(const QString& words, const QRectF& box, qreal maxPx, qreal taper)
 {
     if (words.contains(u'\n'))
         return setLines(words.split(u'\n'), box, maxPx, taper);
@@ -146,10 +149,10 @@ QList<Line> layoutWords(const QString &words, const QRectF &box, qreal maxPx, qr
 
 // White lettering with a heavy dark rim and a drop shadow, so the words
 // still read when the gallery shrinks the button to about half its size.
-void drawWords(QPainter &p, const QList<Line> &lines, const QColor &rim)
+void drawWords(QPainter& p, const QList<Line>& lines, const QColor& rim)
 {
     p.save();
-    for (const Line &l : lines) {
+    for (const Line& l : lines) {
         const QPainterPath path = linePath(l);
         const qreal rimWidth = std::max(2.2, l.font.pixelSize() / 5.5);
         p.setBrush(Qt::NoBrush);
@@ -167,7 +170,7 @@ void drawWords(QPainter &p, const QList<Line> &lines, const QColor &rim)
 // ---- the button -------------------------------------------------------------
 
 // The pictogram, tinted with a bright colour on the lit frames of a blink.
-void placeIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c, bool lit)
+void placeIcon(QPainter& p, Icon icon, const QRectF& r, const Scheme& c, bool lit)
 {
     if (!lit) {
         drawIcon(p, icon, r, c);
@@ -184,7 +187,8 @@ void placeIcon(QPainter &p, Icon icon, const QRectF &r, const Scheme &c, bool li
     p.drawImage(0, 0, layer);
 }
 
-void fillBody(QPainter &p, const QPainterPath &shape, const QColor &top, const QColor &bottom, const QColor &edge)
+void fillBody(QPainter& p, const QPainterPath& shape, const QColor& top, const QColor& bottom,
+              const QColor& edge)
 {
     const QRectF r = shape.boundingRect();
     p.setPen(QPen(edge, 1.4));
@@ -207,30 +211,32 @@ struct Plan {
     QList<Line> lines;
 };
 
-Plan plan(const Look &look)
+Plan plan(const Look& look)
 {
     Plan plan;
     plan.size = sizeOf(look.shape);
     plan.body = bodyOf(look.shape, plan.size, look.latin);
-    const Body &body = plan.body;
+    const Body& body = plan.body;
     constexpr qreal kLargest = 26;
     plan.icon = body.icon;
     plan.lines = layoutWords(look.words, body.words, kLargest, body.taper);
     if (plan.lines.size() > 1 && body.iconAbove) {
         // Two lines of words take room from a pictogram standing above them.
         const qreal give = 5;
-        const QRectF &i = body.icon;
-        plan.icon = QRectF(i.center().x() - (i.width() - give) / 2, i.top(), i.width() - give, i.height() - give);
-        plan.lines = layoutWords(look.words, body.words.adjusted(0, -give, 0, 0), kLargest, body.taper);
+        const QRectF& i = body.icon;
+        plan.icon = QRectF(i.center().x() - (i.width() - give) / 2, i.top(), i.width() - give,
+                           i.height() - give);
+        plan.lines =
+            layoutWords(look.words, body.words.adjusted(0, -give, 0, 0), kLargest, body.taper);
     }
     return plan;
 }
 
-QImage drawButton(const Look &look, const Plan &plan, const FrameState &state)
+QImage drawButton(const Look& look, const Plan& plan, const FrameState& state)
 {
     const QSize size = plan.size;
-    const Body &body = plan.body;
-    const Scheme &c = look.colours;
+    const Body& body = plan.body;
+    const Scheme& c = look.colours;
     QImage image = canvas(size.width(), size.height());
     QPainter p;
     begin(p, image);
@@ -239,7 +245,8 @@ QImage drawButton(const Look &look, const Plan &plan, const FrameState &state)
     softShadow(p, whole, QPointF(0.8, 1.8), 40);
 
     // A pulsing button brightens as its pulse swells.
-    const QColor top = mix(c.top, Qt::white, state.glow * 0.35), bottom = mix(c.bottom, c.top, state.glow * 0.4);
+    const QColor top = mix(c.top, Qt::white, state.glow * 0.35),
+                 bottom = mix(c.bottom, c.top, state.glow * 0.4);
     if (!body.back.isEmpty() && !body.wordsOnBack)
         fillBody(p, body.back, c.bottom.darker(118), c.edge, c.edge);
     fillBody(p, body.outline, top, bottom, c.edge);
@@ -295,8 +302,8 @@ QImage drawButton(const Look &look, const Plan &plan, const FrameState &state)
             chevron.lineTo(icon.right() - 1, y);
             p.setPen(QPen(c.edge, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPath(chevron);
-            p.setPen(QPen(state.lit ? QColor(Qt::white) : c.accent, 2.6, Qt::SolidLine, Qt::RoundCap,
-                          Qt::RoundJoin));
+            p.setPen(QPen(state.lit ? QColor(Qt::white) : c.accent, 2.6, Qt::SolidLine,
+                          Qt::RoundCap, Qt::RoundJoin));
             p.drawPath(chevron);
         }
         p.restore();
@@ -326,7 +333,7 @@ QImage drawButton(const Look &look, const Plan &plan, const FrameState &state)
     return image;
 }
 
-QList<gif::Frame> animate(const Look &look)
+QList<gif::Frame> animate(const Look& look)
 {
     QList<gif::Frame> frames;
     const Plan arranged = plan(look);
@@ -347,7 +354,9 @@ QList<gif::Frame> animate(const Look &look)
         break;
     case Motion::Glow:
         for (int k = 0; k < 6; ++k)
-            frames.append({drawButton(look, arranged, {0, -1, 0.5 - 0.5 * qCos(2 * M_PI * k / 6), false}), 120});
+            frames.append(
+                {drawButton(look, arranged, {0, -1, 0.5 - 0.5 * qCos(2 * M_PI * k / 6), false}),
+                 120});
         break;
     case Motion::Blink:
         frames.append({drawButton(look, arranged, {}), 500});
@@ -359,7 +368,7 @@ QList<gif::Frame> animate(const Look &look)
 
 } // namespace
 
-void drawLinkButtons(Sink &sink)
+void drawLinkButtons(Sink& sink)
 {
     for (int i = 0; i < kButtonCount; ++i) {
         // Shape, colours and wording cycle with coprime periods (9, 10, 11),

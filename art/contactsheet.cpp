@@ -22,7 +22,7 @@ struct Cell {
     int gap;
 };
 
-QImage frame(const QString &path, int index)
+QImage frame(const QString& path, int index)
 {
     QImageReader reader(path);
     QImage image;
@@ -35,15 +35,15 @@ QImage frame(const QString &path, int index)
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-int frameCount(const QString &path)
+int frameCount(const QString& path)
 {
     return std::max(1, QImageReader(path).imageCount());
 }
 
-QImage sheet(const QStringList &paths, const Cell &cell, const QColor &ground, bool allFrames)
+QImage sheet(const QStringList& paths, const Cell& cell, const QColor& ground, bool allFrames)
 {
     QList<QImage> pictures;
-    for (const QString &path : paths) {
+    for (const QString& path : paths) {
         const int frames = allFrames ? frameCount(path) : 1;
         QImage strip;
         for (int k = 0; k < frames; ++k) {
@@ -70,7 +70,7 @@ QImage sheet(const QStringList &paths, const Cell &cell, const QColor &ground, b
         pictures.append(strip);
     }
     int cellW = 0, cellH = 0;
-    for (const QImage &image : pictures) {
+    for (const QImage& image : pictures) {
         cellW = std::max(cellW, image.width());
         cellH = std::max(cellH, image.height());
     }
@@ -88,19 +88,20 @@ QImage sheet(const QStringList &paths, const Cell &cell, const QColor &ground, b
     return out;
 }
 
-void save(const QImage &image, const QString &path, int magnify)
+void save(const QImage& image, const QString& path, int magnify)
 {
     image.save(path);
     if (magnify > 1) {
         QString big = path;
         big.replace(u".png"_s, u"-x%1.png"_s.arg(magnify));
-        image.scaled(image.size() * magnify, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(big);
+        image.scaled(image.size() * magnify, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .save(big);
     }
 }
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -118,14 +119,15 @@ int main(int argc, char *argv[])
         buttons.append(in.filePath(u"zqLink/Link%1.gif"_s.arg(i)));
     for (int i = 0; i < 60; ++i)
         borders.append(in.filePath(u"Border/b%1.gif"_s.arg(i)));
-    for (const QString &set : {u"happy"_s, u"psmilie"_s, u"crazy"_s}) {
+    for (const QString& set : {u"happy"_s, u"psmilie"_s, u"crazy"_s}) {
         for (int i = 1; i <= 41; ++i)
-            smilies.append(in.filePath(u"pics/%1/%2.gif"_s.arg(set).arg(i, 3, 10, QLatin1Char('0'))));
+            smilies.append(
+                in.filePath(u"pics/%1/%2.gif"_s.arg(set).arg(i, 3, 10, QLatin1Char('0'))));
     }
     const QColor white(Qt::white), panel(239, 243, 250);
     // In parts small enough to look at on one screen.
-    const auto parts = [&](const QStringList &paths, qsizetype per, const QString &name, const Cell &cell,
-                           const QColor &ground, bool allFrames, int magnify) {
+    const auto parts = [&](const QStringList& paths, qsizetype per, const QString& name,
+                           const Cell& cell, const QColor& ground, bool allFrames, int magnify) {
         for (qsizetype from = 0, k = 0; from < paths.size(); from += per, ++k) {
             save(sheet(paths.mid(from, per), cell, ground, allFrames),
                  out.filePath(u"%1-%2.png"_s.arg(name).arg(k + 1)), magnify);

@@ -41,12 +41,12 @@ struct Quantized {
 };
 
 // Frames must all have the size of the first one.
-Quantized quantize(const QList<QImage> &frames, const Options &options = {});
+Quantized quantize(const QList<QImage>& frames, const Options& options = {});
 
 // Writes a GIF with mode 0644. A single frame makes a still picture; several
 // make an animation with the loop extension. Returns false and fills `error`
 // on failure.
-bool write(const QString &path, const QList<Frame> &frames, const Options &options = {},
-           QString *error = nullptr);
+bool write(const QString& path, const QList<Frame>& frames, const Options& options = {},
+           QString* error = nullptr);
 
 } // namespace gif

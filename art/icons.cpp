@@ -18,7 +18,7 @@ const QColor kInk(40, 48, 64);
 
 // ---- tab icons -------------------------------------------------------------
 
-void folder(QPainter &p, const QRectF &r)
+void folder(QPainter& p, const QRectF& r)
 {
     QPainterPath back;
     back.moveTo(r.left(), r.top() + r.height() * 0.18);
@@ -33,7 +33,7 @@ void folder(QPainter &p, const QRectF &r)
     p.drawPath(back);
 }
 
-void folderFront(QPainter &p, const QRectF &r)
+void folderFront(QPainter& p, const QRectF& r)
 {
     QPainterPath front;
     front.moveTo(r.left(), r.top() + r.height() * 0.45);
@@ -48,7 +48,7 @@ void folderFront(QPainter &p, const QRectF &r)
     gloss(p, front, 0.8);
 }
 
-void pencil(QPainter &p, QPointF tip, qreal length, qreal angle, qreal width)
+void pencil(QPainter& p, QPointF tip, qreal length, qreal angle, qreal width)
 {
     p.save();
     p.translate(tip);
@@ -56,7 +56,8 @@ void pencil(QPainter &p, QPointF tip, qreal length, qreal angle, qreal width)
     QPainterPath body;
     body.addRect(QRectF(width * 1.6, -width / 2, length - width * 1.6, width));
     p.setPen(roundPen(QColor(120, 70, 0), 0.9));
-    p.setBrush(vertical(QRectF(0, -width / 2, 1, width), QColor(255, 220, 90), QColor(230, 150, 0)));
+    p.setBrush(
+        vertical(QRectF(0, -width / 2, 1, width), QColor(255, 220, 90), QColor(230, 150, 0)));
     p.drawPath(body);
     QPainterPath cone;
     cone.moveTo(0, 0);
@@ -209,7 +210,8 @@ QList<gif::Frame> tabWarning()
         p.setPen(roundPen(rim, 5));
         p.setBrush(vertical(QRectF(0, 3, 1, 55), QColor(255, 245, 120), QColor(255, 196, 0)));
         p.drawPath(tri);
-        const QPainterPath mark = textPath(u"!"_s, font(Face::Sans, 26, QFont::Black), QPointF(34.5, 27));
+        const QPainterPath mark =
+            textPath(u"!"_s, font(Face::Sans, 26, QFont::Black), QPointF(34.5, 27));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(40, 20, 0));
         p.drawPath(mark);
@@ -265,7 +267,14 @@ QImage tabExit()
     p.setPen(roundPen(QColor(15, 90, 25), 1.6));
     p.setBrush(g);
     p.drawEllipse(disc);
-    gloss(p, [&] { QPainterPath e; e.addEllipse(disc); return e; }(), 0.8);
+    gloss(
+        p,
+        [&] {
+            QPainterPath e;
+            e.addEllipse(disc);
+            return e;
+        }(),
+        0.8);
     // Power sign.
     QPainterPath power;
     power.arcMoveTo(QRectF(13, 13.5, 22, 22), 125);
@@ -283,7 +292,7 @@ QImage tabExit()
 
 } // namespace
 
-void drawMark(QPainter &p, const QRectF &box)
+void drawMark(QPainter& p, const QRectF& box)
 {
     p.save();
     p.translate(box.topLeft());
@@ -342,13 +351,13 @@ QImage programIcon(int size)
     return image;
 }
 
-void drawThemeIcons(Sink &sink, const QString &root)
+void drawThemeIcons(Sink& sink, const QString& root)
 {
     for (int s : {16, 22, 24, 32, 48, 64, 128, 256})
         sink.writePng(root, u"%1x%1/apps/tarnwell.png"_s.arg(s), programIcon(s));
 }
 
-void drawIcons(Sink &sink)
+void drawIcons(Sink& sink)
 {
     sink.resourcePng(u"tab0.png"_s, tabNames());
     sink.resourcePng(u"tab1.png"_s, tabSpecial());

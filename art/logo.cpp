@@ -17,7 +17,7 @@ const QColor kFrameBlue(142, 196, 244);
 const QColor kTextBlue(79, 137, 234);
 
 // Faint lattice of eight-pointed stars behind the title.
-void lattice(QPainter &p, QSizeF size, const QColor &line)
+void lattice(QPainter& p, QSizeF size, const QColor& line)
 {
     p.save();
     p.setPen(QPen(line, 1));
@@ -32,8 +32,8 @@ void lattice(QPainter &p, QSizeF size, const QColor &line)
     p.restore();
 }
 
-void titleText(QPainter &p, const QString &text, const QFont &f, QPointF centre, const QBrush &fill,
-               const QColor &rim, qreal rimWidth, bool shadow)
+void titleText(QPainter& p, const QString& text, const QFont& f, QPointF centre, const QBrush& fill,
+               const QColor& rim, qreal rimWidth, bool shadow)
 {
     const QPainterPath path = textPath(text, f, centre);
     if (shadow) {
@@ -89,7 +89,8 @@ QImage titleArt(QSize size, bool blueGround)
         wave.lineTo(w, h);
         wave.lineTo(0, h);
         wave.closeSubpath();
-        QColor c = blueGround ? mix(QColor(90, 170, 250), kDeepBlue, k * 0.4) : mix(kFrameBlue, kWindowBlue, k * 0.45);
+        QColor c = blueGround ? mix(QColor(90, 170, 250), kDeepBlue, k * 0.4)
+                              : mix(kFrameBlue, kWindowBlue, k * 0.45);
         c.setAlpha(blueGround ? 150 + k * 40 : 110 + k * 60);
         p.setPen(QPen(QColor(255, 255, 255, blueGround ? 90 : 160), 1.5));
         p.setBrush(c);
@@ -101,7 +102,8 @@ QImage titleArt(QSize size, bool blueGround)
     drawMark(p, QRectF(w / 2 - markSize / 2, h * 0.08, markSize, markSize));
 
     // Name.
-    QFont name = fitted(font(Face::Serif, 74, QFont::Bold, true), u"Tarnwell"_s, QSizeF(w * 0.8, 90));
+    QFont name =
+        fitted(font(Face::Serif, 74, QFont::Bold, true), u"Tarnwell"_s, QSizeF(w * 0.8, 90));
     QLinearGradient nameFill(0, h * 0.44, 0, h * 0.56);
     if (blueGround) {
         nameFill.setColorAt(0, Qt::white);
@@ -110,12 +112,14 @@ QImage titleArt(QSize size, bool blueGround)
         nameFill.setColorAt(0, QColor(60, 150, 255));
         nameFill.setColorAt(1, kDeepBlue);
     }
-    titleText(p, u"Tarnwell"_s, name, QPointF(w / 2, h * 0.5), nameFill, blueGround ? kDeepBlue : Qt::white, 6, true);
+    titleText(p, u"Tarnwell"_s, name, QPointF(w / 2, h * 0.5), nameFill,
+              blueGround ? kDeepBlue : Qt::white, 6, true);
 
     // Arabic tagline.
     const QString tagline = u"أدوات تزيين المواضيع للمنتديات"_s;
     QFont arabic = fitted(font(Face::Naskh, 34, QFont::Bold), tagline, QSizeF(w * 0.86, 56));
-    titleText(p, tagline, arabic, QPointF(w / 2, h * 0.63), blueGround ? QBrush(Qt::white) : QBrush(kTextBlue.darker(115)),
+    titleText(p, tagline, arabic, QPointF(w / 2, h * 0.63),
+              blueGround ? QBrush(Qt::white) : QBrush(kTextBlue.darker(115)),
               blueGround ? QColor(8, 62, 150, 160) : Qt::white, 4, false);
 
     // Version badge.
@@ -128,8 +132,11 @@ QImage titleArt(QSize size, bool blueGround)
     p.drawRoundedRect(badge, 15, 15);
     gloss(p, roundedRect(badge, 15), 0.7);
     const QString version = u"الإصدار 1.3"_s;
-    titleText(p, version, fitted(font(Face::ArabicSans, 17, QFont::Bold), version, badge.size() - QSizeF(20, 8)),
-              badge.center(), blueGround ? QBrush(kDeepBlue) : QBrush(Qt::white), Qt::transparent, 0, false);
+    titleText(
+        p, version,
+        fitted(font(Face::ArabicSans, 17, QFont::Bold), version, badge.size() - QSizeF(20, 8)),
+        badge.center(), blueGround ? QBrush(kDeepBlue) : QBrush(Qt::white), Qt::transparent, 0,
+        false);
 
     // A thin frame gives the picture an edge on the page.
     p.setPen(QPen(blueGround ? QColor(255, 255, 255, 120) : kFrameBlue, 2));
@@ -139,7 +146,7 @@ QImage titleArt(QSize size, bool blueGround)
     return image;
 }
 
-void drawLogo(Sink &sink)
+void drawLogo(Sink& sink)
 {
     gif::Options options;
     options.dither = true;

@@ -16,7 +16,7 @@ QtMessageHandler previousHandler = nullptr;
 
 // Build machines often run without a login session; Qt's note about the
 // missing runtime folder is noise in every build log.
-void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtWarningMsg && message.contains(u"XDG_RUNTIME_DIR"_s))
         return;
@@ -25,7 +25,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     // Runs during the build, where there is no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
     if (args.contains(u"--list-borders"_s)) {
         // What each border is drawn from, for people and tests comparing
         // the pictures with the designs.
-        for (const QString &line : art::borderCatalogue())
+        for (const QString& line : art::borderCatalogue())
             std::printf("%s\n", qPrintable(line));
         return 0;
     }
@@ -52,7 +52,8 @@ int main(int argc, char *argv[])
     // The pictures come as a pair (the program needs both); the icon theme
     // for installing may also be drawn on its own.
     const bool pictures = !delivered.isEmpty() || !resources.isEmpty();
-    if ((pictures && (delivered.isEmpty() || resources.isEmpty())) || (!pictures && icons.isEmpty())) {
+    if ((pictures && (delivered.isEmpty() || resources.isEmpty())) ||
+        (!pictures && icons.isEmpty())) {
         std::fprintf(stderr, "usage: tarnwell-art --delivered DIR --resources DIR [--icons DIR]\n"
                              "       tarnwell-art --icons DIR\n"
                              "       tarnwell-art --list-borders\n");
@@ -63,11 +64,12 @@ int main(int argc, char *argv[])
     timer.start();
     art::Sink sink(delivered, resources);
     const bool verbose = qEnvironmentVariableIsSet("TARNWELL_ART_VERBOSE");
-    const auto stage = [&](const char *name, void (*draw)(art::Sink &)) {
+    const auto stage = [&](const char* name, void (*draw)(art::Sink&)) {
         const qint64 before = timer.elapsed();
         draw(sink);
         if (verbose)
-            std::printf("  %-12s %5lld ms\n", name, static_cast<long long>(timer.elapsed() - before));
+            std::printf("  %-12s %5lld ms\n", name,
+                        static_cast<long long>(timer.elapsed() - before));
     };
     if (pictures) {
         stage("logo", art::drawLogo);
@@ -81,8 +83,9 @@ int main(int argc, char *argv[])
     if (!icons.isEmpty())
         art::drawThemeIcons(sink, icons);
 
-    for (const QString &error : sink.errors())
+    for (const QString& error : sink.errors())
         std::fprintf(stderr, "tarnwell-art: %s\n", qPrintable(error));
-    std::printf("tarnwell-art: %d files in %lld ms\n", sink.written(), static_cast<long long>(timer.elapsed()));
+    std::printf("tarnwell-art: %d files in %lld ms\n", sink.written(),
+                static_cast<long long>(timer.elapsed()));
     return sink.errors().isEmpty() ? 0 : 1;
 }

@@ -9,10 +9,10 @@ using namespace Qt::StringLiterals;
 
 namespace art {
 
-void drawOptionIcons(Sink &sink)
+void drawOptionIcons(Sink& sink)
 {
-    const button::Scheme blue{QColor(0x5c, 0xb0, 0xff), QColor(0x0e, 0x5c, 0xcc), QColor(0x08, 0x36, 0x80),
-                             QColor(0xff, 0xd8, 0x4a)};
+    const button::Scheme blue{QColor(0x5c, 0xb0, 0xff), QColor(0x0e, 0x5c, 0xcc),
+                              QColor(0x08, 0x36, 0x80), QColor(0xff, 0xd8, 0x4a)};
     // 1: download arrow on a blue disc.
     {
         QImage image = canvas(33, 25);
@@ -59,7 +59,8 @@ void drawOptionIcons(Sink &sink)
         p.setPen(QPen(QColor(0x8a, 0x40, 0x00), 1));
         p.setBrush(g);
         p.drawEllipse(QRectF(5.5, 1.5, 22, 22));
-        const QPainterPath q = textPath(u"?"_s, font(Face::Sans, 18, QFont::Bold), QPointF(16.5, 12.5));
+        const QPainterPath q =
+            textPath(u"?"_s, font(Face::Sans, 18, QFont::Bold), QPointF(16.5, 12.5));
         p.setPen(QPen(QColor(0x8a, 0x40, 0x00), 1.5));
         p.drawPath(q);
         p.setPen(Qt::NoPen);

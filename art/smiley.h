@@ -11,12 +11,87 @@ namespace art::smiley {
 
 // Short names keep the tables of faces readable: E eyes, M mouth, X extra,
 // A motion, S skin.
-enum class E { Dot, Oval, Happy, Wink, Closed, Wide, Hearts, Stars, Cross, Spiral, Angry, Sad, Shades, Rolling,
-               Squint, Crying, Big, Uneven, Sleepy, Glasses, Dollar, Puppy, Side };
-enum class M { Smile, Grin, Laugh, Tongue, Smirk, Kiss, O, Frown, Flat, Wavy, Teeth, BigO, Cat, Open, Zip, Buck };
-enum class X { None, Blush, Sweat, Tear, Hand, PartyHat, Halo, Horns, Heart, Zzz, Question, Note, Flower, Steam,
-               Orbit, Bow, Exclaim, Confetti, Crown, Bulb, Broken };
-enum class A { None, Blink, Laugh, Wave, Drops, Spin, Beat, Shake, Jump, Tongue, Flash, Colour, Float };
+enum class E {
+    Dot,
+    Oval,
+    Happy,
+    Wink,
+    Closed,
+    Wide,
+    Hearts,
+    Stars,
+    Cross,
+    Spiral,
+    Angry,
+    Sad,
+    Shades,
+    Rolling,
+    Squint,
+    Crying,
+    Big,
+    Uneven,
+    Sleepy,
+    Glasses,
+    Dollar,
+    Puppy,
+    Side
+};
+enum class M {
+    Smile,
+    Grin,
+    Laugh,
+    Tongue,
+    Smirk,
+    Kiss,
+    O,
+    Frown,
+    Flat,
+    Wavy,
+    Teeth,
+    BigO,
+    Cat,
+    Open,
+    Zip,
+    Buck
+};
+enum class X {
+    None,
+    Blush,
+    Sweat,
+    Tear,
+    Hand,
+    PartyHat,
+    Halo,
+    Horns,
+    Heart,
+    Zzz,
+    Question,
+    Note,
+    Flower,
+    Steam,
+    Orbit,
+    Bow,
+    Exclaim,
+    Confetti,
+    Crown,
+    Bulb,
+    Broken
+};
+enum class A {
+    None,
+    Blink,
+    Laugh,
+    Wave,
+    Drops,
+    Spin,
+    Beat,
+    Shake,
+    Jump,
+    Tongue,
+    Flash,
+    Colour,
+    Float
+};
 enum class S { Yellow, Orange, Red, Green, Blue, Pink, Purple };
 
 struct Smiley {
@@ -38,8 +113,8 @@ struct Pose {
     qreal spin = 0;        // degrees of spinning details
     qreal beat = 1;        // scale of hearts and blush
     bool extraHidden = false;
-    qreal flush = 0;       // 0..1 turn of the skin towards red
-    qreal tongue = 0;      // tongue waggle (units)
+    qreal flush = 0;  // 0..1 turn of the skin towards red
+    qreal tongue = 0; // tongue waggle (units)
 };
 
 struct Skin {
@@ -59,13 +134,14 @@ struct Spots {
 };
 
 // Extras that sit behind the head (front = false, drawn first) or over it.
-void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &skin, bool front, const Spots &spots);
+void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& skin, bool front,
+               const Spots& spots);
 // Line drawing with round ends, and a quadratic curve, for faces and extras.
-void stroke(QPainter &p, const QPainterPath &path, const QColor &c, qreal width);
+void stroke(QPainter& p, const QPainterPath& path, const QColor& c, qreal width);
 QPainterPath arc(QPointF from, QPointF control, QPointF to);
 
 // The face on a transparent picture of `size`, as large as the picture
 // allows once hats and badges have their room.
-QImage drawSmiley(const Smiley &smiley, QSize size, const Pose &pose);
+QImage drawSmiley(const Smiley& smiley, QSize size, const Pose& pose);
 
 } // namespace art::smiley

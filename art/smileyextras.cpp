@@ -16,7 +16,7 @@ namespace {
 
 const QColor kTear(0x5a, 0xb8, 0xff);
 
-void drawHand(QPainter &p, QPointF at, qreal angle, const Skin &s)
+void drawHand(QPainter& p, QPointF at, qreal angle, const Skin& s)
 {
     p.save();
     p.translate(at);
@@ -34,17 +34,19 @@ void drawHand(QPainter &p, QPointF at, qreal angle, const Skin &s)
     p.restore();
 }
 
-void drawDrop(QPainter &p, QPointF tip, qreal size)
+void drawDrop(QPainter& p, QPointF tip, qreal size)
 {
     QPainterPath d(tip);
-    d.cubicTo(tip + QPointF(size * 0.9, size * 1.2), tip + QPointF(size * 0.6, size * 1.9), tip + QPointF(0, size * 1.9));
+    d.cubicTo(tip + QPointF(size * 0.9, size * 1.2), tip + QPointF(size * 0.6, size * 1.9),
+              tip + QPointF(0, size * 1.9));
     d.cubicTo(tip + QPointF(-size * 0.6, size * 1.9), tip + QPointF(-size * 0.9, size * 1.2), tip);
     p.setPen(QPen(QColor(0x1a, 0x6a, 0xc0), 1.4));
     p.setBrush(kTear);
     p.drawPath(d);
 }
 
-void drawLetters(QPainter &p, const QString &text, QPointF centre, qreal size, const QColor &fill, const QColor &rim)
+void drawLetters(QPainter& p, const QString& text, QPointF centre, qreal size, const QColor& fill,
+                 const QColor& rim)
 {
     const QPainterPath path = textPath(text, font(Face::Sans, size, QFont::Black), centre);
     stroke(p, path, rim, 4);
@@ -55,13 +57,15 @@ void drawLetters(QPainter &p, const QString &text, QPointF centre, qreal size, c
 
 } // namespace
 
-void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front, const Spots &spots)
+void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front,
+               const Spots& spots)
 {
     if (pose.extraHidden)
         return;
     const QPointF badge = spots.badge - QPointF(0, pose.drop * 8);
     switch (extra) {
-    case X::None: break;
+    case X::None:
+        break;
     case X::Blush:
         if (front) {
             p.setPen(Qt::NoPen);
@@ -171,11 +175,13 @@ void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front
         break;
     case X::Question:
         if (front)
-            drawLetters(p, u"?"_s, spots.badge + QPointF(0, 2), 34, QColor(0x40, 0x90, 0xff), QColor(0x10, 0x30, 0x80));
+            drawLetters(p, u"?"_s, spots.badge + QPointF(0, 2), 34, QColor(0x40, 0x90, 0xff),
+                        QColor(0x10, 0x30, 0x80));
         break;
     case X::Exclaim:
         if (front)
-            drawLetters(p, u"!"_s, spots.badge + QPointF(0, 2), 34, QColor(0xff, 0x30, 0x30), QColor(0x70, 0x00, 0x00));
+            drawLetters(p, u"!"_s, spots.badge + QPointF(0, 2), 34, QColor(0xff, 0x30, 0x30),
+                        QColor(0x70, 0x00, 0x00));
         break;
     case X::Note:
         if (front) {
@@ -249,10 +255,12 @@ void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front
     case X::Confetti:
         if (front) {
             Random rng(7);
-            const QColor colours[] = {QColor(0xff, 0x40, 0x60), QColor(0x30, 0xb0, 0xff), QColor(0x40, 0xd0, 0x40),
-                                      QColor(0xff, 0xc0, 0x20), QColor(0xb0, 0x50, 0xff)};
+            const QColor colours[] = {QColor(0xff, 0x40, 0x60), QColor(0x30, 0xb0, 0xff),
+                                      QColor(0x40, 0xd0, 0x40), QColor(0xff, 0xc0, 0x20),
+                                      QColor(0xb0, 0x50, 0xff)};
             for (int k = 0; k < 14; ++k) {
-                const QPointF c(rng.real(2, 98), std::fmod(rng.real(0, 100) + pose.lift * 3, 100.0));
+                const QPointF c(rng.real(2, 98),
+                                std::fmod(rng.real(0, 100) + pose.lift * 3, 100.0));
                 // Keep the face clear: pieces fall around it.
                 if (QLineF(c, QPointF(50, 54)).length() < 40)
                     continue;
@@ -296,11 +304,11 @@ void drawExtra(QPainter &p, X extra, const Pose &pose, const Skin &s, bool front
             p.drawEllipse(c, 11, 11);
             p.setBrush(QColor(0x90, 0x90, 0x90));
             p.drawRect(QRectF(c.x() - 5, c.y() + 9, 10, 7));
-            stroke(p, arc(c + QPointF(-4, 0), c + QPointF(0, -6), c + QPointF(4, 0)), QColor(0xc0, 0x80, 0x00), 1.6);
+            stroke(p, arc(c + QPointF(-4, 0), c + QPointF(0, -6), c + QPointF(4, 0)),
+                   QColor(0xc0, 0x80, 0x00), 1.6);
         }
         break;
     }
 }
-
 
 } // namespace art::smiley

@@ -17,13 +17,20 @@ namespace {
 Skin skin(S s)
 {
     switch (s) {
-    case S::Yellow: return {QColor(0xff, 0xf6, 0x9c), QColor(0xff, 0xcc, 0x1e), QColor(0xb0, 0x74, 0x00)};
-    case S::Orange: return {QColor(0xff, 0xe0, 0x8a), QColor(0xff, 0x9e, 0x1e), QColor(0xa8, 0x50, 0x00)};
-    case S::Red: return {QColor(0xff, 0xb0, 0x90), QColor(0xf0, 0x48, 0x2a), QColor(0x90, 0x18, 0x08)};
-    case S::Green: return {QColor(0xe0, 0xff, 0xa0), QColor(0x8c, 0xd8, 0x3a), QColor(0x3c, 0x78, 0x10)};
-    case S::Blue: return {QColor(0xcc, 0xee, 0xff), QColor(0x5a, 0xb4, 0xf4), QColor(0x1a, 0x5c, 0xa0)};
-    case S::Pink: return {QColor(0xff, 0xe4, 0xf0), QColor(0xff, 0xa0, 0xc8), QColor(0xb8, 0x40, 0x78)};
-    case S::Purple: return {QColor(0xf0, 0xd8, 0xff), QColor(0xb0, 0x78, 0xe8), QColor(0x5c, 0x28, 0x98)};
+    case S::Yellow:
+        return {QColor(0xff, 0xf6, 0x9c), QColor(0xff, 0xcc, 0x1e), QColor(0xb0, 0x74, 0x00)};
+    case S::Orange:
+        return {QColor(0xff, 0xe0, 0x8a), QColor(0xff, 0x9e, 0x1e), QColor(0xa8, 0x50, 0x00)};
+    case S::Red:
+        return {QColor(0xff, 0xb0, 0x90), QColor(0xf0, 0x48, 0x2a), QColor(0x90, 0x18, 0x08)};
+    case S::Green:
+        return {QColor(0xe0, 0xff, 0xa0), QColor(0x8c, 0xd8, 0x3a), QColor(0x3c, 0x78, 0x10)};
+    case S::Blue:
+        return {QColor(0xcc, 0xee, 0xff), QColor(0x5a, 0xb4, 0xf4), QColor(0x1a, 0x5c, 0xa0)};
+    case S::Pink:
+        return {QColor(0xff, 0xe4, 0xf0), QColor(0xff, 0xa0, 0xc8), QColor(0xb8, 0x40, 0x78)};
+    case S::Purple:
+        return {QColor(0xf0, 0xd8, 0xff), QColor(0xb0, 0x78, 0xe8), QColor(0x5c, 0x28, 0x98)};
     }
     return skin(S::Yellow);
 }
@@ -32,7 +39,7 @@ const QColor kInk(0x3a, 0x22, 0x08);
 const QColor kTongue(0xff, 0x6e, 0x8a);
 const QColor kMouth(0x8a, 0x1c, 0x1c);
 
-void drawEyes(QPainter &p, E eyes, const Pose &pose, qreal spin)
+void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
 {
     const QPointF l(36, 46), r(64, 46);
     const auto glint = [&p](QPointF c, qreal s) {
@@ -46,7 +53,9 @@ void drawEyes(QPainter &p, E eyes, const Pose &pose, qreal spin)
         p.drawEllipse(c, rx, ry);
         glint(c, rx);
     };
-    const auto shut = [&](QPointF c) { stroke(p, arc(c + QPointF(-7, 0), c + QPointF(0, 6), c + QPointF(7, 0)), kInk, 4); };
+    const auto shut = [&](QPointF c) {
+        stroke(p, arc(c + QPointF(-7, 0), c + QPointF(0, 6), c + QPointF(7, 0)), kInk, 4);
+    };
     const auto white = [&](QPointF c, qreal rx, qreal ry, QPointF look, qreal pupil) {
         p.setPen(QPen(kInk, 2.2));
         p.setBrush(Qt::white);
@@ -63,17 +72,24 @@ void drawEyes(QPainter &p, E eyes, const Pose &pose, qreal spin)
         p.drawEllipse(r, 12, 11);
         stroke(p, arc(l + QPointF(12, -2), QPointF(50, 40), r + QPointF(-12, -2)), kInk, 3);
     }
-    const bool canShut = eyes == E::Dot || eyes == E::Oval || eyes == E::Big || eyes == E::Wide
-        || eyes == E::Sleepy || eyes == E::Wink || eyes == E::Angry || eyes == E::Sad || eyes == E::Glasses
-        || eyes == E::Puppy || eyes == E::Side;
+    const bool canShut = eyes == E::Dot || eyes == E::Oval || eyes == E::Big || eyes == E::Wide ||
+                         eyes == E::Sleepy || eyes == E::Wink || eyes == E::Angry ||
+                         eyes == E::Sad || eyes == E::Glasses || eyes == E::Puppy ||
+                         eyes == E::Side;
     if (pose.eyesShut && canShut) {
         shut(l);
         shut(r);
         return;
     }
     switch (eyes) {
-    case E::Dot: dot(l, 4.5, 6.5); dot(r, 4.5, 6.5); break;
-    case E::Oval: dot(l, 5.5, 8.5); dot(r, 5.5, 8.5); break;
+    case E::Dot:
+        dot(l, 4.5, 6.5);
+        dot(r, 4.5, 6.5);
+        break;
+    case E::Oval:
+        dot(l, 5.5, 8.5);
+        dot(r, 5.5, 8.5);
+        break;
     case E::Big:
         for (QPointF c : {l, r}) {
             p.setPen(Qt::NoPen);
@@ -92,7 +108,10 @@ void drawEyes(QPainter &p, E eyes, const Pose &pose, qreal spin)
         dot(l, 4.5, 6.5);
         stroke(p, arc(r + QPointF(-7, 2), r + QPointF(0, -6), r + QPointF(7, 2)), kInk, 4.5);
         break;
-    case E::Closed: shut(l); shut(r); break;
+    case E::Closed:
+        shut(l);
+        shut(r);
+        break;
     case E::Wide:
         white(l, 8, 10, QPointF(0, 1), 4);
         white(r, 8, 10, QPointF(0, 1), 4);
@@ -106,7 +125,8 @@ void drawEyes(QPainter &p, E eyes, const Pose &pose, qreal spin)
         break;
     case E::Stars:
         for (QPointF c : {l, r}) {
-            p.setPen(QPen(QColor(0xb0, 0x70, 0x00), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setPen(
+                QPen(QColor(0xb0, 0x70, 0x00), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.setBrush(QColor(0xff, 0xf2, 0x60));
             p.drawPath(star(c, 10 * pose.beat, 4.5 * pose.beat, 5, -90 + spin));
         }
@@ -167,7 +187,8 @@ void drawEyes(QPainter &p, E eyes, const Pose &pose, qreal spin)
         p.setPen(QPen(QColor(0x10, 0x10, 0x10), 2));
         p.setBrush(QColor(0x18, 0x18, 0x20));
         p.drawPath(glasses);
-        stroke(p, arc(QPointF(45, 42), QPointF(50, 38), QPointF(55, 42)), QColor(0x10, 0x10, 0x10), 3);
+        stroke(p, arc(QPointF(45, 42), QPointF(50, 38), QPointF(55, 42)), QColor(0x10, 0x10, 0x10),
+               3);
         QPainterPath shine;
         shine.moveTo(26, 49);
         shine.lineTo(32, 41);
@@ -199,10 +220,14 @@ void drawEyes(QPainter &p, E eyes, const Pose &pose, qreal spin)
         white(l, 6, 7, QPointF(1.5, 1), 2);
         white(r, 10, 12, QPointF(-2, 2), 5);
         break;
-    case E::Glasses: dot(l, 4, 5.5); dot(r, 4, 5.5); break;
+    case E::Glasses:
+        dot(l, 4, 5.5);
+        dot(r, 4, 5.5);
+        break;
     case E::Dollar:
         for (QPointF c : {l, r}) {
-            const QPainterPath d = textPath(u"$"_s, font(Face::Sans, 26 * pose.beat, QFont::Black), c);
+            const QPainterPath d =
+                textPath(u"$"_s, font(Face::Sans, 26 * pose.beat, QFont::Black), c);
             stroke(p, d, QColor(0x0c, 0x4a, 0x0c), 4.5);
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0x2c, 0xb8, 0x2c));
@@ -266,9 +291,9 @@ void drawEyes(QPainter &p, E eyes, const Pose &pose, qreal spin)
     }
 }
 
-void drawMouth(QPainter &p, M mouth, const Pose &pose)
+void drawMouth(QPainter& p, M mouth, const Pose& pose)
 {
-    const auto openMouth = [&p](const QPainterPath &shape, bool teeth, bool tongue) {
+    const auto openMouth = [&p](const QPainterPath& shape, bool teeth, bool tongue) {
         p.setPen(QPen(kInk, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(kMouth);
         p.drawPath(shape);
@@ -287,11 +312,14 @@ void drawMouth(QPainter &p, M mouth, const Pose &pose)
         p.restore();
     };
     switch (mouth) {
-    case M::Smile: stroke(p, arc(QPointF(32, 64), QPointF(50, 82), QPointF(68, 64)), kInk, 4); break;
+    case M::Smile:
+        stroke(p, arc(QPointF(32, 64), QPointF(50, 82), QPointF(68, 64)), kInk, 4);
+        break;
     case M::Grin:
     case M::Laugh:
     case M::Open: {
-        const qreal depth = mouth == M::Laugh ? (pose.mouthAlt ? 78 : 88) : (mouth == M::Grin ? 82 : 78);
+        const qreal depth =
+            mouth == M::Laugh ? (pose.mouthAlt ? 78 : 88) : (mouth == M::Grin ? 82 : 78);
         const qreal half = mouth == M::Open ? 13 : 19;
         QPainterPath d;
         d.moveTo(50 - half, 62);
@@ -317,7 +345,9 @@ void drawMouth(QPainter &p, M mouth, const Pose &pose)
         stroke(p, groove, kMouth, 1.4);
         break;
     }
-    case M::Smirk: stroke(p, arc(QPointF(38, 70), QPointF(56, 74), QPointF(68, 62)), kInk, 4); break;
+    case M::Smirk:
+        stroke(p, arc(QPointF(38, 70), QPointF(56, 74), QPointF(68, 62)), kInk, 4);
+        break;
     case M::Kiss: {
         QPainterPath k;
         k.moveTo(48, 62);
@@ -336,7 +366,9 @@ void drawMouth(QPainter &p, M mouth, const Pose &pose)
         p.setBrush(kMouth);
         p.drawEllipse(QPointF(50, 73), 10, 13);
         break;
-    case M::Frown: stroke(p, arc(QPointF(34, 78), QPointF(50, 62), QPointF(66, 78)), kInk, 4); break;
+    case M::Frown:
+        stroke(p, arc(QPointF(34, 78), QPointF(50, 62), QPointF(66, 78)), kInk, 4);
+        break;
     case M::Flat: {
         QPainterPath f(QPointF(36, 72));
         f.lineTo(64, 72);
@@ -408,7 +440,7 @@ void drawMouth(QPainter &p, M mouth, const Pose &pose)
 
 } // namespace
 
-void stroke(QPainter &p, const QPainterPath &path, const QColor &c, qreal width)
+void stroke(QPainter& p, const QPainterPath& path, const QColor& c, qreal width)
 {
     p.setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
@@ -425,7 +457,13 @@ QPainterPath arc(QPointF from, QPointF control, QPointF to)
 bool needsHeadroom(X x)
 {
     switch (x) {
-    case X::PartyHat: case X::Halo: case X::Horns: case X::Crown: case X::Bow: case X::Orbit: case X::Steam:
+    case X::PartyHat:
+    case X::Halo:
+    case X::Horns:
+    case X::Crown:
+    case X::Bow:
+    case X::Orbit:
+    case X::Steam:
         return true;
     default:
         return false;
@@ -435,7 +473,13 @@ bool needsHeadroom(X x)
 bool sideBadge(X x)
 {
     switch (x) {
-    case X::Heart: case X::Zzz: case X::Question: case X::Note: case X::Exclaim: case X::Bulb: case X::Broken:
+    case X::Heart:
+    case X::Zzz:
+    case X::Question:
+    case X::Note:
+    case X::Exclaim:
+    case X::Bulb:
+    case X::Broken:
     case X::Hand:
         return true;
     default:
@@ -443,8 +487,7 @@ bool sideBadge(X x)
     }
 }
 
-
-QImage drawSmiley(const Smiley &sm, QSize size, const Pose &pose)
+QImage drawSmiley(const Smiley& sm, QSize size, const Pose& pose)
 {
     QImage image = canvas(size.width(), size.height());
     QPainter p;
@@ -480,7 +523,8 @@ QImage drawSmiley(const Smiley &sm, QSize size, const Pose &pose)
         Skin k = skin(sm.skin);
         if (pose.flush > 0) {
             const Skin red = skin(S::Red);
-            k = {mix(k.light, red.light, pose.flush), mix(k.base, red.base, pose.flush), mix(k.rim, red.rim, pose.flush)};
+            k = {mix(k.light, red.light, pose.flush), mix(k.base, red.base, pose.flush),
+                 mix(k.rim, red.rim, pose.flush)};
         }
         return k;
     }();

@@ -14,9 +14,9 @@ const QColor kDeep(8, 62, 150);
 const QColor kInk(40, 48, 64);
 
 // Icons are drawn on a 16-unit grid and scaled to their size.
-using ToolPainter = void (*)(QPainter &);
+using ToolPainter = void (*)(QPainter&);
 
-void page(QPainter &p, const QRectF &r)
+void page(QPainter& p, const QRectF& r)
 {
     QPainterPath sheet;
     sheet.moveTo(r.topLeft());
@@ -30,7 +30,7 @@ void page(QPainter &p, const QRectF &r)
     p.drawPath(sheet);
 }
 
-void textLines(QPainter &p, const qreal (&widths)[4], int align)
+void textLines(QPainter& p, const qreal (&widths)[4], int align)
 {
     p.setPen(roundPen(kInk, 1.6));
     for (int k = 0; k < 4; ++k) {
@@ -40,7 +40,7 @@ void textLines(QPainter &p, const qreal (&widths)[4], int align)
     }
 }
 
-void letter(QPainter &p, const QString &l, bool bold, bool italic, bool underline)
+void letter(QPainter& p, const QString& l, bool bold, bool italic, bool underline)
 {
     QFont f = font(Face::Serif, 15, bold ? QFont::Black : QFont::Bold, italic);
     const QPainterPath path = textPath(l, f, QPointF(8, underline ? 6.8 : 8));
@@ -53,7 +53,7 @@ void letter(QPainter &p, const QString &l, bool bold, bool italic, bool underlin
     }
 }
 
-void picture(QPainter &p, const QRectF &r)
+void picture(QPainter& p, const QRectF& r)
 {
     p.setPen(roundPen(QColor(90, 100, 120), 1));
     p.setBrush(vertical(r, QColor(120, 200, 255), QColor(220, 244, 255)));
@@ -74,7 +74,7 @@ void picture(QPainter &p, const QRectF &r)
     p.drawPath(hills);
 }
 
-void chain(QPainter &p, QPointF centre, qreal scale)
+void chain(QPainter& p, QPointF centre, qreal scale)
 {
     p.save();
     p.translate(centre);
@@ -93,7 +93,7 @@ void chain(QPainter &p, QPointF centre, qreal scale)
 
 const ToolPainter kTools[23] = {
     // 1 cut
-    [](QPainter &p) {
+    [](QPainter& p) {
         p.setPen(roundPen(kInk, 1.3));
         p.drawLine(QPointF(5, 1), QPointF(10.5, 10));
         p.drawLine(QPointF(11, 1), QPointF(5.5, 10));
@@ -103,12 +103,12 @@ const ToolPainter kTools[23] = {
         p.drawEllipse(QPointF(11.5, 12.5), 2.3, 2.3);
     },
     // 2 copy
-    [](QPainter &p) {
+    [](QPainter& p) {
         page(p, QRectF(1.5, 1.5, 9, 11));
         page(p, QRectF(5.5, 4.5, 9, 11));
     },
     // 3 paste
-    [](QPainter &p) {
+    [](QPainter& p) {
         p.setPen(roundPen(QColor(110, 70, 20), 1));
         p.setBrush(QColor(210, 160, 90));
         p.drawRoundedRect(QRectF(1.5, 2.5, 10, 12.5), 1.5, 1.5);
@@ -117,14 +117,14 @@ const ToolPainter kTools[23] = {
         page(p, QRectF(6.5, 5.5, 8, 9.5));
     },
     // 4 new
-    [](QPainter &p) {
+    [](QPainter& p) {
         page(p, QRectF(3, 1.5, 10, 13));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 190, 0));
         p.drawPath(star(QPointF(12.5, 3.5), 3.5, 1.4, 5));
     },
     // 5 open
-    [](QPainter &p) {
+    [](QPainter& p) {
         p.setPen(roundPen(QColor(150, 100, 0), 1));
         p.setBrush(QColor(240, 200, 90));
         p.drawRect(QRectF(1, 3, 12, 10));
@@ -138,7 +138,7 @@ const ToolPainter kTools[23] = {
         p.drawPath(flap);
     },
     // 6 save
-    [](QPainter &p) {
+    [](QPainter& p) {
         p.setPen(roundPen(kDeep, 1));
         p.setBrush(kBlue);
         p.drawRoundedRect(QRectF(1.5, 1, 13, 13), 1.5, 1.5);
@@ -148,27 +148,35 @@ const ToolPainter kTools[23] = {
         p.drawRect(QRectF(4, 9, 8, 5));
     },
     // 7 align left
-    [](QPainter &p) { textLines(p, {13, 9, 13, 7}, 0); },
+    [](QPainter& p) {
+        textLines(p, {13, 9, 13, 7}, 0);
+    },
     // 8 align centre
-    [](QPainter &p) { textLines(p, {13, 8, 11, 6}, 1); },
+    [](QPainter& p) {
+        textLines(p, {13, 8, 11, 6}, 1);
+    },
     // 9 align right
-    [](QPainter &p) { textLines(p, {13, 9, 13, 7}, 2); },
+    [](QPainter& p) {
+        textLines(p, {13, 9, 13, 7}, 2);
+    },
     // 10 justify
-    [](QPainter &p) { textLines(p, {13, 13, 13, 13}, 0); },
+    [](QPainter& p) {
+        textLines(p, {13, 13, 13, 13}, 0);
+    },
     // 11 bold
-    [](QPainter &p) { letter(p, u"B"_s, true, false, false); },
+    [](QPainter& p) { letter(p, u"B"_s, true, false, false); },
     // 12 italic
-    [](QPainter &p) { letter(p, u"I"_s, false, true, false); },
+    [](QPainter& p) { letter(p, u"I"_s, false, true, false); },
     // 13 underline
-    [](QPainter &p) { letter(p, u"U"_s, false, false, true); },
+    [](QPainter& p) { letter(p, u"U"_s, false, false, true); },
     // 14 strike
-    [](QPainter &p) {
+    [](QPainter& p) {
         letter(p, u"S"_s, false, false, false);
         p.setPen(roundPen(QColor(210, 30, 30), 1.5));
         p.drawLine(QPointF(2, 8.5), QPointF(14, 8.5));
     },
     // 15 find
-    [](QPainter &p) {
+    [](QPainter& p) {
         p.setPen(roundPen(QColor(120, 80, 30), 2.6));
         p.drawLine(QPointF(10, 10), QPointF(14.5, 14.5));
         QRadialGradient g(QPointF(5.5, 5), 6);
@@ -179,7 +187,7 @@ const ToolPainter kTools[23] = {
         p.drawEllipse(QPointF(6.5, 6.5), 4.8, 4.8);
     },
     // 16 colour
-    [](QPainter &p) {
+    [](QPainter& p) {
         QPainterPath palette;
         palette.addEllipse(QRectF(1, 2, 14, 12));
         QPainterPath hole;
@@ -187,8 +195,10 @@ const ToolPainter kTools[23] = {
         p.setPen(roundPen(QColor(130, 90, 40), 1));
         p.setBrush(QColor(240, 210, 160));
         p.drawPath(palette.subtracted(hole));
-        const QColor paints[] = {QColor(230, 30, 30), QColor(40, 160, 40), kBlue, QColor(255, 200, 0)};
-        const QPointF at[] = {QPointF(4.5, 6.5), QPointF(8, 4.8), QPointF(11.6, 6), QPointF(4.6, 10.4)};
+        const QColor paints[] = {QColor(230, 30, 30), QColor(40, 160, 40), kBlue,
+                                 QColor(255, 200, 0)};
+        const QPointF at[] = {QPointF(4.5, 6.5), QPointF(8, 4.8), QPointF(11.6, 6),
+                              QPointF(4.6, 10.4)};
         p.setPen(Qt::NoPen);
         for (int k = 0; k < 4; ++k) {
             p.setBrush(paints[k]);
@@ -196,36 +206,38 @@ const ToolPainter kTools[23] = {
         }
     },
     // 17 picture
-    [](QPainter &p) { picture(p, QRectF(1.5, 2.5, 13, 11)); },
+    [](QPainter& p) { picture(p, QRectF(1.5, 2.5, 13, 11)); },
     // 18 picture with a link
-    [](QPainter &p) {
+    [](QPainter& p) {
         picture(p, QRectF(1.5, 1.5, 11, 9.5));
         chain(p, QPointF(11, 12), 0.9);
     },
     // 19 font
-    [](QPainter &p) {
+    [](QPainter& p) {
         const QPainterPath a = textPath(u"A"_s, font(Face::Serif, 14, QFont::Bold), QPointF(6, 8));
         p.setPen(Qt::NoPen);
         p.setBrush(kInk);
         p.drawPath(a);
-        const QPainterPath small = textPath(u"a"_s, font(Face::Sans, 9, QFont::Bold), QPointF(12.5, 11));
+        const QPainterPath small =
+            textPath(u"a"_s, font(Face::Sans, 9, QFont::Bold), QPointF(12.5, 11));
         p.setBrush(kBlue);
         p.drawPath(small);
     },
     // 20 quote
-    [](QPainter &p) {
+    [](QPainter& p) {
         p.setPen(roundPen(QColor(90, 100, 120), 1));
         p.setBrush(QColor(235, 242, 252));
         p.drawRoundedRect(QRectF(1, 2, 14, 10), 2.5, 2.5);
-        const QPainterPath q = textPath(u"\u201C\u201D"_s, font(Face::Serif, 13, QFont::Bold), QPointF(8, 8.5));
+        const QPainterPath q =
+            textPath(u"\u201C\u201D"_s, font(Face::Serif, 13, QFont::Bold), QPointF(8, 8.5));
         p.setPen(Qt::NoPen);
         p.setBrush(kBlue);
         p.drawPath(q);
     },
     // 21 text link
-    [](QPainter &p) { chain(p, QPointF(8, 8), 1.25); },
+    [](QPainter& p) { chain(p, QPointF(8, 8), 1.25); },
     // 22 list
-    [](QPainter &p) {
+    [](QPainter& p) {
         for (int k = 0; k < 3; ++k) {
             p.setPen(Qt::NoPen);
             p.setBrush(kBlue);
@@ -235,7 +247,7 @@ const ToolPainter kTools[23] = {
         }
     },
     // 23 undo
-    [](QPainter &p) {
+    [](QPainter& p) {
         QPainterPath curve;
         curve.moveTo(4, 6);
         curve.lineTo(10, 6);
@@ -266,7 +278,7 @@ QSize toolSize(int number)
 
 } // namespace
 
-void drawPicture(QPainter &p, const QRectF &r)
+void drawPicture(QPainter& p, const QRectF& r)
 {
     picture(p, r);
 }

@@ -84,7 +84,7 @@ QImage tabBar(QSize size, bool active)
 }
 
 // An irregular splash of paint with a few droplets around it.
-QImage swatch(int index, const QColor &colour, QSize size)
+QImage swatch(int index, const QColor& colour, QSize size)
 {
     QImage image = canvas(size.width(), size.height(), Qt::white);
     QPainter p;
@@ -120,7 +120,8 @@ QImage swatch(int index, const QColor &colour, QSize size)
     const bool pale = colour.lightness() > 220;
     softShadow(p, blob, QPointF(1, 1.5), pale ? 70 : 35);
     QRadialGradient g(c - QPointF(base * 0.4, base * 0.45), base * 1.6);
-    g.setColorAt(0, pale ? Qt::white : mix(colour, Qt::white, colour.lightness() < 40 ? 0.35 : 0.3));
+    g.setColorAt(0,
+                 pale ? Qt::white : mix(colour, Qt::white, colour.lightness() < 40 ? 0.35 : 0.3));
     g.setColorAt(0.6, colour);
     g.setColorAt(1, pale ? QColor(225, 225, 230) : colour.darker(115));
     p.setPen(QPen(pale ? QColor(150, 150, 160) : colour.darker(140), 1));
@@ -141,13 +142,13 @@ QPainterPath petal(qreal length, qreal width)
 
 // A rose seen from above: two rings of petals with light edges around a
 // tightly curled heart.
-void rose(QPainter &p, QPointF c, qreal r, qreal turn)
+void rose(QPainter& p, QPointF c, qreal r, qreal turn)
 {
     p.save();
     p.translate(c);
     p.rotate(turn);
     const QColor deep(128, 0, 18), mid(212, 18, 44), light(255, 120, 130);
-    const auto ring = [&](int count, qreal offset, qreal length, qreal width, const QColor &edge) {
+    const auto ring = [&](int count, qreal offset, qreal length, qreal width, const QColor& edge) {
         for (int k = 0; k < count; ++k) {
             p.save();
             p.rotate(offset + 360.0 * k / count);
@@ -179,7 +180,7 @@ void rose(QPainter &p, QPointF c, qreal r, qreal turn)
     p.restore();
 }
 
-void rosebud(QPainter &p, QPointF base, qreal size, qreal angle)
+void rosebud(QPainter& p, QPointF base, qreal size, qreal angle)
 {
     p.save();
     p.translate(base);
@@ -202,7 +203,7 @@ void rosebud(QPainter &p, QPointF base, qreal size, qreal angle)
     p.restore();
 }
 
-void greenLeaf(QPainter &p, QPointF base, qreal length, qreal angle)
+void greenLeaf(QPainter& p, QPointF base, qreal length, qreal angle)
 {
     const QPainterPath l = leaf(base, length, length * 0.32, angle);
     QLinearGradient g(l.boundingRect().topLeft(), l.boundingRect().bottomRight());
@@ -239,8 +240,9 @@ QImage welcome()
     p.setPen(QPen(QColor(40, 110, 40), 2.2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(stem);
-    const qreal leafAt[][3] = {{130, 146, -20}, {172, 139, 200}, {226, 122, -35}, {268, 116, 190}, {300, 113, -60}};
-    for (const auto &l : leafAt)
+    const qreal leafAt[][3] = {
+        {130, 146, -20}, {172, 139, 200}, {226, 122, -35}, {268, 116, 190}, {300, 113, -60}};
+    for (const auto& l : leafAt)
         greenLeaf(p, QPointF(l[0], l[1]), 17, l[2]);
     rosebud(p, QPointF(250, 118), 13, 60);
     rosebud(p, QPointF(312, 108), 11, 30);
@@ -263,7 +265,8 @@ QImage welcome()
     p.drawPath(word);
     // Flourish under the word.
     QPainterPath swash(QPointF(wb.left() + 6, wb.bottom() + 8));
-    swash.cubicTo(wb.left() + 60, wb.bottom() + 18, wb.right() - 60, wb.bottom() - 2, wb.right() - 4, wb.bottom() + 10);
+    swash.cubicTo(wb.left() + 60, wb.bottom() + 18, wb.right() - 60, wb.bottom() - 2,
+                  wb.right() - 4, wb.bottom() + 10);
     p.setPen(QPen(QColor(200, 20, 40), 2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(swash);
@@ -297,8 +300,8 @@ QImage blueTopBackground(QSize size)
     p.fillRect(image.rect(), g);
     // A gentle wave marks the end of the band.
     QPainterPath wave(QPointF(0, size.height() * band * 0.9));
-    wave.cubicTo(size.width() * 0.35, size.height() * band * 0.5, size.width() * 0.65, size.height() * band * 1.3,
-                 size.width(), size.height() * band * 0.8);
+    wave.cubicTo(size.width() * 0.35, size.height() * band * 0.5, size.width() * 0.65,
+                 size.height() * band * 1.3, size.width(), size.height() * band * 0.8);
     p.setPen(QPen(QColor(255, 255, 255, 120), 2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(wave);
@@ -306,7 +309,7 @@ QImage blueTopBackground(QSize size)
     return image;
 }
 
-QImage diagonal(QSize size, const QColor &from, const QColor &to)
+QImage diagonal(QSize size, const QColor& from, const QColor& to)
 {
     QImage image = canvas(size.width(), size.height(), Qt::white);
     QPainter p;
@@ -342,7 +345,8 @@ QImage banner()
     }
     drawMark(p, QRectF(w - 30, 2, 26, 26));
     const QString name = u"Tarnwell 1.3"_s;
-    const QPainterPath text = textPath(name, font(Face::Sans, 17, QFont::Bold), QPointF(0, h / 2.0));
+    const QPainterPath text =
+        textPath(name, font(Face::Sans, 17, QFont::Bold), QPointF(0, h / 2.0));
     const QPainterPath placed = text.translated(w - 38 - text.boundingRect().right(), 0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 30, 90, 110));
@@ -357,22 +361,25 @@ QImage banner()
 
 } // namespace
 
-void drawWindowArt(Sink &sink)
+void drawWindowArt(Sink& sink)
 {
     sink.resourcePng(u"vorlane_back.png"_s, mainBackground());
     sink.resourcePng(u"tab_active.png"_s, tabBar(QSize(123, 37), true));
     sink.resourcePng(u"tab_inactive.png"_s, tabBar(QSize(125, 39), false));
 
-    static const char *const colours[27] = {
-        "black", "white", "gray", "orangered", "crimson", "red", "firebrick", "darkred", "green",
-        "blue", "darkblue", "skyblue", "royalblue", "orange", "tomato", "limegreen", "seagreen", "deeppink",
-        "coral", "indigo", "purple", "sandybrown", "burlywood", "chocolate", "sienna", "silver", "teal"};
+    static const char* const colours[27] = {
+        "black",      "white",     "gray",      "orangered", "crimson", "red",       "firebrick",
+        "darkred",    "green",     "blue",      "darkblue",  "skyblue", "royalblue", "orange",
+        "tomato",     "limegreen", "seagreen",  "deeppink",  "coral",   "indigo",    "purple",
+        "sandybrown", "burlywood", "chocolate", "sienna",    "silver",  "teal"};
     for (int i = 0; i < 27; ++i)
-        sink.resourcePng(u"swatch%1.png"_s.arg(i), swatch(i, named(colours[i]), i == 1 ? QSize(31, 30) : QSize(50, 45)));
+        sink.resourcePng(u"swatch%1.png"_s.arg(i),
+                         swatch(i, named(colours[i]), i == 1 ? QSize(31, 30) : QSize(50, 45)));
 
     sink.resourcePng(u"title.png"_s, titleArt(QSize(494, 449), true));
     sink.resourcePng(u"welcome.png"_s, welcome());
-    sink.resourcePng(u"smile_back.png"_s, diagonal(QSize(438, 545), Qt::white, QColor(178, 214, 248)));
+    sink.resourcePng(u"smile_back.png"_s,
+                     diagonal(QSize(438, 545), Qt::white, QColor(178, 214, 248)));
     sink.resourcePng(u"view_back.png"_s, diagonal(QSize(138, 117), kPanel, QColor(196, 224, 250)));
     sink.resourcePng(u"option1_back.png"_s, blueTopBackground(QSize(395, 283)));
     sink.resourcePng(u"options_back.png"_s, blueTopBackground(QSize(423, 179)));

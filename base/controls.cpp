@@ -31,17 +31,30 @@ void LazyPicture::set(const QPixmap& picture)
 {
     picture_ = picture;
     pendingFile_.clear();
+    decoding_ = {};
 }
 
 void LazyPicture::setFile(const QString& path)
 {
     picture_ = QPixmap();
     pendingFile_ = path;
+    decoding_ = {};
+}
+
+void LazyPicture::decodeAhead()
+{
+    if (pendingFile_.isEmpty())
+        return;
+    decoding_ = picture::decodeFirstFrameAhead(pendingFile_);
+    pendingFile_.clear();
 }
 
 const QPixmap& LazyPicture::get() const
 {
-    if (!pendingFile_.isEmpty()) {
+    if (decoding_.valid()) {
+        picture_ = QPixmap::fromImage(decoding_.get());
+        decoding_ = {};
+    } else if (!pendingFile_.isEmpty()) {
         picture_ = QPixmap::fromImage(picture::decodeFirstFrame(pendingFile_));
         pendingFile_.clear();
     }

@@ -30,12 +30,19 @@ class LazyPicture {
 public:
     void set(const QPixmap& picture);
     void setFile(const QString& path);
+    // Starts decoding the named file now, on the worker thread, so that it
+    // is ready when first drawn.
+    void decodeAhead();
     const QPixmap& get() const;
-    bool isSet() const { return !picture_.isNull() || !pendingFile_.isEmpty(); }
+    bool isSet() const
+    {
+        return !picture_.isNull() || !pendingFile_.isEmpty() || decoding_.valid();
+    }
 
 private:
     mutable QPixmap picture_;
     mutable QString pendingFile_;
+    mutable std::shared_future<QImage> decoding_;
 };
 
 // A large picture decoded on another thread while the window is being
@@ -72,6 +79,9 @@ public:
     // A picture file whose header has been read (size in pixels); it is
     // decoded when it is first drawn or asked for.
     void setPictureFile(const QString& path, const QSize& size);
+    // Decodes the picture file on the worker thread from now on: for
+    // pictures of the first window shown.
+    void decodeAhead() { picture_.decodeAhead(); }
     const QPixmap& picture() const { return picture_.get(); }
     bool hasPicture() const { return picture_.isSet(); }
     // Plays an animated picture file instead of a still one; the failure

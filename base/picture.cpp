@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImageReader>
 #include <QMovie>
+#include <QThreadPool>
 
 using namespace Qt::StringLiterals;
 
@@ -139,6 +140,22 @@ QImage decodeFirstFrame(const QString& path)
 {
     QImageReader reader(path);
     return reader.read();
+}
+
+std::shared_future<QImage> decodeFirstFrameAhead(const QString& path)
+{
+    // One worker: the second core decodes while the first builds windows,
+    // and the pictures come out in the order they were asked for.
+    static QThreadPool* const worker = [] {
+        auto* pool = new QThreadPool;
+        pool->setMaxThreadCount(1);
+        return pool;
+    }();
+    auto task =
+        std::make_shared<std::packaged_task<QImage()>>([path] { return decodeFirstFrame(path); });
+    std::shared_future<QImage> decoded = task->get_future().share();
+    worker->start([task] { (*task)(); });
+    return decoded;
 }
 
 QMovie* openMovie(const QString& path, QObject* parent, files::Failure* failure)

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QSize>
 
+#include <future>
 #include <optional>
 
 class QMovie;
@@ -34,6 +35,10 @@ std::optional<QString> walkGif(const QByteArray& data, Info* info = nullptr);
 
 // The first frame of a picture file; a null image when it cannot be read.
 QImage decodeFirstFrame(const QString& path);
+
+// The same, decoded on a worker thread that takes the files in the order
+// they are asked for, while the caller goes on building its window.
+std::shared_future<QImage> decodeFirstFrameAhead(const QString& path);
 
 // A movie playing the file, or nullptr with *failure set. The file is
 // checked first: the movie player accepts a truncated GIF and only fails

@@ -160,6 +160,8 @@ EditorPage::EditorPage(QWidget* parent) : controls::PictureBox(parent)
                                       {kSwatchLefts[c], kSwatchTops[r], width, height}, true,
                                       u":/art/swatch%1.png"_s.arg(s.index));
             img->setTag(s.tag);
+            // The palette is on the page shown first.
+            img->decodeAhead();
             imgClr_.at(static_cast<size_t>(s.index)) = img;
         }
     }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libgif-dev
+    qt6-base-dev libgl-dev libgif-dev libfontconfig-dev
     # Faces that stand in for the Windows fonts the windows are designed
     # with, and that carry the Arabic glyphs.
     fontconfig fonts-noto-core fonts-hosny-amiri fonts-kacst fonts-liberation2 fonts-dejavu-core

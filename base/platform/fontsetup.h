@@ -16,6 +16,14 @@ namespace fontsetup {
 // platform does not use one.
 void narrowFontSet(const QString& configFile);
 
+// Reads the font set (the configuration and the font caches) on another
+// thread, while the application object connects to the display; call
+// right after narrowFontSet. finishLoadingFontSet waits for it, and must be
+// called before the first text is measured or drawn. Both do nothing where
+// the platform has no such font set.
+void startLoadingFontSet();
+void finishLoadingFontSet();
+
 // The font configuration delivered beside the running program, found
 // without the application object; empty where it cannot be told.
 QString deliveredConfig();

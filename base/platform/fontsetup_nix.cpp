@@ -3,7 +3,42 @@
 
 #include <QFileInfo>
 
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
+
 namespace fontsetup {
+
+namespace {
+// Joined at the latest when the program ends.
+struct Loader {
+    std::thread thread;
+    ~Loader()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+};
+Loader& loader()
+{
+    static Loader instance;
+    return instance;
+}
+} // namespace
+
+void startLoadingFontSet()
+{
+    Loader& l = loader();
+    if (!l.thread.joinable())
+        l.thread = std::thread([] { FcInit(); });
+}
+
+void finishLoadingFontSet()
+{
+    Loader& l = loader();
+    if (l.thread.joinable())
+        l.thread.join();
+}
 
 void narrowFontSet(const QString& configFile)
 {

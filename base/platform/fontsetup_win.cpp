@@ -7,6 +7,14 @@ void narrowFontSet(const QString&)
 {
 }
 
+void startLoadingFontSet()
+{
+}
+
+void finishLoadingFontSet()
+{
+}
+
 QString deliveredConfig()
 {
     return {};

@@ -126,8 +126,10 @@ int runChild(int argc, char* argv[], const QString& role)
             "TARNWELL_BIN_DIR",
             QFileInfo(QFile::decodeName(argv[0])).absolutePath() + u"/../bin"_s);
         fontsetup::narrowFontSet(bin + u"/fonts.conf"_s);
+        fontsetup::startLoadingFontSet();
     }
     QApplication app(argc, argv);
+    fontsetup::finishLoadingFontSet();
     FirstPaint watcher;
     if (role == u"bare"_s) {
         QWidget bare;

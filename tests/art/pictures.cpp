@@ -15,12 +15,12 @@ QDir binDir()
     return QDir(qEnvironmentVariable("TARNWELL_BIN_DIR"));
 }
 
-QString path(const QString &relative)
+QString path(const QString& relative)
 {
     return binDir().filePath(relative);
 }
 
-QList<QImage> frames(const QString &file)
+QList<QImage> frames(const QString& file)
 {
     QImageReader reader(file);
     QList<QImage> out;
@@ -29,12 +29,12 @@ QList<QImage> frames(const QString &file)
     return out;
 }
 
-QImage firstFrame(const QString &file)
+QImage firstFrame(const QString& file)
 {
     return QImageReader(file).read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-QImage inCell(const QImage &picture, QSize size, QRgb ground)
+QImage inCell(const QImage& picture, QSize size, QRgb ground)
 {
     // The galleries paint each picture into its cell with smooth scaling.
     QImage cell(size, QImage::Format_ARGB32_Premultiplied);
@@ -46,7 +46,7 @@ QImage inCell(const QImage &picture, QSize size, QRgb ground)
     return cell.convertToFormat(QImage::Format_RGB32);
 }
 
-QRect opaqueBounds(const QImage &picture)
+QRect opaqueBounds(const QImage& picture)
 {
     QRect box;
     for (int y = 0; y < picture.height(); ++y) {
@@ -71,13 +71,14 @@ double contrast(QRgb a, QRgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-double meanDifference(const QImage &a, const QImage &b)
+double meanDifference(const QImage& a, const QImage& b)
 {
     double sum = 0;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
         }
     }
     return sum / (3.0 * a.width() * a.height());
@@ -85,7 +86,7 @@ double meanDifference(const QImage &a, const QImage &b)
 
 namespace {
 
-QStringList numbered(const QString &pattern, int from, int to)
+QStringList numbered(const QString& pattern, int from, int to)
 {
     QStringList names;
     for (int i = from; i <= to; ++i)
@@ -108,7 +109,7 @@ QStringList borders()
 QStringList smilies()
 {
     QStringList names;
-    for (const QString &set : {u"happy"_s, u"psmilie"_s, u"crazy"_s}) {
+    for (const QString& set : {u"happy"_s, u"psmilie"_s, u"crazy"_s}) {
         for (int i = 1; i <= 41; ++i)
             names.append(u"pics/%1/%2.gif"_s.arg(set).arg(i, 3, 10, QLatin1Char('0')));
     }

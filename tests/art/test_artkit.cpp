@@ -18,12 +18,12 @@ using namespace Qt::StringLiterals;
 void ArtKitTest::everyFaceResolvesToAnInstalledFamily()
 {
     const QStringList installed = QFontDatabase::families();
-    for (art::Face face : {art::Face::Naskh, art::Face::Kufi, art::Face::ArabicSans, art::Face::Decorative,
-                           art::Face::Sans, art::Face::Serif}) {
+    for (art::Face face : {art::Face::Naskh, art::Face::Kufi, art::Face::ArabicSans,
+                           art::Face::Decorative, art::Face::Sans, art::Face::Serif}) {
         const QFont f = art::font(face, 23, QFont::Bold);
         QCOMPARE(f.pixelSize(), 23);
         QVERIFY(!f.families().isEmpty());
-        for (const QString &family : f.families())
+        for (const QString& family : f.families())
             QVERIFY2(installed.contains(family, Qt::CaseInsensitive), qPrintable(family));
     }
 }
@@ -60,12 +60,14 @@ void ArtKitTest::fittedTextFitsWithoutShrinkingNeedlessly()
         {u"حمل"_s, {200, 18}},
         {u"Tarnwell"_s, {400, 90}},
     };
-    for (const auto &c : cases) {
-        const QFont start = art::font(art::hasArabic(c.text) ? art::Face::Kufi : art::Face::Sans, 60, QFont::Bold);
+    for (const auto& c : cases) {
+        const QFont start =
+            art::font(art::hasArabic(c.text) ? art::Face::Kufi : art::Face::Sans, 60, QFont::Bold);
         const QFont f = art::fitted(start, c.text, c.box);
         QPainterPath path;
         path.addText(0, 0, f, c.text);
-        QVERIFY2(path.boundingRect().width() <= c.box.width() && path.boundingRect().height() <= c.box.height(),
+        QVERIFY2(path.boundingRect().width() <= c.box.width() &&
+                     path.boundingRect().height() <= c.box.height(),
                  qPrintable(c.text));
         if (f.pixelSize() < start.pixelSize()) {
             // One size up would not have fitted.
@@ -73,7 +75,8 @@ void ArtKitTest::fittedTextFitsWithoutShrinkingNeedlessly()
             bigger.setPixelSize(f.pixelSize() + 1);
             QPainterPath larger;
             larger.addText(0, 0, bigger, c.text);
-            QVERIFY2(larger.boundingRect().width() > c.box.width() || larger.boundingRect().height() > c.box.height(),
+            QVERIFY2(larger.boundingRect().width() > c.box.width() ||
+                         larger.boundingRect().height() > c.box.height(),
                      qPrintable(c.text));
         }
     }
@@ -114,7 +117,8 @@ void ArtKitTest::smoothCurvePassesThroughItsPoints()
     // moveTo, then one cubic (three elements) per point.
     QCOMPARE(path.elementCount(), 1 + 3 * int(points.size()));
     for (qsizetype i = 0; i < points.size(); ++i) {
-        const QPainterPath::Element e = path.elementAt(int(3 * ((i + points.size() - 1) % points.size()) + 3));
+        const QPainterPath::Element e =
+            path.elementAt(int(3 * ((i + points.size() - 1) % points.size()) + 3));
         QCOMPARE(QPointF(e.x, e.y), points[i]);
     }
     QVERIFY(path.contains(QPointF(10, 10)));
@@ -136,15 +140,17 @@ void ArtKitTest::sinkWritesOrdinaryPermissionsAndReportsFailures()
     ::umask(previous);
     QVERIFY2(sink.errors().isEmpty(), qPrintable(sink.errors().join(u'\n')));
     QCOMPARE(sink.written(), 4);
-    const auto mode = [](const QString &path) {
+    const auto mode = [](const QString& path) {
         struct stat info {};
         ::stat(QFile::encodeName(path).constData(), &info);
         return info.st_mode & 0777;
     };
-    for (const QString &file : {delivered + u"/deep/er/picture.gif"_s, delivered + u"/deep/site.dat"_s,
-                                resources + u"/still.png"_s, resources + u"/moving.gif"_s})
+    for (const QString& file :
+         {delivered + u"/deep/er/picture.gif"_s, delivered + u"/deep/site.dat"_s,
+          resources + u"/still.png"_s, resources + u"/moving.gif"_s})
         QVERIFY2(mode(file) == 0644, qPrintable(file));
-    for (const QString &folder : {delivered, delivered + u"/deep"_s, delivered + u"/deep/er"_s, resources})
+    for (const QString& folder :
+         {delivered, delivered + u"/deep"_s, delivered + u"/deep/er"_s, resources})
         QVERIFY2(mode(folder) == 0755, qPrintable(folder));
     QFile text(delivered + u"/deep/site.dat"_s);
     QVERIFY(text.open(QIODevice::ReadOnly));

@@ -25,7 +25,7 @@ struct Picture {
     QImage first;
 };
 
-Picture inspect(const QString &path)
+Picture inspect(const QString& path)
 {
     Picture p;
     QImageReader reader(path);
@@ -34,7 +34,8 @@ Picture inspect(const QString &path)
     p.first = reader.read().convertToFormat(QImage::Format_ARGB32);
     p.size = p.first.size();
     QCryptographicHash hash(QCryptographicHash::Sha1);
-    hash.addData(QByteArrayView(reinterpret_cast<const char *>(p.first.constBits()), p.first.sizeInBytes()));
+    hash.addData(
+        QByteArrayView(reinterpret_cast<const char*>(p.first.constBits()), p.first.sizeInBytes()));
     p.firstFrameHash = hash.result();
     return p;
 }
@@ -46,31 +47,35 @@ QDir binDir()
 
 QStringList deliveredPictures()
 {
-    return QStringList{u"logo.gif"_s} + pictures::linkButtons() + pictures::borders()
-        + QStringList{u"zqOptions/1.gif"_s, u"zqOptions/2.gif"_s, u"zqOptions/3.gif"_s, u"zqOptions/4.gif"_s}
-        + pictures::smilies();
+    return QStringList{u"logo.gif"_s} + pictures::linkButtons() + pictures::borders() +
+           QStringList{u"zqOptions/1.gif"_s, u"zqOptions/2.gif"_s, u"zqOptions/3.gif"_s,
+                       u"zqOptions/4.gif"_s} +
+           pictures::smilies();
 }
 
 // Checks every picture of a group for distinct first frames; returns how
 // many of them are animated (and fails on an animation that does not loop).
-int checkGroup(const QStringList &names, const std::function<void(const QString &, const Picture &)> &check)
+int checkGroup(const QStringList& names,
+               const std::function<void(const QString&, const Picture&)>& check)
 {
     QSet<QByteArray> seen;
     int animated = 0;
-    for (const QString &name : names) {
+    for (const QString& name : names) {
         const Picture p = inspect(binDir().filePath(name));
         check(name, p);
         if (QTest::currentTestFailed())
             return animated;
         if (seen.contains(p.firstFrameHash)) {
-            QTest::qFail(qPrintable(name + u" looks the same as an earlier picture"_s), __FILE__, __LINE__);
+            QTest::qFail(qPrintable(name + u" looks the same as an earlier picture"_s), __FILE__,
+                         __LINE__);
             return animated;
         }
         seen.insert(p.firstFrameHash);
         if (p.frames > 1) {
             ++animated;
             if (p.loops == 0) {
-                QTest::qFail(qPrintable(name + u" is animated but does not loop"_s), __FILE__, __LINE__);
+                QTest::qFail(qPrintable(name + u" is animated but does not loop"_s), __FILE__,
+                             __LINE__);
                 return animated;
             }
         }
@@ -82,19 +87,22 @@ int checkGroup(const QStringList &names, const std::function<void(const QString 
 
 void DeliveredPicturesTest::initTestCase()
 {
-    QVERIFY2(!qEnvironmentVariableIsEmpty("TARNWELL_BIN_DIR"), "TARNWELL_BIN_DIR must name the build's bin folder");
+    QVERIFY2(!qEnvironmentVariableIsEmpty("TARNWELL_BIN_DIR"),
+             "TARNWELL_BIN_DIR must name the build's bin folder");
     QVERIFY(binDir().exists());
 }
 
 void DeliveredPicturesTest::everyFileIsThereReadableAndDecodes()
 {
-    const QStringList names = deliveredPictures() + QStringList{u"zqLink/Links.dat"_s, u"Border/BordSite.dat"_s};
+    const QStringList names =
+        deliveredPictures() + QStringList{u"zqLink/Links.dat"_s, u"Border/BordSite.dat"_s};
     QCOMPARE(names.size(), 1 + 138 + 60 + 4 + 123 + 2);
-    for (const QString &name : names) {
+    for (const QString& name : names) {
         const QString path = binDir().filePath(name);
         QVERIFY2(QFile::exists(path), qPrintable(name));
         const auto permissions = QFile::permissions(path);
-        QVERIFY2(permissions & QFile::ReadOther, qPrintable(name + u" is not readable by others"_s));
+        QVERIFY2(permissions & QFile::ReadOther,
+                 qPrintable(name + u" is not readable by others"_s));
         QVERIFY2(permissions & QFile::ReadGroup, qPrintable(name));
         if (!name.endsWith(u".gif"_s))
             continue;
@@ -102,15 +110,17 @@ void DeliveredPicturesTest::everyFileIsThereReadableAndDecodes()
         QCOMPARE(reader.format(), QByteArray("gif"));
         QVERIFY2(!reader.read().isNull(), qPrintable(name + u": "_s + reader.errorString()));
     }
-    for (const QString &folder : {u"zqLink"_s, u"Border"_s, u"zqOptions"_s, u"pics"_s, u"pics/happy"_s}) {
+    for (const QString& folder :
+         {u"zqLink"_s, u"Border"_s, u"zqOptions"_s, u"pics"_s, u"pics/happy"_s}) {
         const auto permissions = QFile::permissions(binDir().filePath(folder));
-        QVERIFY2((permissions & QFile::ReadOther) && (permissions & QFile::ExeOther), qPrintable(folder));
+        QVERIFY2((permissions & QFile::ReadOther) && (permissions & QFile::ExeOther),
+                 qPrintable(folder));
     }
 }
 
 void DeliveredPicturesTest::siteFilesHoldTheDefaultAddress()
 {
-    const auto read = [](const QString &name) {
+    const auto read = [](const QString& name) {
         QFile f(binDir().filePath(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
@@ -121,7 +131,7 @@ void DeliveredPicturesTest::siteFilesHoldTheDefaultAddress()
 
 void DeliveredPicturesTest::linkButtonsAreDistinctAndSomeAnimated()
 {
-    const int animated = checkGroup(pictures::linkButtons(), [](const QString &, const Picture &p) {
+    const int animated = checkGroup(pictures::linkButtons(), [](const QString&, const Picture& p) {
         // Buttons sit on forum pages of any colour: the corners stay clear.
         QCOMPARE(qAlpha(p.first.pixel(0, 0)), 0);
     });
@@ -132,7 +142,7 @@ void DeliveredPicturesTest::linkButtonsAreDistinctAndSomeAnimated()
 
 void DeliveredPicturesTest::bordersAreDistinctAndSomeAnimated()
 {
-    const int animated = checkGroup(pictures::borders(), [](const QString &, const Picture &) {});
+    const int animated = checkGroup(pictures::borders(), [](const QString&, const Picture&) {});
     if (QTest::currentTestFailed())
         return;
     QVERIFY2(animated >= 6 && animated <= 20, qPrintable(QString::number(animated)));
@@ -140,7 +150,7 @@ void DeliveredPicturesTest::bordersAreDistinctAndSomeAnimated()
 
 void DeliveredPicturesTest::smiliesAreTransparentDistinctAndOftenAnimated()
 {
-    const int animated = checkGroup(pictures::smilies(), [](const QString &name, const Picture &p) {
+    const int animated = checkGroup(pictures::smilies(), [](const QString& name, const Picture& p) {
         QVERIFY2(p.first.hasAlphaChannel(), qPrintable(name));
         QCOMPARE(qAlpha(p.first.pixel(p.size.width() - 1, p.size.height() - 1)), 0);
     });
@@ -161,15 +171,32 @@ void DeliveredPicturesTest::resourcesLoadAtTheirSizes()
 {
     // Resources come from a static library: its initialiser must have run.
     QList<QPair<QString, QSize>> expected = {
-        {u"vorlane_back.png"_s, {639, 495}},  {u"tab_active.png"_s, {123, 37}}, {u"tab_inactive.png"_s, {125, 39}},
-        {u"tab0.png"_s, {47, 47}},            {u"tab1.png"_s, {47, 46}},        {u"tab2.png"_s, {422, 60}},
-        {u"tab3.png"_s, {30, 44}},            {u"tab4.gif"_s, {20, 20}},        {u"tab5.gif"_s, {69, 62}},
-        {u"tab6.png"_s, {47, 40}},            {u"tab7.png"_s, {48, 47}},        {u"picnote.png"_s, {16, 16}},
-        {u"picexit.png"_s, {10, 10}},         {u"icon16.png"_s, {16, 16}},      {u"icon24.png"_s, {24, 24}},
-        {u"icon32.png"_s, {32, 32}},          {u"icon48.png"_s, {48, 48}},      {u"title.png"_s, {494, 449}},
-        {u"welcome.png"_s, {326, 172}},       {u"smile_back.png"_s, {438, 545}}, {u"smile_icon.png"_s, {32, 32}},
-        {u"view_back.png"_s, {138, 117}},     {u"option1_back.png"_s, {395, 283}}, {u"options_back.png"_s, {423, 179}},
-        {u"options_banner.png"_s, {747, 30}}, {u"viewborder_back.png"_s, {579, 343}},
+        {u"vorlane_back.png"_s, {639, 495}},
+        {u"tab_active.png"_s, {123, 37}},
+        {u"tab_inactive.png"_s, {125, 39}},
+        {u"tab0.png"_s, {47, 47}},
+        {u"tab1.png"_s, {47, 46}},
+        {u"tab2.png"_s, {422, 60}},
+        {u"tab3.png"_s, {30, 44}},
+        {u"tab4.gif"_s, {20, 20}},
+        {u"tab5.gif"_s, {69, 62}},
+        {u"tab6.png"_s, {47, 40}},
+        {u"tab7.png"_s, {48, 47}},
+        {u"picnote.png"_s, {16, 16}},
+        {u"picexit.png"_s, {10, 10}},
+        {u"icon16.png"_s, {16, 16}},
+        {u"icon24.png"_s, {24, 24}},
+        {u"icon32.png"_s, {32, 32}},
+        {u"icon48.png"_s, {48, 48}},
+        {u"title.png"_s, {494, 449}},
+        {u"welcome.png"_s, {326, 172}},
+        {u"smile_back.png"_s, {438, 545}},
+        {u"smile_icon.png"_s, {32, 32}},
+        {u"view_back.png"_s, {138, 117}},
+        {u"option1_back.png"_s, {395, 283}},
+        {u"options_back.png"_s, {423, 179}},
+        {u"options_banner.png"_s, {747, 30}},
+        {u"viewborder_back.png"_s, {579, 343}},
     };
     for (int i = 0; i <= 26; ++i)
         expected.append({u"swatch%1.png"_s.arg(i), i == 1 ? QSize(31, 30) : QSize(50, 45)});
@@ -177,7 +204,7 @@ void DeliveredPicturesTest::resourcesLoadAtTheirSizes()
         const QSize size = i <= 6 ? QSize(16, 15) : (i <= 14 ? QSize(16, 16) : QSize());
         expected.append({u"tool%1.png"_s.arg(i), size});
     }
-    for (const auto &[name, size] : expected) {
+    for (const auto& [name, size] : expected) {
         const QString path = u":/art/"_s + name;
         QImageReader reader(path);
         const QImage image = reader.read();
@@ -186,10 +213,11 @@ void DeliveredPicturesTest::resourcesLoadAtTheirSizes()
             QVERIFY2(image.size() == size, qPrintable(path));
         } else {
             // The larger toolbar icons are square, 20 to 32 pixels.
-            QVERIFY2(image.width() == image.height() && image.width() >= 20 && image.width() <= 32, qPrintable(path));
+            QVERIFY2(image.width() == image.height() && image.width() >= 20 && image.width() <= 32,
+                     qPrintable(path));
         }
     }
-    for (const QString &animated : {u":/art/tab4.gif"_s, u":/art/tab5.gif"_s}) {
+    for (const QString& animated : {u":/art/tab4.gif"_s, u":/art/tab5.gif"_s}) {
         QImageReader reader(animated);
         QVERIFY2(reader.imageCount() > 1, qPrintable(animated));
         QVERIFY(reader.loopCount() != 0);
@@ -206,21 +234,23 @@ void DeliveredPicturesTest::animationsLoopWithoutAJump()
     const QStringList names = pictures::linkButtons() + pictures::borders() + pictures::smilies();
     int animations = 0;
     QStringList jumps;
-    for (const QString &name : names) {
+    for (const QString& name : names) {
         const QList<QImage> frames = pictures::frames(pictures::path(name));
         if (frames.size() < 2)
             continue;
         ++animations;
         QList<QImage> flat;
-        for (const QImage &frame : frames)
+        for (const QImage& frame : frames)
             flat.append(pictures::inCell(frame, frame.size()));
         double largestStep = 0;
         for (qsizetype k = 1; k < flat.size(); ++k)
             largestStep = std::max(largestStep, pictures::meanDifference(flat[k - 1], flat[k]));
         const double wrap = pictures::meanDifference(flat.last(), flat.first());
         if (wrap > largestStep * 1.5 + 0.5)
-            jumps.append(name + u" (%1 against steps of up to %2)"_s.arg(wrap, 0, 'f', 2).arg(largestStep, 0, 'f', 2));
+            jumps.append(name + u" (%1 against steps of up to %2)"_s.arg(wrap, 0, 'f', 2)
+                                    .arg(largestStep, 0, 'f', 2));
     }
     QVERIFY(animations > 50);
-    QVERIFY2(jumps.isEmpty(), qPrintable(u"jump back to their first frame: "_s + jumps.join(u", "_s)));
+    QVERIFY2(jumps.isEmpty(),
+             qPrintable(u"jump back to their first frame: "_s + jumps.join(u", "_s)));
 }

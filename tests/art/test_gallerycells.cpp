@@ -26,7 +26,7 @@ struct Lettering {
     int rows = 0; // height of the band they occupy
 };
 
-Lettering lettering(const QImage &thumb)
+Lettering lettering(const QImage& thumb)
 {
     Lettering l;
     int top = thumb.height(), bottom = -1;
@@ -55,7 +55,7 @@ Lettering lettering(const QImage &thumb)
 
 void GalleryCellsTest::linkButtonsKeepTheirShapeInTheirCell()
 {
-    for (const QString &name : pictures::linkButtons()) {
+    for (const QString& name : pictures::linkButtons()) {
         const QList<QImage> frames = pictures::frames(pictures::path(name));
         QVERIFY2(!frames.isEmpty(), qPrintable(name));
         const QSize size = frames.first().size();
@@ -63,9 +63,11 @@ void GalleryCellsTest::linkButtonsKeepTheirShapeInTheirCell()
         QVERIFY2(size.width() <= 1.25 * size.height() && size.height() <= 1.25 * size.width(),
                  qPrintable(name + u" is %1x%2"_s.arg(size.width()).arg(size.height())));
         // ...and whole and sharp in the preview, which never enlarges.
-        QVERIFY2(size.width() <= kPreview.width() && size.height() <= kPreview.height(), qPrintable(name));
-        QVERIFY2(size.height() >= kButtonCell.height(), qPrintable(name + u" is smaller than its cell"_s));
-        for (const QImage &frame : frames)
+        QVERIFY2(size.width() <= kPreview.width() && size.height() <= kPreview.height(),
+                 qPrintable(name));
+        QVERIFY2(size.height() >= kButtonCell.height(),
+                 qPrintable(name + u" is smaller than its cell"_s));
+        for (const QImage& frame : frames)
             QCOMPARE(frame.size(), size);
     }
 }
@@ -74,11 +76,15 @@ void GalleryCellsTest::linkButtonWordingReadsInItsCell()
 {
     int fewest = INT_MAX;
     QString worst;
-    for (const QString &name : pictures::linkButtons()) {
-        const Lettering l = lettering(pictures::inCell(pictures::firstFrame(pictures::path(name)), kButtonCell));
-        QVERIFY2(l.pixels >= 60, qPrintable(name + u": %1 pixels of readable lettering in its cell"_s.arg(l.pixels)));
+    for (const QString& name : pictures::linkButtons()) {
+        const Lettering l =
+            lettering(pictures::inCell(pictures::firstFrame(pictures::path(name)), kButtonCell));
+        QVERIFY2(
+            l.pixels >= 60,
+            qPrintable(name + u": %1 pixels of readable lettering in its cell"_s.arg(l.pixels)));
         // Words, not a sliver: the lettering stands at least a fifth of the cell tall.
-        QVERIFY2(l.rows >= kButtonCell.height() / 5, qPrintable(name + u": lettering %1 rows tall"_s.arg(l.rows)));
+        QVERIFY2(l.rows >= kButtonCell.height() / 5,
+                 qPrintable(name + u": lettering %1 rows tall"_s.arg(l.rows)));
         if (l.pixels < fewest) {
             fewest = l.pixels;
             worst = name;
@@ -89,16 +95,19 @@ void GalleryCellsTest::linkButtonWordingReadsInItsCell()
 
 void GalleryCellsTest::smiliesFillTheirCells()
 {
-    for (const QString &name : pictures::smilies()) {
+    for (const QString& name : pictures::smilies()) {
         const QImage first = pictures::firstFrame(pictures::path(name));
         // The cell's proportions, so the picker does not distort the face...
         const double aspect = double(first.width()) / first.height();
-        QVERIFY2(qAbs(aspect - double(kSmileyCell.width()) / kSmileyCell.height()) < 0.05, qPrintable(name));
+        QVERIFY2(qAbs(aspect - double(kSmileyCell.width()) / kSmileyCell.height()) < 0.05,
+                 qPrintable(name));
         // ...and the face reaches across most of it.
         const QRect face = pictures::opaqueBounds(first);
         QVERIFY2(face.height() >= first.height() * 0.85 && face.width() >= first.width() * 0.7,
-                 qPrintable(name + u": face %1x%2 in %3x%4"_s.arg(face.width()).arg(face.height())
-                                       .arg(first.width()).arg(first.height())));
+                 qPrintable(name + u": face %1x%2 in %3x%4"_s.arg(face.width())
+                                       .arg(face.height())
+                                       .arg(first.width())
+                                       .arg(first.height())));
     }
 }
 
@@ -106,7 +115,7 @@ void GalleryCellsTest::noTwoSmiliesNearlyCoincide()
 {
     const QStringList names = pictures::smilies();
     QList<QImage> cells;
-    for (const QString &name : names)
+    for (const QString& name : names)
         cells.append(pictures::inCell(pictures::firstFrame(pictures::path(name)), kSmileyCell));
     // Two faces whose cells differ by less than this on average (0-255 a
     // channel) read as one face in the picker, whatever the small detail

@@ -15,13 +15,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray contents(const QString &path)
+QByteArray contents(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QStringList filesUnder(const QString &dir)
+QStringList filesUnder(const QString& dir)
 {
     QStringList names;
     QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
@@ -40,7 +40,8 @@ void GeneratorTest::rerunReproducesTheBuiltFilesQuickly()
     QProcess generator;
     QElapsedTimer timer;
     timer.start();
-    generator.start(QStringLiteral(TARNWELL_ART_EXE), {u"--delivered"_s, delivered, u"--resources"_s, resources});
+    generator.start(QStringLiteral(TARNWELL_ART_EXE),
+                    {u"--delivered"_s, delivered, u"--resources"_s, resources});
     QVERIFY(generator.waitForFinished(240000));
     const qint64 elapsed = timer.elapsed();
     QCOMPARE(generator.exitStatus(), QProcess::NormalExit);
@@ -52,13 +53,13 @@ void GeneratorTest::rerunReproducesTheBuiltFilesQuickly()
     const QStringList deliveredFiles = filesUnder(delivered);
     QCOMPARE(deliveredFiles.size(), 1 + 138 + 60 + 4 + 123 + 2);
     const QDir built(qEnvironmentVariable("TARNWELL_BIN_DIR"));
-    for (const QString &name : deliveredFiles) {
+    for (const QString& name : deliveredFiles) {
         QVERIFY2(contents(QDir(delivered).filePath(name)) == contents(built.filePath(name)),
                  qPrintable(name + u" differs from the built one"_s));
     }
     const QStringList resourceFiles = filesUnder(resources);
     QCOMPARE(resourceFiles.size(), 26 + 27 + 23);
-    for (const QString &name : resourceFiles) {
+    for (const QString& name : resourceFiles) {
         QVERIFY2(contents(QDir(resources).filePath(name)) == contents(u":/art/"_s + name),
                  qPrintable(name + u" differs from the compiled-in one"_s));
     }
@@ -66,7 +67,7 @@ void GeneratorTest::rerunReproducesTheBuiltFilesQuickly()
 
 void GeneratorTest::refusesMissingArgumentsAndUnwritableFolders()
 {
-    for (const QStringList &args : {QStringList{u"--delivered"_s, u"/tmp"_s}, QStringList{}}) {
+    for (const QStringList& args : {QStringList{u"--delivered"_s, u"/tmp"_s}, QStringList{}}) {
         QProcess bare;
         bare.start(QStringLiteral(TARNWELL_ART_EXE), args);
         QVERIFY(bare.waitForFinished(60000));
@@ -75,8 +76,8 @@ void GeneratorTest::refusesMissingArgumentsAndUnwritableFolders()
     }
 
     QProcess blocked;
-    blocked.start(QStringLiteral(TARNWELL_ART_EXE),
-                  {u"--delivered"_s, u"/proc/tarnwell-none"_s, u"--resources"_s, u"/proc/tarnwell-none"_s});
+    blocked.start(QStringLiteral(TARNWELL_ART_EXE), {u"--delivered"_s, u"/proc/tarnwell-none"_s,
+                                                     u"--resources"_s, u"/proc/tarnwell-none"_s});
     QVERIFY(blocked.waitForFinished(240000));
     QCOMPARE(blocked.exitCode(), 1);
     const QByteArray errors = blocked.readAllStandardError();
@@ -106,11 +107,13 @@ void GeneratorTest::drawsTheProgramIconAsAnIconTheme()
         QCOMPARE(icon.size(), QSize(size, size));
         QVERIFY2(icon.hasAlphaChannel() && qAlpha(icon.pixel(0, size - 1)) == 0, qPrintable(name));
         // The build draws the same theme for installing...
-        QVERIFY2(contents(QDir(out.path()).filePath(name)) == contents(built.filePath(name)), qPrintable(name));
+        QVERIFY2(contents(QDir(out.path()).filePath(name)) == contents(built.filePath(name)),
+                 qPrintable(name));
         // ...and at the window's sizes it is the window's icon.
         if (QFile::exists(u":/art/icon%1.png"_s.arg(size))) {
-            QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
-                     QImage(u":/art/icon%1.png"_s.arg(size)).convertToFormat(QImage::Format_ARGB32));
+            QCOMPARE(
+                icon.convertToFormat(QImage::Format_ARGB32),
+                QImage(u":/art/icon%1.png"_s.arg(size)).convertToFormat(QImage::Format_ARGB32));
         }
     }
 }

@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QImage readBack(const QString &path)
+QImage readBack(const QString& path)
 {
     QImageReader reader(path);
     return reader.read().convertToFormat(QImage::Format_ARGB32);
@@ -32,7 +32,9 @@ QImage gradient(int w, int h)
     QImage image(w, h, QImage::Format_ARGB32);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, qRgb(x * 255 / (w - 1), y * 255 / (h - 1), 255 - (x + y) * 255 / (w + h - 2)));
+            image.setPixel(
+                x, y,
+                qRgb(x * 255 / (w - 1), y * 255 / (h - 1), 255 - (x + y) * 255 / (w + h - 2)));
     }
     return image;
 }
@@ -43,7 +45,8 @@ void GifWriterTest::fewColoursRoundTripExactlyWithTransparency()
 {
     QImage image(24, 16, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 128, 255), qRgb(17, 34, 51), qRgb(250, 250, 250)};
+    const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 128, 255), qRgb(17, 34, 51),
+                            qRgb(250, 250, 250)};
     for (int y = 2; y < 14; ++y) {
         for (int x = 3; x < 21; ++x)
             image.setPixel(x, y, colours[(x / 5 + y / 4) % 4]);
@@ -90,7 +93,8 @@ void GifWriterTest::paletteBoundaryWithAndWithoutTransparency()
     for (int i = 1; i < 256; ++i) {
         const QRgb want = holed.pixel(i % 16, i / 16), got = back.pixel(i % 16, i / 16);
         QCOMPARE(qAlpha(got), 255);
-        const int e = qAbs(qRed(want) - qRed(got)) + qAbs(qGreen(want) - qGreen(got)) + qAbs(qBlue(want) - qBlue(got));
+        const int e = qAbs(qRed(want) - qRed(got)) + qAbs(qGreen(want) - qGreen(got)) +
+                      qAbs(qBlue(want) - qBlue(got));
         QVERIFY2(e < 40, qPrintable(QString::number(e)));
         inexact += e > 0;
     }
@@ -144,7 +148,8 @@ void GifWriterTest::manyColoursComeBackClose()
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb a = image.pixel(x, y), b = back.pixel(x, y);
                 QCOMPARE(qAlpha(b), 255);
-                const int e = qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+                const int e = qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
+                              qAbs(qBlue(a) - qBlue(b));
                 total += e;
                 worst = std::max(worst, e);
             }
@@ -173,7 +178,7 @@ void GifWriterTest::paletteStaysWithinGifLimits()
     QCOMPARE(q.indices.size(), 2);
     QVERIFY(q.transparentIndex >= 0 && q.transparentIndex < q.palette.size());
     QCOMPARE(qAlpha(q.palette[q.transparentIndex]), 0);
-    for (const QByteArray &frame : q.indices) {
+    for (const QByteArray& frame : q.indices) {
         QCOMPARE(frame.size(), 64 * 64);
         for (int k = 0; k < frame.size(); ++k) {
             const int index = uchar(frame[k]);
@@ -305,11 +310,11 @@ namespace {
 
 // The delay of every frame as stored in the file, in hundredths of a
 // second, read with giflib itself rather than through Qt.
-QList<int> storedDelays(const QString &path)
+QList<int> storedDelays(const QString& path)
 {
     QList<int> delays;
     int error = 0;
-    GifFileType *file = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
+    GifFileType* file = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
     if (!file)
         return delays;
     if (DGifSlurp(file) == GIF_OK) {
@@ -328,8 +333,9 @@ void GifWriterTest::frameDelaysRoundToTheNearestHundredth()
 {
     // Milliseconds asked for, and the hundredths the file must hold: to the
     // nearest, halves up, never below two.
-    const QList<QPair<int, int>> cases = {{35, 4}, {34, 3}, {25, 3}, {15, 2}, {44, 4}, {45, 5},
-                                          {5, 2},  {0, 2},  {20, 2}, {1000, 100}, {1994, 199}, {1995, 200}};
+    const QList<QPair<int, int>> cases = {{35, 4}, {34, 3},     {25, 3},     {15, 2},
+                                          {44, 4}, {45, 5},     {5, 2},      {0, 2},
+                                          {20, 2}, {1000, 100}, {1994, 199}, {1995, 200}};
     QList<gif::Frame> frames;
     for (qsizetype k = 0; k < cases.size(); ++k) {
         QImage image(4, 4, QImage::Format_ARGB32);
@@ -342,8 +348,10 @@ void GifWriterTest::frameDelaysRoundToTheNearestHundredth()
     const QList<int> delays = storedDelays(path);
     QCOMPARE(delays.size(), cases.size());
     for (qsizetype k = 0; k < cases.size(); ++k)
-        QVERIFY2(delays[k] == cases[k].second, qPrintable(u"%1 ms stored as %2 hundredths, not %3"_s
-                                                              .arg(cases[k].first).arg(delays[k]).arg(cases[k].second)));
+        QVERIFY2(delays[k] == cases[k].second,
+                 qPrintable(u"%1 ms stored as %2 hundredths, not %3"_s.arg(cases[k].first)
+                                .arg(delays[k])
+                                .arg(cases[k].second)));
     // A still picture has no delay to speak of.
     QVERIFY(gif::write(path, {{frames.first().image, 500}}));
     QVERIFY(storedDelays(path).value(0, 0) <= 0);
@@ -359,12 +367,15 @@ void GifWriterTest::alphaThresholdKeepsPixelsAtTheThreshold()
             const int alphas[3] = {threshold - 1, threshold, std::min(255, threshold + 1)};
             for (int x = 0; x < 3; ++x) {
                 const QRgb colour = qRgba(200, 40, 10, alphas[x]);
-                image.setPixel(x, 0, format == QImage::Format_ARGB32 ? colour : qPremultiply(colour));
+                image.setPixel(x, 0,
+                               format == QImage::Format_ARGB32 ? colour : qPremultiply(colour));
             }
             gif::Options options;
             options.alphaThreshold = threshold;
             const gif::Quantized q = gif::quantize({image}, options);
-            const auto transparent = [&q](int x) { return uchar(q.indices[0][x]) == q.transparentIndex; };
+            const auto transparent = [&q](int x) {
+                return uchar(q.indices[0][x]) == q.transparentIndex;
+            };
             const QString at = u"threshold %1, format %2: "_s.arg(threshold).arg(int(format));
             QVERIFY2(!transparent(1), qPrintable(at + u"alpha at the threshold was dropped"_s));
             QVERIFY2(!transparent(2), qPrintable(at + u"alpha above the threshold was dropped"_s));

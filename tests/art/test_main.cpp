@@ -6,8 +6,7 @@
 
 namespace {
 
-template <typename Test>
-int run(int argc, char *argv[])
+template <typename Test> int run(int argc, char* argv[])
 {
     Test test;
     return QTest::qExec(&test, argc, argv);
@@ -15,7 +14,7 @@ int run(int argc, char *argv[])
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     int status = 0;

@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QImage art(const QString &name)
+QImage art(const QString& name)
 {
     return QImage(u":/art/"_s + name).convertToFormat(QImage::Format_ARGB32);
 }
@@ -41,8 +41,9 @@ void WindowArtTest::welcomeLeavesItsTextAreasPlain()
     QCOMPARE(image.size(), QSize(326, 172));
     const QRgb ground = image.pixel(2, 2);
     // Loading text, the credit line, "Please wait.." and the lower band.
-    const QRect plain[] = {QRect(0, 0, 125, 80), QRect(251, 0, 75, 25), QRect(0, 32, 100, 47), QRect(0, 165, 326, 7)};
-    for (const QRect &area : plain) {
+    const QRect plain[] = {QRect(0, 0, 125, 80), QRect(251, 0, 75, 25), QRect(0, 32, 100, 47),
+                           QRect(0, 165, 326, 7)};
+    for (const QRect& area : plain) {
         for (int y = area.top(); y <= area.bottom(); ++y) {
             for (int x = area.left(); x <= area.right(); ++x) {
                 QVERIFY2(difference(image.pixel(x, y), ground) <= 24,
@@ -75,7 +76,8 @@ void WindowArtTest::mainBackgroundIsWhiteWithABlueTabBand()
     for (int y = 0; y < image.height(); y += 5) {
         for (int x = 496; x < image.width(); x += 5) {
             const QRgb c = image.pixel(x, y);
-            QVERIFY2(qBlue(c) >= qRed(c) + 15, qPrintable(u"band not blue at %1,%2"_s.arg(x).arg(y)));
+            QVERIFY2(qBlue(c) >= qRed(c) + 15,
+                     qPrintable(u"band not blue at %1,%2"_s.arg(x).arg(y)));
         }
     }
 }
@@ -84,7 +86,7 @@ void WindowArtTest::tabBarsKeepWhiteTextReadable()
 {
     // White text is drawn over the middle of each bar: its contrast with the
     // bar (WCAG ratio) must stay usable.
-    for (const QString &name : {u"tab_active.png"_s, u"tab_inactive.png"_s}) {
+    for (const QString& name : {u"tab_active.png"_s, u"tab_inactive.png"_s}) {
         const QImage image = art(name);
         double sum = 0;
         int count = 0;
@@ -103,16 +105,18 @@ void WindowArtTest::tabBarsKeepWhiteTextReadable()
 
 void WindowArtTest::swatchesShowTheirNamedColours()
 {
-    static const char *const names[27] = {
-        "black", "white", "gray", "orangered", "crimson", "red", "firebrick", "darkred", "green",
-        "blue", "darkblue", "skyblue", "royalblue", "orange", "tomato", "limegreen", "seagreen", "deeppink",
-        "coral", "indigo", "purple", "sandybrown", "burlywood", "chocolate", "sienna", "silver", "teal"};
+    static const char* const names[27] = {
+        "black",      "white",     "gray",      "orangered", "crimson", "red",       "firebrick",
+        "darkred",    "green",     "blue",      "darkblue",  "skyblue", "royalblue", "orange",
+        "tomato",     "limegreen", "seagreen",  "deeppink",  "coral",   "indigo",    "purple",
+        "sandybrown", "burlywood", "chocolate", "sienna",    "silver",  "teal"};
     for (int i = 0; i < 27; ++i) {
         const QImage image = art(u"swatch%1.png"_s.arg(i));
         // Sample the splash a little below-right of its centre, past the
         // highlight, and find the nearest of the 27 colours.
         const qreal b = std::min(image.width(), image.height()) * 0.3;
-        const QPoint at(qRound(image.width() / 2.0 + 0.3 * b), qRound(image.height() / 2.0 + 0.3 * b));
+        const QPoint at(qRound(image.width() / 2.0 + 0.3 * b),
+                        qRound(image.height() / 2.0 + 0.3 * b));
         const QRgb sample = image.pixel(at);
         int best = -1, bestDistance = INT32_MAX;
         for (int k = 0; k < 27; ++k) {
@@ -122,7 +126,8 @@ void WindowArtTest::swatchesShowTheirNamedColours()
                 best = k;
             }
         }
-        QVERIFY2(best == i, qPrintable(u"swatch%1 looks like %2"_s.arg(i).arg(QLatin1String(names[best]))));
+        QVERIFY2(best == i,
+                 qPrintable(u"swatch%1 looks like %2"_s.arg(i).arg(QLatin1String(names[best]))));
         // Painted on white: the corners are white.
         QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));
     }
@@ -130,7 +135,7 @@ void WindowArtTest::swatchesShowTheirNamedColours()
 
 void WindowArtTest::animatedTabIconsChange()
 {
-    for (const QString &name : {u":/art/tab4.gif"_s, u":/art/tab5.gif"_s}) {
+    for (const QString& name : {u":/art/tab4.gif"_s, u":/art/tab5.gif"_s}) {
         QImageReader reader(name);
         const QImage first = reader.read();
         bool changes = false;
@@ -152,7 +157,8 @@ void WindowArtTest::tabBandIsPlainUnderTheAdministrativeLabel()
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             const QRgb c = image.pixel(x, y);
-            const QRgb around[4] = {image.pixel(x - 1, y), image.pixel(x + 1, y), image.pixel(x, y - 1),
+            const QRgb around[4] = {image.pixel(x - 1, y), image.pixel(x + 1, y),
+                                    image.pixel(x, y - 1),
                                     image.pixel(x, std::min(y + 1, image.height() - 1))};
             int r = 0, g = 0, b = 0;
             for (QRgb n : around) {
@@ -160,7 +166,8 @@ void WindowArtTest::tabBandIsPlainUnderTheAdministrativeLabel()
                 g += qGreen(n);
                 b += qBlue(n);
             }
-            const int off = qAbs(qRed(c) - r / 4) + qAbs(qGreen(c) - g / 4) + qAbs(qBlue(c) - b / 4);
+            const int off =
+                qAbs(qRed(c) - r / 4) + qAbs(qGreen(c) - g / 4) + qAbs(qBlue(c) - b / 4);
             QVERIFY2(off <= 6, qPrintable(u"the band has a mark at %1,%2"_s.arg(x).arg(y)));
         }
     }

@@ -76,6 +76,31 @@ void TestControls::pictureFilesAreDecodedWhenAskedFor()
     border->setPictureFile(path, QSize(12, 7));
     border->setPicture(QPixmap());
     QVERIFY(!border->hasPicture());
+
+    // Decoded ahead on the worker: the same pixels, in the order asked for;
+    // a file that goes missing gives no picture; a picture set directly
+    // wins over one still decoding.
+    QImage second(5, 3, QImage::Format_ARGB32);
+    second.fill(Qt::red);
+    const QString secondPath = dir.filePath(u"b2.png"_s);
+    QVERIFY(second.save(secondPath));
+    auto* ahead = makeup::image(&host, u"imgBord(2)"_s, {0, 0, 15, 15}, true);
+    auto* next = makeup::image(&host, u"imgBord(3)"_s, {0, 0, 15, 15}, true);
+    ahead->setPictureFile(path, QSize());
+    next->setPictureFile(secondPath, QSize());
+    ahead->decodeAhead();
+    next->decodeAhead();
+    QVERIFY(ahead->hasPicture());
+    QCOMPARE(next->picture().toImage().pixelColor(4, 2), QColor(Qt::red));
+    QCOMPARE(ahead->picture().toImage().pixelColor(0, 0), QColor(Qt::blue));
+    auto* gone = makeup::image(&host, u"imgBord(4)"_s, {0, 0, 15, 15}, true);
+    gone->setPictureFile(dir.filePath(u"b9.png"_s), QSize());
+    gone->decodeAhead();
+    QVERIFY(gone->picture().isNull());
+    next->setPictureFile(secondPath, QSize());
+    next->decodeAhead();
+    next->setPicture(QPixmap(2, 2));
+    QCOMPARE(next->picture().size(), QSize(2, 2));
 }
 
 void TestControls::copiesOfArrayElements()
