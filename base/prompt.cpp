@@ -3,6 +3,7 @@
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -40,6 +41,10 @@ QMessageBox::Icon boxIcon(Icon icon)
     return QMessageBox::Information;
 }
 
+// The buttons of a box whose text is Arabic speak Arabic too.
+const QString kArabicOk = u"موافق"_s;
+const QString kArabicCancel = u"إلغاء"_s;
+
 // Long paths have no blanks to wrap at: a zero-width space after each
 // separator lets the box wrap them instead of cutting them off.
 QString breakablePaths(const QString& text)
@@ -70,8 +75,10 @@ void message(QWidget* parent, const QString& text, Icon icon, const QString& tit
     }
     QMessageBox box(boxIcon(m.icon), m.title, breakablePaths(m.text), QMessageBox::Ok, parent);
     // Arabic messages read from the right, with the button on the left.
-    if (isMostlyArabic(m.text))
+    if (isMostlyArabic(m.text)) {
         box.setLayoutDirection(Qt::RightToLeft);
+        box.button(QMessageBox::Ok)->setText(kArabicOk);
+    }
     box.exec();
 }
 
@@ -85,8 +92,11 @@ QString input(QWidget* parent, const QString& promptText, const QString& title,
     dialog.setWindowTitle(in.title);
     dialog.setLabelText(in.prompt);
     dialog.setTextValue(in.defaultText);
-    if (isMostlyArabic(in.prompt))
+    if (isMostlyArabic(in.prompt)) {
         dialog.setLayoutDirection(Qt::RightToLeft);
+        dialog.setOkButtonText(kArabicOk);
+        dialog.setCancelButtonText(kArabicCancel);
+    }
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 

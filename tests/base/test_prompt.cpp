@@ -1,0 +1,112 @@
+// The real message and input boxes (the other tests answer them through the
+// prompt recorder): their reading direction and button captions follow
+// the text, long paths can wrap, and Cancel answers with an empty text.
+#include "prompt.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs `look` on the box once it is open, then presses one of its buttons.
+void whenOpen(std::function<void(QDialog*)> look)
+{
+    QTimer::singleShot(0, [look] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        look(box);
+    });
+}
+
+QStringList buttonTexts(QDialog* box)
+{
+    QStringList texts;
+    for (const QPushButton* b : box->findChildren<QPushButton*>())
+        texts << b->text();
+    texts.sort();
+    return texts;
+}
+
+QPushButton* buttonWith(QDialog* box, const QString& text)
+{
+    for (QPushButton* b : box->findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+} // namespace
+
+class TestPrompt : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void messagesFollowTheirText()
+    {
+        QString shownText;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        QStringList buttons;
+        whenOpen([&](QDialog* box) {
+            direction = box->layoutDirection();
+            buttons = buttonTexts(box);
+            shownText = qobject_cast<QMessageBox*>(box)->text();
+            box->accept();
+        });
+        prompt::message(nullptr, u"قم بتظليل النص فضلاً"_s);
+        QCOMPARE(direction, Qt::RightToLeft);
+        QCOMPARE(buttons, QStringList{u"موافق"_s});
+        QCOMPARE(shownText, u"قم بتظليل النص فضلاً"_s);
+
+        whenOpen([&](QDialog* box) {
+            direction = box->layoutDirection();
+            buttons = buttonTexts(box);
+            shownText = qobject_cast<QMessageBox*>(box)->text();
+            box->accept();
+        });
+        prompt::message(nullptr, u"File not found: /a/b.gif"_s, prompt::Icon::Critical);
+        QCOMPARE(direction, Qt::LeftToRight);
+        QCOMPARE(buttons.size(), 1);
+        QVERIFY(buttons.first() != u"موافق"_s);
+        // A break opportunity after each separator, nothing else changed.
+        QCOMPARE(shownText, u"File not found: /\u200Ba/\u200Bb.gif"_s);
+    }
+
+    void inputBoxesAnswerOrCancel()
+    {
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        QStringList buttons;
+        whenOpen([&](QDialog* box) {
+            direction = box->layoutDirection();
+            buttons = buttonTexts(box);
+            auto* edit = box->findChild<QLineEdit*>();
+            QCOMPARE(edit->text(), u"http://"_s);
+            edit->setText(u"http://www.tarnwell.example/"_s);
+            QTest::mouseClick(buttonWith(box, u"موافق"_s), Qt::LeftButton);
+        });
+        QCOMPARE(prompt::input(nullptr, u"أدخل رابط الصورة"_s, {}, u"http://"_s),
+                 u"http://www.tarnwell.example/"_s);
+        QCOMPARE(direction, Qt::RightToLeft);
+        QCOMPARE(buttons, (QStringList{u"إلغاء"_s, u"موافق"_s}));
+
+        whenOpen([&](QDialog* box) {
+            direction = box->layoutDirection();
+            box->findChild<QLineEdit*>()->setText(u"typed, then cancelled"_s);
+            box->reject();
+        });
+        QCOMPARE(prompt::input(nullptr, u"Password?"_s, u"Prompt"_s), QString());
+        QCOMPARE(direction, Qt::LeftToRight);
+    }
+};
+
+QTEST_MAIN(TestPrompt)
+#include "test_prompt.moc"
