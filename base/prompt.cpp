@@ -13,17 +13,23 @@ namespace {
 
 Handler* g_handler = nullptr;
 
-bool isMostlyArabic(const QString& text)
+// A box reads as its first strong letter does, as the text boxes do: an
+// Arabic prompt with an example address below it still reads from the
+// right.
+bool startsInArabic(const QString& text)
 {
-    int arabic = 0;
-    int latin = 0;
     for (const QChar c : text) {
-        if (c.script() == QChar::Script_Arabic)
-            ++arabic;
-        else if (c.script() == QChar::Script_Latin)
-            ++latin;
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+            return true;
+        case QChar::DirL:
+            return false;
+        default:
+            break;
+        }
     }
-    return arabic > latin;
+    return false;
 }
 
 QMessageBox::Icon boxIcon(Icon icon)
@@ -75,7 +81,7 @@ void message(QWidget* parent, const QString& text, Icon icon, const QString& tit
     }
     QMessageBox box(boxIcon(m.icon), m.title, breakablePaths(m.text), QMessageBox::Ok, parent);
     // Arabic messages read from the right, with the button on the left.
-    if (isMostlyArabic(m.text)) {
+    if (startsInArabic(m.text)) {
         box.setLayoutDirection(Qt::RightToLeft);
         box.button(QMessageBox::Ok)->setText(kArabicOk);
     }
@@ -92,7 +98,7 @@ QString input(QWidget* parent, const QString& promptText, const QString& title,
     dialog.setWindowTitle(in.title);
     dialog.setLabelText(in.prompt);
     dialog.setTextValue(in.defaultText);
-    if (isMostlyArabic(in.prompt)) {
+    if (startsInArabic(in.prompt)) {
         dialog.setLayoutDirection(Qt::RightToLeft);
         dialog.setOkButtonText(kArabicOk);
         dialog.setCancelButtonText(kArabicCancel);

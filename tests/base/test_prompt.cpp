@@ -105,6 +105,16 @@ private Q_SLOTS:
         });
         QCOMPARE(prompt::input(nullptr, u"Password?"_s, u"Prompt"_s), QString());
         QCOMPARE(direction, Qt::LeftToRight);
+
+        // The first strong letter decides: an Arabic prompt whose example
+        // address has more Latin letters still reads from the right.
+        whenOpen([&](QDialog* box) {
+            direction = box->layoutDirection();
+            box->reject();
+        });
+        (void)prompt::input(nullptr,
+                            u"ضع رابط الوصلة\r\nمثال http://www.tarnwell.example/vb/index.php"_s);
+        QCOMPARE(direction, Qt::RightToLeft);
     }
 };
 

@@ -148,15 +148,15 @@ step_editor_prompts() {
         'x[IMG]http://host/a.gif[/IMG]y'
 
     # The whole pane is selected; the picture link replaces it. The second
-    # box's prompt starts in Arabic but has more Latin letters, so it reads
-    # left to right.
+    # box's prompt starts in Arabic, so it reads right to left although its
+    # example address gives it more Latin letters.
     toolbar_click "$TOOLBAR_PICTURE_LINK"
     box=$(wait_prompt)
     answer "$box" 'HtTp://pics.example/b.png'
     box=$(wait_prompt "$box")
     shot "$box" "$E2E_WORK/prompt-link.png"
     type_in_window "$box" 'forum.example/t?id=1'
-    prompt_button "$box" ok ltr
+    prompt_button "$box" ok rtl
     expect_closed "$box"
     local code='[URL=http://forum.example/t?id=1][IMG]HtTp://pics.example/b.png[/IMG][/URL]'
     expect_editor "the picture link" "$code" "$code"
