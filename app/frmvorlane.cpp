@@ -101,13 +101,16 @@ void FrmVorlane::buildTabs()
         const TabRow& row = kTabs[i];
         auto* icon = makeup::image(this, QString::fromUtf16(row.iconName), row.icon, true);
         const QString file = QString::fromUtf16(row.iconPicture);
-        // Animated icons play; the others are decoded when first drawn.
+        // Animated icons play; the others decode on the worker meanwhile.
+        // Only a GIF can hold frames, and walking one is cheap; checking a
+        // PNG would decode it.
         picture::Info info;
-        if (!picture::check(file, &info) && info.frames > 1)
+        if (file.endsWith(u".gif"_s) && !picture::check(file, &info) && info.frames > 1) {
             (void)icon->playFile(file);
-        else
+        } else {
             icon->setPictureFile(file, QSize());
-        icon->decodeAhead();
+            icon->decodeAhead();
+        }
         // The icon sits on its tab: a click on it is a click on the tab.
         icon->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
