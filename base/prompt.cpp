@@ -1,6 +1,8 @@
 // Message and input boxes; see prompt.h.
 #include "prompt.h"
 
+#include "readingdirection.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,21 +17,10 @@ Handler* g_handler = nullptr;
 
 // A box reads as its first strong letter does, as the text boxes do: an
 // Arabic prompt with an example address below it still reads from the
-// right.
+// right. A box without letters reads from the left.
 bool startsInArabic(const QString& text)
 {
-    for (const QChar c : text) {
-        switch (c.direction()) {
-        case QChar::DirR:
-        case QChar::DirAL:
-            return true;
-        case QChar::DirL:
-            return false;
-        default:
-            break;
-        }
-    }
-    return false;
+    return reading::firstStrongIsRightToLeft(text).value_or(false);
 }
 
 QMessageBox::Icon boxIcon(Icon icon)

@@ -2,6 +2,7 @@
 #include "editpane.h"
 
 #include "prompt.h"
+#include "readingdirection.h"
 
 #include <algorithm>
 
@@ -24,24 +25,7 @@ constexpr char16_t kSelectFirst[] = u"قم بتظليل النص فضلاً";
 // Arabic (or Hebrew), or it has no strong letter at all.
 bool standsRight(const QString& paragraph)
 {
-    for (const QChar c : paragraph) {
-        switch (c.direction()) {
-        case QChar::DirL:
-        case QChar::DirLRE:
-        case QChar::DirLRO:
-        case QChar::DirLRI:
-            return false;
-        case QChar::DirR:
-        case QChar::DirAL:
-        case QChar::DirRLE:
-        case QChar::DirRLO:
-        case QChar::DirRLI:
-            return true;
-        default:
-            break;
-        }
-    }
-    return true;
+    return reading::firstStrongIsRightToLeft(paragraph).value_or(true);
 }
 
 } // namespace
