@@ -8,6 +8,7 @@
 #include "fileaccess.h"
 #include "sitestore.h"
 
+#include <QIcon>
 #include <QObject>
 
 #include <memory>
@@ -79,6 +80,7 @@ private:
     bool ended_ = false;   // the Exit command has run
     std::unique_ptr<FrmMenu> frmMenu_;
     std::unique_ptr<NotificationIcon> notificationIcon_;
+    QIcon windowIcon_;
     std::unique_ptr<FrmVorlane> frmVorlane_;
     std::unique_ptr<FrmLoading> frmLoading_;
     std::unique_ptr<FrmView> frmView_;

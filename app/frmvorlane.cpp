@@ -61,7 +61,8 @@ QIcon FrmVorlane::windowIconPicture()
     return icon;
 }
 
-FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWidget* parent)
+FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWidget* parent,
+                       const QIcon& icon)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -69,7 +70,7 @@ FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWi
 {
     setObjectName(u"frmVorlane"_s);
     setWindowTitle(u"Tarnwell 1.3"_s);
-    setWindowIcon(windowIconPicture());
+    setWindowIcon(icon);
     setFont(makeup::dialogFont());
     setFixedSize(tw::toPixels(kClientArea).size());
     setAttribute(Qt::WA_OpaquePaintEvent);

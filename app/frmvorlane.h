@@ -26,7 +26,9 @@ public:
     static constexpr int kTabCount = 8;
     static constexpr int kPageCount = 7;
 
-    FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWidget* parent = nullptr);
+    // icon: the window's icon, for a caller that has made it already.
+    FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWidget* parent = nullptr,
+               const QIcon& icon = windowIconPicture());
     ~FrmVorlane() override;
 
     // The page switcher (tab 0..7).

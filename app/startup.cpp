@@ -64,7 +64,8 @@ Application::StartResult Application::start()
 
     // The loading window's picture decodes while the main window is built.
     auto welcome = std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s);
-    frmVorlane_ = std::make_unique<FrmVorlane>(folder_, sites_);
+    // The window shares the icon's picture, decoded once.
+    frmVorlane_ = std::make_unique<FrmVorlane>(folder_, sites_, nullptr, windowIcon_);
     connect(frmVorlane_.get(), &FrmVorlane::exitRequested, this, &Application::miExitClick);
     connect(frmVorlane_.get(), &FrmVorlane::smiliesRequested, this, &Application::showSmilePicker);
     putMenuPictures();
@@ -102,7 +103,8 @@ void Application::addNotificationIcon()
     connect(notificationIcon_.get(), &NotificationIcon::areaAvailabilityChanged, this,
             &Application::followNotificationArea);
     // The tip keeps the version the icon has always shown.
-    notificationIcon_->add(u"Tarnwell 1.2"_s, FrmVorlane::windowIconPicture());
+    windowIcon_ = FrmVorlane::windowIconPicture();
+    notificationIcon_->add(u"Tarnwell 1.2"_s, windowIcon_);
 }
 
 void Application::putMenuPictures()
