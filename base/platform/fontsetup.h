@@ -13,7 +13,8 @@ namespace fontsetup {
 // Call before the application object is created. configFile is the font
 // configuration delivered beside the program; nothing happens where it is
 // missing, where the user chose a configuration of their own, or where the
-// platform does not use one.
+// platform does not use one. Only this program draws with the narrowed
+// set: the programs it starts (the web browser) keep the system's.
 void narrowFontSet(const QString& configFile);
 
 // Reads the font set (the configuration and the font caches) on another

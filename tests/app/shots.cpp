@@ -6,6 +6,7 @@
 //   frmSmile.png            the smilies picker
 //   <name>.png              every other secondary window that exists by then
 #include "application.h"
+#include "fontsetup.h"
 #include "formwindow.h"
 #include "frmloading.h"
 #include "frmsmile.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSet>
@@ -34,14 +36,18 @@ bool save(QWidget& window, const QString& file)
 
 int main(int argc, char* argv[])
 {
+    // The faces the program draws with, as it chooses them.
+    const QString bin = qEnvironmentVariable(
+        "TARNWELL_BIN_DIR", QFileInfo(QFile::decodeName(argv[0])).absolutePath() + u"/../bin"_s);
+    fontsetup::narrowFontSet(bin + u"/fonts.conf"_s);
+    fontsetup::startLoadingFontSet();
     QApplication app(argc, argv);
+    fontsetup::finishLoadingFontSet();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"shots"_s;
     if (!QDir().mkpath(out)) {
         qWarning("tarnwell_shots: cannot make the folder %s", qPrintable(out));
         return 1;
     }
-    const QString bin = qEnvironmentVariable("TARNWELL_BIN_DIR",
-                                             QCoreApplication::applicationDirPath() + u"/../bin"_s);
     bool ok = true;
 
     FrmLoading loading;
