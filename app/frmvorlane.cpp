@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using controls::ClickLabel;
@@ -163,8 +164,9 @@ void FrmVorlane::buildFrame()
 
 void FrmVorlane::buildPages(SiteStore& sites)
 {
-    namesPage_ = new NamesPage(this);
-    symbolPage_ = new SymbolPage(this);
+    // Start-up shows the editor page: the two decorator pages wait.
+    namesPage_ = new NamesPage(this, controls::Building::WhenNeeded);
+    symbolPage_ = new SymbolPage(this, controls::Building::WhenNeeded);
     borderPage_ = new BorderPage(sites, this);
     editorPage_ = new EditorPage(this);
     smiliesPage_ = new PictureBox(this);
@@ -187,6 +189,24 @@ void FrmVorlane::buildPages(SiteStore& sites)
     toolbar1_->hide();
     toolbar1_->raise();
     connect(toolbar1_, &TagToolbar::buttonClicked, editorPage_, &EditorPage::toolbar1ButtonClick);
+}
+
+NamesPage* FrmVorlane::namesPage() const
+{
+    namesPage_->build();
+    return namesPage_;
+}
+
+SymbolPage* FrmVorlane::symbolPage() const
+{
+    symbolPage_->build();
+    return symbolPage_;
+}
+
+void FrmVorlane::buildWaitingPages() const
+{
+    namesPage_->build();
+    symbolPage_->build();
 }
 
 int FrmVorlane::currentPage() const
@@ -236,6 +256,8 @@ void FrmVorlane::lblProgClick(int index)
 
     for (QWidget* page : picName_)
         page->hide();
+    if (index == 0 || index == 1)
+        buildWaitingPages();
     picName(index)->show();
 }
 
@@ -262,6 +284,12 @@ void FrmVorlane::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), makeup::kWindowBlue);
     painter.drawPixmap(0, 0, background_.pixmap());
+    // The pages that wait are made once the window is on the screen, before
+    // anyone could reach them.
+    if (!drawn_) {
+        drawn_ = true;
+        QTimer::singleShot(0, this, &FrmVorlane::buildWaitingPages);
+    }
 }
 
 void FrmVorlane::closeEvent(QCloseEvent* event)

@@ -55,9 +55,11 @@ public:
     void setNotificationIconShown(bool shown) { notificationIconShown_ = shown; }
     bool notificationIconShown() const { return notificationIconShown_; }
 
-    // The pages, for the start-up that fills them.
-    NamesPage* namesPage() const { return namesPage_; }
-    SymbolPage* symbolPage() const { return symbolPage_; }
+    // The pages, for the start-up that fills them. The names and symbol
+    // pages make their controls when first needed: when asked for here,
+    // when first shown, or once the window has first been drawn.
+    NamesPage* namesPage() const;
+    SymbolPage* symbolPage() const;
     BorderPage* borderPage() const { return borderPage_; }
     EditorPage* editorPage() const { return editorPage_; }
     LinkPage* linkPage() const { return linkPage_; }
@@ -77,6 +79,7 @@ private:
     void buildTabs();
     void buildFrame();
     void buildPages(SiteStore& sites);
+    void buildWaitingPages() const;
     QWidget* picName(int i) const { return picName_.at(static_cast<size_t>(i)); }
     controls::ImageBox* imgProg(int i) const { return imgProg_.at(static_cast<size_t>(i)); }
 
@@ -84,6 +87,7 @@ private:
     controls::BackgroundPicture background_;
     bool notificationIconShown_ = false;
     bool editorPageShown_ = false;
+    bool drawn_ = false;
 
     TagToolbar* toolbar1_ = nullptr;
     std::array<controls::ImageBox*, kTabCount> imgProg_{};

@@ -115,6 +115,11 @@ private:
     QString tag_;
 };
 
+// When a page makes its controls: as it is constructed, or when its window
+// first needs them (the page's build()), which spares start-up the pages
+// nobody has looked at yet.
+enum class Building { Now, WhenNeeded };
+
 // A picture box: a plain container with a background colour and an
 // optional picture drawn unscaled at its top left corner.
 class PictureBox : public QWidget {

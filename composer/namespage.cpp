@@ -67,10 +67,20 @@ void greyWhileDisabled(QRadioButton* option)
 
 } // namespace
 
-NamesPage::NamesPage(QWidget* parent) : controls::PictureBox(parent)
+NamesPage::NamesPage(QWidget* parent, controls::Building building)
+    : controls::PictureBox(parent)
 {
     setObjectName(makeup::indexed(u"picName"_s, 0));
     setFont(makeup::dialogFont());
+    if (building == controls::Building::Now)
+        build();
+}
+
+void NamesPage::build()
+{
+    if (built_)
+        return;
+    built_ = true;
 
     // Frames first: windowed controls stack above them.
     makeup::shape(this, u"Shape10"_s, {360, 60, 5775, 495}, Qt::white);

@@ -12,7 +12,9 @@ class QRadioButton;
 class NamesPage : public controls::PictureBox {
     Q_OBJECT
 public:
-    explicit NamesPage(QWidget* parent);
+    explicit NamesPage(QWidget* parent, controls::Building building = controls::Building::Now);
+    // Makes the page's controls, unless they exist already.
+    void build();
 
     QLineEdit* txtInput() const { return txtInput_; }
     QLineEdit* txtOutput() const { return txtOutput_; }
@@ -33,6 +35,7 @@ private:
     // The patterns wait for a name: enabled exactly while txtInput holds
     // some text.
     void txtInputChange();
+    bool built_ = false;
     QString nameText_;
     QLineEdit* txtInput_ = nullptr;
     QLineEdit* txtOutput_ = nullptr;

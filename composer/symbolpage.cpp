@@ -54,10 +54,20 @@ const QString kSymbols[SymbolPage::kSymbolCount] = {
 
 } // namespace
 
-SymbolPage::SymbolPage(QWidget* parent) : controls::PictureBox(parent)
+SymbolPage::SymbolPage(QWidget* parent, controls::Building building)
+    : controls::PictureBox(parent)
 {
     setObjectName(makeup::indexed(u"picName"_s, 1));
     setFont(makeup::dialogFont());
+    if (building == controls::Building::Now)
+        build();
+}
+
+void SymbolPage::build()
+{
+    if (built_)
+        return;
+    built_ = true;
     const QFont dialog = makeup::dialogFont();
 
     // Graphical controls first so that the buttons stack above them.

@@ -13,7 +13,9 @@ class QPushButton;
 class SymbolPage : public controls::PictureBox {
     Q_OBJECT
 public:
-    explicit SymbolPage(QWidget* parent);
+    explicit SymbolPage(QWidget* parent, controls::Building building = controls::Building::Now);
+    // Makes the page's controls, unless they exist already.
+    void build();
 
     static constexpr int kSymbolCount = 73;
 
@@ -35,6 +37,7 @@ public:
     void cmdEraseClick();
 
 private:
+    bool built_ = false;
     QFrame* frame1_ = nullptr;
     QLineEdit* txtOut_ = nullptr;
     QPushButton* command1_ = nullptr;

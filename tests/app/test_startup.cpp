@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QToolBar>
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void startupBuildsBothGalleries();
     void startupShowsTheEditorPage();
     void switchingPages();
+    void decoratorPagesAreMadeBeforeTheyCanBeReached();
     void choosingTheCurrentTabAgainChangesNothing();
     void exitTabEndsTheProgram();
     void closingWithoutNotificationIconEndsTheProgram();
@@ -184,6 +186,24 @@ void TestStartup::startupShowsTheEditorPage()
         QVERIFY(!swatch->tag().isEmpty());
         QCOMPARE(swatch->toolTip(), swatch->tag());
     }
+}
+
+void TestStartup::decoratorPagesAreMadeBeforeTheyCanBeReached()
+{
+    FrmVorlane* w = started();
+    QVERIFY(w);
+    // Start-up leaves the two decorator pages for later...
+    QVERIFY(!w->findChild<QLineEdit*>(u"txtInput"_s));
+    QVERIFY(!w->findChild<QPushButton*>(u"cmd(72)"_s));
+    // ...but a tab clicked before then shows its page whole.
+    w->lblProgClick(1);
+    QVERIFY(named<QPushButton>(w, u"cmd(72)"_s)->isVisible());
+    QVERIFY(named<QLineEdit>(w, u"txtOut"_s)->isVisible());
+    // The other is made once the window is on the screen.
+    QTRY_VERIFY(w->findChild<QLineEdit*>(u"txtInput"_s));
+    w->lblProgClick(0);
+    QVERIFY(named<QLineEdit>(w, u"txtInput"_s)->isVisible());
+    QVERIFY(named<QRadioButton>(w, u"opt(23)"_s)->isVisible());
 }
 
 void TestStartup::switchingPages()
