@@ -16,6 +16,7 @@
 #include "galleryprogress.h"
 #include "linkpage.h"
 #include "notificationicon.h"
+#include "picture.h"
 #include "platform.h"
 #include "prompt.h"
 #include "tagtoolbar.h"
@@ -59,6 +60,12 @@ Application::StartResult Application::start()
         visualstyles::ensureVisualStylesManifest(visualstyles::ProgramLocation::ofThisProcess()) ==
             visualstyles::ManifestOutcome::EndProcess)
         return StartResult::Restarting;
+
+    // Every picture the loading steps read is checked on the second core
+    // meanwhile, in the order they meet them.
+    QStringList pictures{folder_.logo(), folder_.logo()};
+    pictures << LinkPage::galleryPictures(folder_) << BorderPage::galleryPictures(folder_);
+    const picture::ChecksAhead checksAhead(pictures);
 
     addNotificationIcon();
 

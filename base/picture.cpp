@@ -5,7 +5,13 @@
 #include <QDir>
 #include <QImageReader>
 #include <QMovie>
+#include <QHash>
 #include <QThreadPool>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -111,7 +117,94 @@ std::optional<QString> walkGif(const QByteArray& data, Info* info)
     return GifWalker(data).run(info);
 }
 
+struct ChecksAhead::State {
+    struct Result {
+        std::optional<files::Failure> failure;
+        Info info;
+    };
+    QStringList paths;
+    // Where each path stands in the list, in the order it is asked for.
+    QHash<QString, std::deque<int>> positions;
+    std::mutex mutex;
+    std::condition_variable checked;
+    std::vector<std::optional<Result>> results;
+    std::atomic<bool> stop = false;
+    bool finished = false;
+
+    // The thread's result for path, or nothing where path is not waiting
+    // on the list.
+    std::optional<Result> take(const QString& path)
+    {
+        std::unique_lock lock(mutex);
+        const auto found = positions.find(path);
+        if (found == positions.end() || found->empty())
+            return std::nullopt;
+        const int at = found->front();
+        found->pop_front();
+        checked.wait(lock, [&] { return results[static_cast<size_t>(at)] || finished; });
+        return std::exchange(results[static_cast<size_t>(at)], std::nullopt);
+    }
+};
+
+namespace {
+std::mutex activeMutex;
+std::shared_ptr<ChecksAhead::State> active;
+
+std::optional<files::Failure> checkNow(const QString& path, Info* info);
+} // namespace
+
+ChecksAhead::ChecksAhead(const QStringList& paths) : state_(std::make_shared<State>())
+{
+    state_->paths = paths;
+    state_->results.resize(static_cast<size_t>(paths.size()));
+    for (int i = 0; i < paths.size(); ++i)
+        state_->positions[paths.at(i)].push_back(i);
+    thread_ = std::thread([state = state_] {
+        for (qsizetype i = 0; i < state->paths.size() && !state->stop; ++i) {
+            State::Result result;
+            result.failure = checkNow(state->paths.at(i), &result.info);
+            const std::lock_guard lock(state->mutex);
+            state->results[static_cast<size_t>(i)] = std::move(result);
+            state->checked.notify_all();
+        }
+        const std::lock_guard lock(state->mutex);
+        state->finished = true;
+        state->checked.notify_all();
+    });
+    const std::lock_guard lock(activeMutex);
+    active = state_;
+}
+
+ChecksAhead::~ChecksAhead()
+{
+    {
+        const std::lock_guard lock(activeMutex);
+        if (active == state_)
+            active.reset();
+    }
+    state_->stop = true;
+    thread_.join();
+}
+
 std::optional<files::Failure> check(const QString& path, Info* info)
+{
+    std::shared_ptr<ChecksAhead::State> ahead;
+    {
+        const std::lock_guard lock(activeMutex);
+        ahead = active;
+    }
+    if (ahead) {
+        if (auto result = ahead->take(path)) {
+            if (info)
+                *info = result->info;
+            return result->failure;
+        }
+    }
+    return checkNow(path, info);
+}
+
+namespace {
+std::optional<files::Failure> checkNow(const QString& path, Info* info)
 {
     QByteArray data;
     if (auto failure = files::readAll(path, &data))
@@ -135,6 +228,7 @@ std::optional<files::Failure> check(const QString& path, Info* info)
         *info = {image.size(), std::max(1, reader.imageCount())};
     return std::nullopt;
 }
+} // namespace
 
 QImage decodeFirstFrame(const QString& path)
 {

@@ -8,9 +8,12 @@
 
 #include <QImage>
 #include <QSize>
+#include <QStringList>
 
 #include <future>
+#include <memory>
 #include <optional>
+#include <thread>
 
 class QMovie;
 class QObject;
@@ -29,6 +32,26 @@ struct Info {
 // read once and walked block by block up to its trailer, without
 // decompressing its pixels; other kinds are decoded.
 std::optional<files::Failure> check(const QString& path, Info* info = nullptr);
+
+// Checks a list of pictures, in order, on a thread of its own while the
+// caller builds its windows. While it lives, check() answers for a listed
+// path with that thread's result, waiting for it if need be: the caller
+// still meets the pictures, and a broken one, in its own order. Other
+// paths are checked on the spot. Destroying it stops the thread after the
+// picture in hand. One at a time, made and destroyed on one thread.
+class ChecksAhead {
+public:
+    explicit ChecksAhead(const QStringList& paths);
+    ~ChecksAhead();
+    ChecksAhead(const ChecksAhead&) = delete;
+    ChecksAhead& operator=(const ChecksAhead&) = delete;
+
+    struct State;
+
+private:
+    std::shared_ptr<State> state_;
+    std::thread thread_;
+};
 
 // The same check on a GIF's bytes; the reason it is not a whole GIF, if so.
 std::optional<QString> walkGif(const QByteArray& data, Info* info = nullptr);

@@ -90,6 +90,14 @@ BorderPage::BorderPage(SiteStore& sites, QWidget* parent)
     connect(vs_, &QScrollBar::valueChanged, this, &BorderPage::vsScroll);
 }
 
+QStringList BorderPage::galleryPictures(const appfolder::AppFolder& folder)
+{
+    QStringList pictures;
+    for (int i = 0; i < gallery::kBorderCount; ++i)
+        pictures << folder.borderPicture(i);
+    return pictures;
+}
+
 std::optional<files::Failure> BorderPage::loadGallery(const appfolder::AppFolder& folder,
                                                       const QString& site,
                                                       GalleryProgress& progress)

@@ -40,6 +40,8 @@ public:
     // Stops at the first picture that cannot be used.
     std::optional<files::Failure> loadGallery(const appfolder::AppFolder& folder,
                                               const QString& site, GalleryProgress& progress);
+    // The pictures loadGallery reads, in its order.
+    static QStringList galleryPictures(const appfolder::AppFolder& folder);
     // Centres every border on the line of l, then re-applies the scroll
     // position.
     void ForceMiddle();

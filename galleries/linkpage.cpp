@@ -167,6 +167,16 @@ LinkPage::LinkPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(par
     connect(cmdOptions_, &QPushButton::clicked, this, &LinkPage::cmdOptionsClick);
 }
 
+QStringList LinkPage::galleryPictures(const appfolder::AppFolder& folder)
+{
+    QStringList pictures;
+    for (int i = 0; i < gallery::kLinkCount; ++i)
+        pictures << folder.linkPicture(i);
+    for (int i = 1; i <= 4; ++i)
+        pictures << folder.optionPicture(i);
+    return pictures;
+}
+
 std::optional<files::Failure> LinkPage::loadGallery(const appfolder::AppFolder& folder,
                                                     GalleryProgress& progress)
 {

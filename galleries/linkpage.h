@@ -31,6 +31,8 @@ public:
     // bar. Stops at the first picture that cannot be used.
     std::optional<files::Failure> loadGallery(const appfolder::AppFolder& folder,
                                               GalleryProgress& progress);
+    // The pictures loadGallery reads, in its order.
+    static QStringList galleryPictures(const appfolder::AppFolder& folder);
 
     qint32 linkGalleryTop() const { return linkGalleryTop_; }
 

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void damagedGifsAreRefusedWithTheirReason();
     void otherKindsAreDecoded();
     void filesThatAreNotFilesAreRefused();
+    void checksAheadAnswerAsTheCheckItself();
     void viewerPlaysAnimationsOnlyWhileSeen();
     void viewerShowsAStillPictureWithoutATimer();
     void viewerRaisesFailuresAndStaysEmpty();
@@ -166,6 +167,44 @@ void TestPicture::filesThatAreNotFilesAreRefused()
     QVERIFY2(tooLong->text.startsWith(u"Cannot read the file ("_s + qt_error_string(ENAMETOOLONG)),
              qPrintable(tooLong->text));
 #endif
+}
+
+void TestPicture::checksAheadAnswerAsTheCheckItself()
+{
+    const QString still = deliveredGif(false);
+    QVERIFY(!still.isEmpty());
+    QTemporaryDir dir;
+    const QString cut = dir.filePath(u"b1.gif"_s);
+    QVERIFY(writeFile(cut, readFile(still).chopped(3)));
+    const QString gone = dir.filePath(u"b2.gif"_s);
+    const QString later = dir.filePath(u"b3.gif"_s);
+    QVERIFY(writeFile(later, readFile(still)));
+    const auto cutFailure = picture::check(cut);
+    const auto goneFailure = picture::check(gone);
+    QVERIFY(cutFailure && goneFailure);
+    picture::Info alone;
+    QVERIFY(!picture::check(still, &alone));
+    {
+        // A picture listed twice is answered twice; a broken or missing one
+        // with the reason the check itself gives.
+        const picture::ChecksAhead ahead({still, cut, gone, still, later});
+        picture::Info info;
+        QVERIFY(!picture::check(still, &info));
+        QCOMPARE(info.size, alone.size);
+        QCOMPARE(info.frames, alone.frames);
+        QCOMPARE(picture::check(cut)->text, cutFailure->text);
+        QCOMPARE(picture::check(gone)->text, goneFailure->text);
+        info = {};
+        QVERIFY(!picture::check(still, &info));
+        QCOMPARE(info.size, alone.size);
+        // Asked once more than listed: checked on the spot.
+        QVERIFY(!picture::check(still));
+        QVERIFY(picture::check(cut));
+    }
+    // Gone with its list: a listed picture never asked for is checked as
+    // it is now.
+    QVERIFY(writeFile(later, "GIF89a"));
+    QVERIFY(picture::check(later));
 }
 
 void TestPicture::viewerPlaysAnimationsOnlyWhileSeen()
