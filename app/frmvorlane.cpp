@@ -2,6 +2,7 @@
 // frmvorlane.h.
 #include "frmvorlane.h"
 
+#include "backdrop.h"
 #include "borderpage.h"
 #include "editorpage.h"
 #include "linkpage.h"
@@ -67,7 +68,7 @@ FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWi
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      folder_(folder), background_(u":/art/vorlane_back.png"_s)
+      folder_(folder)
 {
     setObjectName(u"frmVorlane"_s);
     setWindowTitle(u"Tarnwell 1.3"_s);
@@ -282,8 +283,7 @@ std::optional<files::Failure> FrmVorlane::loadLogo()
 void FrmVorlane::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), makeup::kWindowBlue);
-    painter.drawPixmap(0, 0, background_.pixmap());
+    backdrop::paintMainWindow(painter);
     // The pages that wait are made once the window is on the screen, before
     // anyone could reach them.
     if (!drawn_) {

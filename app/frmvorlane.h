@@ -84,7 +84,6 @@ private:
     controls::ImageBox* imgProg(int i) const { return imgProg_.at(static_cast<size_t>(i)); }
 
     appfolder::AppFolder folder_;
-    controls::BackgroundPicture background_;
     bool notificationIconShown_ = false;
     bool editorPageShown_ = false;
     bool drawn_ = false;

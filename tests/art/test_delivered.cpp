@@ -171,7 +171,6 @@ void DeliveredPicturesTest::resourcesLoadAtTheirSizes()
 {
     // Resources come from a static library: its initialiser must have run.
     QList<QPair<QString, QSize>> expected = {
-        {u"vorlane_back.png"_s, {639, 495}},
         {u"tab_active.png"_s, {123, 37}},
         {u"tab_inactive.png"_s, {125, 39}},
         {u"tab0.png"_s, {47, 47}},

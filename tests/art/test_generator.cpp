@@ -58,7 +58,7 @@ void GeneratorTest::rerunReproducesTheBuiltFilesQuickly()
                  qPrintable(name + u" differs from the built one"_s));
     }
     const QStringList resourceFiles = filesUnder(resources);
-    QCOMPARE(resourceFiles.size(), 26 + 27 + 23);
+    QCOMPARE(resourceFiles.size(), 25 + 27 + 23);
     for (const QString& name : resourceFiles) {
         QVERIFY2(contents(QDir(resources).filePath(name)) == contents(u":/art/"_s + name),
                  qPrintable(name + u" differs from the compiled-in one"_s));
