@@ -5,13 +5,48 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+// The style's progress bar strokes rounded, smoothed outlines every time it
+// is drawn, which the loading window does many times a second: this one is
+// a framed trough with a bar in the highlight colour, drawn in a few fills.
+class LoadingBar : public QProgressBar {
+public:
+    using QProgressBar::QProgressBar;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QRect trough = rect();
+        painter.fillRect(trough, palette().color(QPalette::Base));
+        const qint64 range = qint64(maximum()) - minimum();
+        const qint64 done = qint64(value()) - minimum();
+        const int inner = trough.width() - 2;
+        const int width = range > 0 && done > 0 ? int(std::min<qint64>(inner, inner * done / range))
+                                                : 0;
+        if (width > 0) {
+            const QRect bar(trough.left() + 1, trough.top() + 1, width, trough.height() - 2);
+            const QColor highlight = palette().color(QPalette::Highlight);
+            QLinearGradient shade(bar.topLeft(), bar.bottomLeft());
+            shade.setColorAt(0, highlight.lighter(120));
+            shade.setColorAt(1, highlight.darker(103));
+            painter.fillRect(bar, shade);
+        }
+        // The outline the style gives its frames.
+        painter.setPen(palette().color(QPalette::Window).darker(140));
+        painter.drawRect(trough.adjusted(0, 0, -1, -1));
+    }
+};
+
 // The window's own font: Times New Roman 9.75 pt bold.
 QFont windowFont()
 {
@@ -42,7 +77,7 @@ FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, 
     makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
                   {u"Tarnwell 1.3\n\u202Bبرمجة Dravik\u202C"_s, QColor(253, 15, 45)}, windowFont());
 
-    pLoading_ = new QProgressBar(this);
+    pLoading_ = new LoadingBar(this);
     pLoading_->setObjectName(u"PLoading"_s);
     pLoading_->setTextVisible(false);
     controls::setTwips(pLoading_, {60, 2520, 4935, 225});
