@@ -48,10 +48,11 @@ public:
     FrmSmile* frmSmile() const { return frmSmile_.get(); }
     FrmView* frmView() const { return frmView_.get(); }
 
-    // The notification-area icon and the hidden window that owns its menu,
-    // both made at start-up before the main window.
+    // The notification-area icon, made at start-up before the main window,
+    // and the hidden window that owns its menu, made when the menu is
+    // first wanted.
     NotificationIcon* notificationIcon() const { return notificationIcon_.get(); }
-    FrmMenu* frmMenu() const { return frmMenu_.get(); }
+    FrmMenu* frmMenu();
 
     // The Show command (the icon's double click, the menu's "إظهار"): the
     // main window comes back with the page it had, the tag toolbar with it

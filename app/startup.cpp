@@ -75,7 +75,8 @@ Application::StartResult Application::start()
     frmVorlane_ = std::make_unique<FrmVorlane>(folder_, sites_, nullptr, windowIcon_);
     connect(frmVorlane_.get(), &FrmVorlane::exitRequested, this, &Application::miExitClick);
     connect(frmVorlane_.get(), &FrmVorlane::smiliesRequested, this, &Application::showSmilePicker);
-    putMenuPictures();
+    if (frmMenu_)
+        putMenuPictures();
     frmVorlane_->setNotificationIconShown(notificationIcon_->areaAvailable());
 
     frmLoading_ = std::make_unique<FrmLoading>(std::move(welcome));
@@ -98,20 +99,28 @@ Application::StartResult Application::start()
 
 void Application::addNotificationIcon()
 {
-    frmMenu_ = std::make_unique<FrmMenu>();
-    connect(frmMenu_->miView(), &QAction::triggered, this, &Application::miViewClick);
-    connect(frmMenu_->miExit(), &QAction::triggered, this, &Application::miExitClick);
-
     notificationIcon_ = std::make_unique<NotificationIcon>();
     connect(notificationIcon_.get(), &NotificationIcon::showRequested, this,
             &Application::miViewClick);
-    connect(notificationIcon_.get(), &NotificationIcon::menuRequested, frmMenu_.get(),
-            &FrmMenu::popUpMenu);
+    connect(notificationIcon_.get(), &NotificationIcon::menuRequested, this,
+            [this](const QPoint& at) { frmMenu()->popUpMenu(at); });
     connect(notificationIcon_.get(), &NotificationIcon::areaAvailabilityChanged, this,
             &Application::followNotificationArea);
     // The tip keeps the version the icon has always shown.
     windowIcon_ = FrmVorlane::windowIconPicture();
     notificationIcon_->add(u"Tarnwell 1.2"_s, windowIcon_);
+}
+
+FrmMenu* Application::frmMenu()
+{
+    if (!frmMenu_) {
+        frmMenu_ = std::make_unique<FrmMenu>();
+        connect(frmMenu_->miView(), &QAction::triggered, this, &Application::miViewClick);
+        connect(frmMenu_->miExit(), &QAction::triggered, this, &Application::miExitClick);
+        if (frmVorlane_)
+            putMenuPictures();
+    }
+    return frmMenu_.get();
 }
 
 void Application::putMenuPictures()

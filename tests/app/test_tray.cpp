@@ -526,7 +526,8 @@ void TestTray::manifestCheckRunsFirstWhereItIsInForce()
     QVERIFY(platform.started.first().program.endsWith(u"tmp.bat"_s));
     QVERIFY(!app_->mainWindow());
     QVERIFY(!app_->notificationIcon());
-    QVERIFY(!app_->frmMenu());
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY(window->objectName() != u"frmMenu"_s);
     app_.reset();
 
     // The restarted instance finds the manifest, removes the script and
