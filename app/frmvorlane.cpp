@@ -57,10 +57,10 @@ constexpr tw::Rect kPageRects[FrmVorlane::kPageCount] = {
 
 QIcon FrmVorlane::windowIconPicture()
 {
-    QIcon icon;
+    QList<std::pair<QString, QSize>> files;
     for (const int size : {16, 24, 32, 48})
-        icon.addFile(u":/art/icon%1.png"_s.arg(size), QSize(size, size));
-    return icon;
+        files.append({u":/art/icon%1.png"_s.arg(size), QSize(size, size)});
+    return controls::iconAhead(files);
 }
 
 FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWidget* parent,

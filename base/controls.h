@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QLineEdit>
+#include <QIcon>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,6 +27,11 @@ namespace controls {
 
 // A control's picture: set directly, or named by a file that is decoded
 // only when the picture is first drawn or asked for.
+// An icon whose pictures (one file per size) decode on the worker thread
+// from the moment it is made; it is complete when first drawn or asked
+// for, and behaves as an icon made from the files then.
+QIcon iconAhead(const QList<std::pair<QString, QSize>>& files);
+
 class LazyPicture {
 public:
     void set(const QPixmap& picture);

@@ -74,5 +74,6 @@ QIcon TagToolbar::imageList3(int index)
 {
     if (index < 1 || index > kImageCount)
         return {};
-    return QIcon(u":/art/tool%1.png"_s.arg(index));
+    // Every tool picture is 16 x 16.
+    return controls::iconAhead({{u":/art/tool%1.png"_s.arg(index), QSize(16, 16)}});
 }

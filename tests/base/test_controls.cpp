@@ -17,6 +17,7 @@ private Q_SLOTS:
     void twipsAreKeptExactly();
     void unstretchedImageTakesItsPictureSize();
     void pictureFilesAreDecodedWhenAskedFor();
+    void iconsDecodedAheadServeEverySize();
     void copiesOfArrayElements();
     void clicksAreReleasesOverTheControl();
     void fontsNameOnlyInstalledFaces();
@@ -101,6 +102,30 @@ void TestControls::pictureFilesAreDecodedWhenAskedFor()
     next->decodeAhead();
     next->setPicture(QPixmap(2, 2));
     QCOMPARE(next->picture().size(), QSize(2, 2));
+}
+
+void TestControls::iconsDecodedAheadServeEverySize()
+{
+    QTemporaryDir dir;
+    QImage small(16, 16, QImage::Format_ARGB32);
+    small.fill(Qt::red);
+    QImage large(32, 32, QImage::Format_ARGB32);
+    large.fill(Qt::blue);
+    const QString smallFile = dir.filePath(u"s.png"_s);
+    const QString largeFile = dir.filePath(u"l.png"_s);
+    QVERIFY(small.save(smallFile) && large.save(largeFile));
+    const QIcon icon =
+        controls::iconAhead({{smallFile, QSize(16, 16)}, {largeFile, QSize(32, 32)}});
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+    // Each size its own picture, and a copy of the icon the same ones.
+    QCOMPARE(icon.pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::red));
+    const QIcon copy = icon;
+    QCOMPARE(copy.pixmap(32).toImage().pixelColor(8, 8), QColor(Qt::blue));
+    // Disabled buttons get a picture made from the normal one.
+    const QImage disabled = icon.pixmap(QSize(16, 16), QIcon::Disabled).toImage();
+    QCOMPARE(disabled.size(), QSize(16, 16));
+    QVERIFY(disabled.pixelColor(8, 8) != QColor(Qt::red));
 }
 
 void TestControls::copiesOfArrayElements()
