@@ -3,8 +3,12 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
+#ifdef TARNWELL_HAVE_QTDBUS
+#include <QDBusConnection>
+#endif
 
 #include <algorithm>
 
@@ -45,6 +49,14 @@ NotificationIcon::NotificationIcon(QObject* parent)
 }
 
 NotificationIcon::~NotificationIcon() = default;
+
+void NotificationIcon::connectAhead()
+{
+#ifdef TARNWELL_HAVE_QTDBUS
+    // The connection is kept for the whole run, so the icon finds it made.
+    QThreadPool::globalInstance()->start([] { (void)QDBusConnection::sessionBus().isConnected(); });
+#endif
+}
 
 void NotificationIcon::add(const QString& tip, const QIcon& icon)
 {

@@ -32,6 +32,12 @@ public:
     explicit NotificationIcon(QObject* parent = nullptr);
     ~NotificationIcon() override;
 
+    // Where the desktop shows icons through its message bus, making the
+    // icon waits for the connection to that bus (or for the attempt to
+    // start one to fail). This makes the connection on a worker thread,
+    // so that whatever the program builds meanwhile hides the wait.
+    static void connectAhead();
+
     // Shows the icon with its tip and starts following the notification
     // area. Nothing is reported when there is no area; the icon appears when
     // one does.

@@ -1,9 +1,9 @@
 // Start-up, in the order the program depends on: the visual-styles check,
-// the notification-area icon and its menu, then the main window and its
-// load step (the logo, the settings files, the link and border galleries
-// grown picture by picture while the loading window shows the progress,
-// the first page), then the window is shown. Also the Show and Exit
-// commands and following the notification area.
+// the main window built (not shown), the notification-area icon, then the
+// main window's load step (the logo, the settings files, the link and
+// border galleries grown picture by picture while the loading window shows
+// the progress, the first page), then the window is shown. Also the Show
+// and Exit commands and following the notification area.
 #include "application.h"
 
 #include "borderpage.h"
@@ -61,22 +61,24 @@ Application::StartResult Application::start()
             visualstyles::ManifestOutcome::EndProcess)
         return StartResult::Restarting;
 
-    // Every picture the loading steps read is checked on the second core
-    // meanwhile, in the order they meet them.
+    // What the steps below would wait for is started on other threads:
+    // the desktop bus the notification icon may use, and the check of every
+    // picture the loading steps read, in the order they meet them.
+    NotificationIcon::connectAhead();
     QStringList pictures{folder_.logo(), folder_.logo()};
     pictures << LinkPage::galleryPictures(folder_) << BorderPage::galleryPictures(folder_);
     const picture::ChecksAhead checksAhead(pictures);
 
-    addNotificationIcon();
-
     // The loading window's picture decodes while the main window is built.
     auto welcome = std::make_shared<controls::BackgroundPicture>(u":/art/welcome.png"_s);
-    // The window shares the icon's picture, decoded once.
+    // The window and the notification icon share the program's icon,
+    // decoded once.
+    windowIcon_ = FrmVorlane::windowIconPicture();
     frmVorlane_ = std::make_unique<FrmVorlane>(folder_, sites_, nullptr, windowIcon_);
     connect(frmVorlane_.get(), &FrmVorlane::exitRequested, this, &Application::miExitClick);
     connect(frmVorlane_.get(), &FrmVorlane::smiliesRequested, this, &Application::showSmilePicker);
-    if (frmMenu_)
-        putMenuPictures();
+    // The icon comes before any window shows.
+    addNotificationIcon();
     frmVorlane_->setNotificationIconShown(notificationIcon_->areaAvailable());
 
     frmLoading_ = std::make_unique<FrmLoading>(std::move(welcome));
@@ -107,7 +109,6 @@ void Application::addNotificationIcon()
     connect(notificationIcon_.get(), &NotificationIcon::areaAvailabilityChanged, this,
             &Application::followNotificationArea);
     // The tip keeps the version the icon has always shown.
-    windowIcon_ = FrmVorlane::windowIconPicture();
     notificationIcon_->add(u"Tarnwell 1.2"_s, windowIcon_);
 }
 
