@@ -386,10 +386,30 @@ void Sink::resourcePng(const QString& name, const QImage& image)
     writePng(m_resources, name, image);
 }
 
+namespace {
+bool opaque(const QImage& image)
+{
+    if (!image.hasAlphaChannel())
+        return true;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            if (qAlpha(line[x]) != 255)
+                return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
 void Sink::writePng(const QString& root, const QString& relative, const QImage& image)
 {
     const QString path = prepare(root, relative);
-    finish(path, image.save(path, "PNG"), {});
+    // A picture without a see-through pixel is stored without an alpha
+    // channel: the program decodes and draws it more cheaply.
+    const QImage stored = opaque(image) ? image.convertToFormat(QImage::Format_RGB32) : image;
+    finish(path, stored.save(path, "PNG"), {});
 }
 
 void Sink::resourceGif(const QString& name, const QList<gif::Frame>& frames,
