@@ -31,8 +31,8 @@ protected:
         const qint64 range = qint64(maximum()) - minimum();
         const qint64 done = qint64(value()) - minimum();
         const int inner = trough.width() - 2;
-        const int width = range > 0 && done > 0 ? int(std::min<qint64>(inner, inner * done / range))
-                                                : 0;
+        const int width =
+            range > 0 && done > 0 ? int(std::min<qint64>(inner, inner * done / range)) : 0;
         if (width > 0) {
             const QRect bar(trough.left() + 1, trough.top() + 1, width, trough.height() - 2);
             const QColor highlight = palette().color(QPalette::Highlight);

@@ -9,9 +9,9 @@
 #include "twips.h"
 
 #include <QColor>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QIcon>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -3,9 +3,9 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QHash>
 #include <QImageReader>
 #include <QMovie>
-#include <QHash>
 #include <QThreadPool>
 
 #include <atomic>

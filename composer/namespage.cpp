@@ -67,8 +67,7 @@ void greyWhileDisabled(QRadioButton* option)
 
 } // namespace
 
-NamesPage::NamesPage(QWidget* parent, controls::Building building)
-    : controls::PictureBox(parent)
+NamesPage::NamesPage(QWidget* parent, controls::Building building) : controls::PictureBox(parent)
 {
     setObjectName(makeup::indexed(u"picName"_s, 0));
     setFont(makeup::dialogFont());

@@ -54,8 +54,7 @@ const QString kSymbols[SymbolPage::kSymbolCount] = {
 
 } // namespace
 
-SymbolPage::SymbolPage(QWidget* parent, controls::Building building)
-    : controls::PictureBox(parent)
+SymbolPage::SymbolPage(QWidget* parent, controls::Building building) : controls::PictureBox(parent)
 {
     setObjectName(makeup::indexed(u"picName"_s, 1));
     setFont(makeup::dialogFont());

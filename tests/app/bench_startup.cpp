@@ -24,8 +24,8 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <functional>
 #include <cstdio>
+#include <functional>
 #include <map>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
