@@ -133,22 +133,22 @@ private Q_SLOTS:
             if (otherScript || unnamed)
                 QVERIFY2(!kept.contains(family), qPrintable(family));
         }
-        // Nothing is drawn slanted, narrowed or from a bitmap.
+        // Nothing is drawn slanted, narrowed or from a fixed-size bitmap.
         FcPattern* all = FcPatternCreate();
-        FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_SLANT, FC_WIDTH, FC_OUTLINE, nullptr);
+        FcObjectSet* objects = FcObjectSetBuild(FC_FILE, FC_SLANT, FC_WIDTH, FC_SCALABLE, nullptr);
         FcFontSet* set = FcFontList(delivered.get(), all, objects);
         QVERIFY(set && set->nfont > 0);
         for (int i = 0; i < set->nfont; ++i) {
             int slant = -1;
             int width = -1;
-            FcBool outline = FcFalse;
+            FcBool scalable = FcFalse;
             FcPatternGetInteger(set->fonts[i], FC_SLANT, 0, &slant);
             FcPatternGetInteger(set->fonts[i], FC_WIDTH, 0, &width);
-            FcPatternGetBool(set->fonts[i], FC_OUTLINE, 0, &outline);
+            FcPatternGetBool(set->fonts[i], FC_SCALABLE, 0, &scalable);
             FcChar8* file = nullptr;
             FcPatternGetString(set->fonts[i], FC_FILE, 0, &file);
             const QString name = QString::fromUtf8(reinterpret_cast<const char*>(file));
-            QVERIFY2(slant == FC_SLANT_ROMAN && width == FC_WIDTH_NORMAL && outline,
+            QVERIFY2(slant == FC_SLANT_ROMAN && width == FC_WIDTH_NORMAL && scalable,
                      qPrintable(name));
         }
         FcFontSetDestroy(set);
