@@ -257,8 +257,11 @@ void FrmVorlane::lblProgClick(int index)
 
     for (QWidget* page : picName_)
         page->hide();
-    if (index == 0 || index == 1)
-        buildWaitingPages();
+    // A decorator page clicked before it was made is made now.
+    if (index == 0)
+        namesPage_->build();
+    else if (index == 1)
+        symbolPage_->build();
     picName(index)->show();
 }
 
