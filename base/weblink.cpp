@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 
 #include <utility>
 
@@ -25,10 +26,11 @@ QString moreSmiliesPage()
     return u"http://"_s + QLatin1StringView(sites::kHomeSiteHost) + u"/Smile.htm"_s;
 }
 
-void openWebPage(QWidget* parent, const QString& address)
+namespace {
+
+// The message for a failed start, if result is one.
+void reportFailure(QWidget* parent, const QString& address, int result)
 {
-    const int result =
-        platform::current().openDocument(address, QCoreApplication::applicationDirPath());
     const QString title = u"Browser Unavailable"_s;
     if (result < platform::kNoAssociation) {
         prompt::message(parent,
@@ -43,6 +45,19 @@ void openWebPage(QWidget* parent, const QString& address)
                             "installed and associated with this type of file."_s,
                         prompt::Icon::Exclamation, title);
     }
+}
+
+} // namespace
+
+void openWebPage(QWidget* parent, const QString& address)
+{
+    // A failure that arrives later is shown over the window if it is still
+    // there, and on its own otherwise.
+    const QPointer<QWidget> owner(parent);
+    const int result = platform::current().openDocument(
+        address, QCoreApplication::applicationDirPath(),
+        [owner, address](int late) { reportFailure(owner, address, late); });
+    reportFailure(parent, address, result);
 }
 
 namespace {

@@ -17,8 +17,9 @@ QString homePage();
 QString moreSmiliesPage();
 
 // Hands the address to the system's handler for it (the web browser). A
-// failed start is reported in a message box titled "Browser Unavailable";
-// the caller is not told.
+// failed start is reported in a message box titled "Browser Unavailable",
+// also when the handler started and fails later (that message comes
+// afterwards, from the event loop); the caller is not told.
 void openWebPage(QWidget* parent, const QString& address);
 
 // Makes the label a link to address: a thin frame while the mouse button is

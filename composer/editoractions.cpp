@@ -1,13 +1,15 @@
 // What the forum editor page does: the size, font and colour pickers wrap
 // the selection of txtEdit in their tags, the tag toolbar's clicks arrive
-// here, and the select-all and keyboard buttons. The page's make-up is in
-// editorpage.cpp.
+// here, and the select-all, keyboard and copy buttons. The page's make-up
+// is in editorpage.cpp.
 #include "editorpage.h"
 
 #include "editpane.h"
 #include "platform.h"
 #include "tagactions.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -42,8 +44,13 @@ void EditorPage::connectBehaviour()
     };
     layoutButton(command3_, tagactions::kArabicLayout);
     layoutButton(command4_, tagactions::kDefaultLayout);
-    // Command5 ("copy") has no behaviour of its own: the pane's context
-    // menu and Ctrl+C copy.
+    // Command5 ("copy"): the whole post, as the pane holds it, to the
+    // clipboard; the selection and the focus stay where they are.
+    connect(command5_, &QPushButton::clicked, this, [this] {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        clipboard->setText(editPane_->state().text);
+    });
 
     // The usual keys for bold, italic and underline act as the toolbar's
     // first three buttons, with the same snapshot, guard and keyboard.

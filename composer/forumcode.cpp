@@ -17,9 +17,28 @@ TagPair tagPair(const QString& name, const QString& value)
     return {u'[' + name + u'=' + value + u']', u"[/"_s + name + u']'};
 }
 
+namespace {
+
+// "scheme://" at the very start of the address.
+bool beginsWithScheme(const QString& address)
+{
+    const auto isLetter = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    };
+    const auto isSchemeChar = [&](QChar c) {
+        return isLetter(c) || (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
+    };
+    const qsizetype colon = address.indexOf(u"://"_s);
+    if (colon <= 0 || !isLetter(address.front()))
+        return false;
+    return std::all_of(address.cbegin(), address.cbegin() + colon, isSchemeChar);
+}
+
+} // namespace
+
 bool hasScheme(const QString& address)
 {
-    return address.toUpper().contains(u"HTTP://"_s);
+    return beginsWithScheme(address) || address.toUpper().contains(u"HTTP://"_s);
 }
 
 QString withScheme(const QString& address)
@@ -27,21 +46,29 @@ QString withScheme(const QString& address)
     return hasScheme(address) ? address : u"http://"_s + address;
 }
 
+QString tagSafeAddress(const QString& address)
+{
+    QString safe = address;
+    safe.replace(u'[', u"%5B"_s);
+    safe.replace(u']', u"%5D"_s);
+    return safe;
+}
+
 QString pictureCode(const QString& pictureAddress)
 {
     const TagPair img = tagPair(u"IMG"_s);
-    return img.open + pictureAddress + img.close;
+    return img.open + tagSafeAddress(pictureAddress) + img.close;
 }
 
 QString linkedPicture(const QString& link, const QString& pictureAddress)
 {
-    const TagPair url = tagPair(u"URL"_s, withScheme(link));
+    const TagPair url = tagPair(u"URL"_s, tagSafeAddress(withScheme(link)));
     return url.open + pictureCode(pictureAddress) + url.close;
 }
 
 QString textLink(const QString& link, const QString& title)
 {
-    const TagPair url = tagPair(u"URL"_s, withScheme(link));
+    const TagPair url = tagPair(u"URL"_s, tagSafeAddress(withScheme(link)));
     return url.open + title + url.close;
 }
 

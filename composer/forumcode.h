@@ -21,24 +21,32 @@ TagPair tagPair(const QString& name, const QString& value);
 
 // ---------------------------------------------------------- addresses
 
-// Whether an address counts as having a scheme: its upper-case form
-// contains "HTTP://" anywhere, not only at the start ("ftp://h/http://x"
-// does, "https://h" does not).
+// Whether an address counts as having a scheme: it begins with one
+// ("https://h", "FTP://h": letters, then letters, digits, "+", "-" or ".",
+// then "://"), or its upper-case form contains "HTTP://" anywhere, not only
+// at the start ("see http://x" does).
 bool hasScheme(const QString& address);
 // The address unchanged when it has a scheme, otherwise with "http://"
 // (lower case) in front.
 QString withScheme(const QString& address);
 
+// The address as it goes between tags: a "[" or "]" in it would end or
+// start a tag early, so they are written "%5B" and "%5D", which browsers
+// and forums read as the same address. Any other address is unchanged.
+QString tagSafeAddress(const QString& address);
+
 // ------------------------------------------------------ picture codes
 
-// "[IMG]" + address + "[/IMG]", the address exactly as given.
+// "[IMG]" + address + "[/IMG]", the address as given apart from its
+// brackets (tagSafeAddress).
 QString pictureCode(const QString& pictureAddress);
 // A picture that links to an address: "[URL=" + link + "]" + picture code
 // + "[/URL]", the link given its scheme when it has none; the picture
-// address is used as given.
+// address is used as given. Both addresses go in through tagSafeAddress.
 QString linkedPicture(const QString& link, const QString& pictureAddress);
 // A text link: "[URL=" + link + "]" + title + "[/URL]", the link given its
-// scheme when it has none; the title may be empty.
+// scheme when it has none and put through tagSafeAddress; the title goes in
+// as typed and may be empty.
 QString textLink(const QString& link, const QString& title);
 // The alignment keywords; "NONE" means no alignment tags.
 inline constexpr char16_t kAlignNone[] = u"NONE";

@@ -21,7 +21,7 @@ class QScrollBar;
 
 // The texts a border gives, from its web address.
 namespace borders {
-// "[IMG]" + address + "[/IMG]".
+// "[IMG]" + address + "[/IMG]", brackets in the address percent-encoded.
 QString forumCode(const QString& address);
 // The forum code inside "[ALIGN=CENTER]" ... "[/ALIGN]".
 QString centredForumCode(const QString& address);

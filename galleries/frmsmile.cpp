@@ -1,6 +1,7 @@
 // The smilies picker; see frmsmile.h.
 #include "frmsmile.h"
 
+#include "forumcode.h"
 #include "frmview.h"
 #include "makeup.h"
 #include "picture.h"
@@ -216,7 +217,7 @@ void FrmSmile::agClick(int grid, int index)
     preview_.agif()->setTag(tag.mid(p + 1));
     const QString returned = preview_.Viewit(tag.left(p));
     txtWeb_->setText(returned);
-    txtWeb_->setText(u"[IMG]"_s + txtWeb_->text() + u"[/IMG]"_s);
+    txtWeb_->setText(forumcode::pictureCode(txtWeb_->text()));
     // Show the code from its start, as a fresh box would.
     txtWeb_->setCursorPosition(0);
 }

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -17,6 +18,12 @@ inline constexpr int kOpenedOk = 42;
 inline constexpr int kNoAssociation = 31; // nothing handles this kind of address
 inline constexpr int kFileNotFound = 2;
 
+// Told, later and at most once, that an opener which had started failed
+// after all (the desktop's opener exits with an error when no browser is
+// configured), with a shell-style code as above. Called on the window
+// thread from its event loop; never called for a start that failed at once.
+using LateFailure = std::function<void(int result)>;
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -27,10 +34,12 @@ public:
     virtual bool loadKeyboardLayout(const QString& layoutId, bool activate) = 0;
 
     // Opens an address with the user's default handler (the web browser),
-    // shown normally. Returns a shell-style code: above 32 on success,
-    // kNoAssociation when nothing handles the address, a smaller code for
-    // any other failure.
-    virtual int openDocument(const QString& address, const QString& workingFolder) = 0;
+    // shown normally, without waiting for the handler to finish. Returns a
+    // shell-style code: above 32 when it started, kNoAssociation when
+    // nothing handles the address, a smaller code for any other failure.
+    // An opener that started and then fails calls lateFailure.
+    virtual int openDocument(const QString& address, const QString& workingFolder,
+                             LateFailure lateFailure) = 0;
 
     // Keeps a window above all others, or puts it back among them, without
     // moving or resizing it.

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
@@ -83,6 +84,51 @@ bool switchX11Layout(const QString& layoutId, bool activate)
 }
 #endif
 
+// Runs the desktop's opener on url without waiting for it, and calls
+// lateFailure when it exits with an error: it answers only once it has
+// looked for a browser, and with none configured that answer is a failure.
+void startOpener(const QString& opener, const QUrl& url, LateFailure lateFailure)
+{
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setProgram(opener);
+    process->setArguments({QString::fromLatin1(url.toEncoded())});
+    // The browser it starts inherits these and may outlive this program:
+    // no pipes back to us.
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    auto fail = [process, lateFailure = std::move(lateFailure)] {
+        process->disconnect();
+        process->deleteLater();
+        if (lateFailure)
+            lateFailure(kNoAssociation);
+    };
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, fail](int exitCode, QProcess::ExitStatus status) {
+                         if (exitCode != 0 || status != QProcess::NormalExit)
+                             fail();
+                         else
+                             process->deleteLater();
+                     });
+    // Queued: a start that fails must not report before the caller has its
+    // answer.
+    QObject::connect(
+        process, &QProcess::errorOccurred, process,
+        [fail](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                fail();
+        },
+        Qt::QueuedConnection);
+    // An opener still waiting for the browser when the program ends is let
+    // go quietly; the browser itself stays open.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, process,
+                     [process] {
+                         process->disconnect();
+                         process->kill();
+                         process->waitForFinished(1000);
+                     });
+    process->start();
+}
+
 class UnixPlatform : public Platform {
 public:
     bool loadKeyboardLayout(const QString& layoutId, bool activate) override
@@ -97,12 +143,18 @@ public:
 #endif
     }
 
-    int openDocument(const QString& address, const QString&) override
+    int openDocument(const QString& address, const QString&, LateFailure lateFailure) override
     {
         const QUrl url = QUrl::fromUserInput(address);
         if (!url.isValid())
             return kFileNotFound;
-        return QDesktopServices::openUrl(url) ? kOpenedOk : kNoAssociation;
+        // The desktop's opener is what Qt would start too, but Qt lets go
+        // of it and never learns that it failed.
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (opener.isEmpty())
+            return QDesktopServices::openUrl(url) ? kOpenedOk : kNoAssociation;
+        startOpener(opener, url, std::move(lateFailure));
+        return kOpenedOk;
     }
 
     void setOnTop(QWidget* window, bool onTop) override

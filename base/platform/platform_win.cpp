@@ -22,8 +22,9 @@ public:
         return LoadKeyboardLayoutW(id.c_str(), activate ? KLF_ACTIVATE : 0) != nullptr;
     }
 
-    int openDocument(const QString& address, const QString& workingFolder) override
+    int openDocument(const QString& address, const QString& workingFolder, LateFailure) override
     {
+        // The shell's answer is final: nothing fails later.
         const std::wstring file = address.toStdWString();
         const std::wstring dir = QDir::toNativeSeparators(workingFolder).toStdWString();
         // Shown normally: a browser opened hidden would be a failure that

@@ -1,5 +1,6 @@
 // Sending the user to web pages: the messages of a failed browser start,
-// the link labels' pressed look and clicks, and keeping a window on top.
+// also when the opener fails after starting, the link labels' pressed look
+// and clicks, and keeping a window on top.
 #include "controls.h"
 #include "platform.h"
 #include "promptrecorder.h"
@@ -7,7 +8,11 @@
 #include "weblink.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -19,6 +24,9 @@ private Q_SLOTS:
     void addressIsPassedUnchanged();
     void linkLabelPressedLookAndOneOpenPerClick();
     void linkLabelFailureIsReported();
+    void openerFailingAfterStartIsReported();
+    void desktopOpenerAnswersLater_data();
+    void desktopOpenerAnswersLater();
     void homeAddresses();
     void setOnTopKeepsThePlace();
 };
@@ -141,6 +149,93 @@ void TestWeblink::linkLabelFailureIsReported()
     QCOMPARE(prompts.messages.size(), 1);
     QVERIFY(prompts.messages[0].text.endsWith(u"(Error 2)"_s));
     QCOMPARE(label->borderStyle(), 0);
+}
+
+void TestWeblink::openerFailingAfterStartIsReported()
+{
+    RecordingPlatform platform;
+    PromptRecorder prompts;
+    QWidget window;
+    auto* label = new controls::ClickLabel(&window);
+    label->resize(100, 20);
+    weblink::makeLinkLabel(label, weblink::homePage());
+    window.show();
+    QTest::mouseClick(label, Qt::LeftButton);
+    // Started: nothing to report yet.
+    QVERIFY(prompts.messages.isEmpty());
+    // The opener finds no browser and gives up: the same message as for a
+    // missing one.
+    platform.failLater(0);
+    QCOMPARE(prompts.messages.size(), 1);
+    QCOMPARE(prompts.messages[0].title, u"Browser Unavailable"_s);
+    QCOMPARE(prompts.messages[0].icon, prompt::Icon::Exclamation);
+    QVERIFY(
+        prompts.messages[0].text.contains(u" for "_s + weblink::homePage() + u" on your system"_s));
+    // Each opening answers for itself.
+    QTest::mouseClick(label, Qt::LeftButton);
+    platform.failLater(1, platform::kFileNotFound);
+    QCOMPARE(prompts.messages.size(), 2);
+    QVERIFY(prompts.messages[1].text.endsWith(u"(Error 2)"_s));
+}
+
+void TestWeblink::desktopOpenerAnswersLater_data()
+{
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("opened") << 0 << false;
+    QTest::newRow("no method available") << 3 << true;
+    QTest::newRow("action failed") << 4 << true;
+}
+
+void TestWeblink::desktopOpenerAnswersLater()
+{
+#ifdef Q_OS_WIN
+    QSKIP("the shell answers at once on Windows");
+#else
+    QFETCH(int, exitCode);
+    QFETCH(bool, fails);
+    // A stand-in for the desktop's opener that records its argument, waits
+    // until the test lets it go, and exits with the code of the row.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile script(dir.filePath(u"xdg-open"_s));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(R"sh(#!/bin/sh
+cd "$(dirname "$0")" || exit 9
+printf '%s' "$1" > address
+i=0
+while [ ! -e go ] && [ $i -lt 200 ]; do sleep 0.05; i=$((i + 1)); done
+touch done
+exit )sh" + QByteArray::number(exitCode) +
+                 "\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(dir.path()) + ':' + path);
+    const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
+
+    const std::unique_ptr<platform::Platform> native = platform::createNative();
+    // Shared: an opener left running by a failed check may still answer.
+    const auto late = std::make_shared<QList<int>>();
+    const int result = native->openDocument(u"http://www.tarnwell.example/Smile.htm"_s, dir.path(),
+                                            [late](int r) { late->append(r); });
+    // The window goes on while the opener looks for a browser.
+    QCOMPARE(result, platform::kOpenedOk);
+    QTRY_VERIFY(QFile::exists(dir.filePath(u"address"_s)));
+    QFile address(dir.filePath(u"address"_s));
+    QVERIFY(address.open(QIODevice::ReadOnly));
+    QCOMPARE(address.readAll(), "http://www.tarnwell.example/Smile.htm");
+    QVERIFY(late->isEmpty());
+
+    QVERIFY(QFile(dir.filePath(u"go"_s)).open(QIODevice::WriteOnly));
+    QTRY_VERIFY(QFile::exists(dir.filePath(u"done"_s)));
+    if (fails) {
+        QTRY_COMPARE(*late, QList<int>{platform::kNoAssociation});
+    } else {
+        QTest::qWait(300);
+        QVERIFY(late->isEmpty());
+    }
+#endif
 }
 
 void TestWeblink::homeAddresses()

@@ -1,6 +1,6 @@
 // The forum editor through its real widgets: the tag toolbar's clicks, the
 // prompts, the size, font and colour pickers, the undo snapshot against the
-// pane's own history, and the keyboard-layout requests.
+// pane's own history, the keyboard-layout requests and the copy button.
 #include "editorpage.h"
 #include "editpane.h"
 #include "findwidget.h"
@@ -9,9 +9,11 @@
 #include "sites.h"
 #include "tagactions.h"
 
+#include <QClipboard>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -128,8 +130,7 @@ private Q_SLOTS:
         prompts_->inputs.clear();
         prompts_->answers = {u"https://h/p.gif"_s, u"HtTp://forum/t"_s};
         page_->toolbar1ButtonClick(10, {});
-        QCOMPARE(edit()->toPlainText(),
-                 u"[URL=HtTp://forum/t][IMG]http://https://h/p.gif[/IMG][/URL]"_s);
+        QCOMPARE(edit()->toPlainText(), u"[URL=HtTp://forum/t][IMG]https://h/p.gif[/IMG][/URL]"_s);
         QCOMPARE(prompts_->inputs.size(), 2);
         QCOMPARE(prompts_->inputs.at(0).prompt, tagactions::pictureInLinkPrompt());
         QCOMPARE(prompts_->inputs.at(1).prompt, tagactions::linkPrompt());
@@ -275,8 +276,10 @@ private Q_SLOTS:
         QVERIFY(edit()->hasFocus());
         QCOMPARE(platform_->layoutIds(), (QStringList{u"00000400"_s, kArabic}));
         QVERIFY(platform_->layouts.at(0).activate);
-        // Command5 does nothing.
+        // Command5 copies the text, leaving it and the keyboard as they are.
+        QGuiApplication::clipboard()->setText(u"before"_s);
         QTest::mouseClick(page_->command5(), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"all of it"_s);
         QCOMPARE(edit()->toPlainText(), u"all of it"_s);
         QCOMPARE(platform_->layouts.size(), 2);
     }
@@ -372,6 +375,20 @@ private Q_SLOTS:
             for (const QChar c : page_->lblfont(i)->text())
                 QVERIFY2(metrics.inFont(c), qPrintable(page_->lblfont(i)->text()));
         }
+    }
+
+    void copyButtonCopiesTheWholePost()
+    {
+        // Every line, whatever is selected; no-break spaces stay what they are.
+        const QString post = u"[B]سطر\u00A0أول[/B]\n\nline three"_s;
+        setText(post, 4, 3);
+        QTest::mouseClick(page_->command5(), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), post);
+        QCOMPARE(page_->editPane()->state(), (forumcode::Edit{post, 4, 3}));
+        // An empty post empties the clipboard's text.
+        setText({}, 0, 0);
+        QTest::mouseClick(page_->command5(), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
     }
 
 private:

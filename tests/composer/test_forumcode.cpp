@@ -16,11 +16,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("result");
         QTest::newRow("bare") << u"host/a.gif"_s << u"http://host/a.gif"_s;
         QTest::newRow("any case") << u"HtTp://host/a.gif"_s << u"HtTp://host/a.gif"_s;
-        // "https://" does not contain "HTTP://": the rule adds a second scheme.
-        QTest::newRow("https") << u"https://host/a.gif"_s << u"http://https://host/a.gif"_s;
+        // A scheme of another name at the start is a scheme too: no second
+        // one in front of it.
+        QTest::newRow("https") << u"https://host/a.gif"_s << u"https://host/a.gif"_s;
+        QTest::newRow("HTTPS") << u"HTTPS://host/a.gif"_s << u"HTTPS://host/a.gif"_s;
         QTest::newRow("anywhere") << u"ftp://host/http://y.gif"_s << u"ftp://host/http://y.gif"_s;
-        QTest::newRow("ftp") << u"ftp://host/y.gif"_s << u"http://ftp://host/y.gif"_s;
+        QTest::newRow("ftp") << u"ftp://host/y.gif"_s << u"ftp://host/y.gif"_s;
+        QTest::newRow("svn+ssh") << u"svn+ssh://host/r"_s << u"svn+ssh://host/r"_s;
+        QTest::newRow("later, not http") << u"see https://host"_s << u"http://see https://host"_s;
+        QTest::newRow("path first") << u"host/a://b"_s << u"http://host/a://b"_s;
+        QTest::newRow("digit first") << u"1a://host"_s << u"http://1a://host"_s;
+        QTest::newRow("no name") << u"://host"_s << u"http://://host"_s;
         QTest::newRow("no slashes") << u"http:host"_s << u"http://http:host"_s;
+        QTest::newRow("port") << u"host:8080/a.gif"_s << u"http://host:8080/a.gif"_s;
         QTest::newRow("blank kept") << u" host/a b.gif "_s << u"http:// host/a b.gif "_s;
         QTest::newRow("arabic") << u"منتدى.example/صورة.gif"_s
                                 << u"http://منتدى.example/صورة.gif"_s;
@@ -51,13 +59,29 @@ private Q_SLOTS:
         QCOMPARE(linkedPicture(u"HTTP://host/page"_s, u"p.gif"_s),
                  u"[URL=HTTP://host/page][IMG]p.gif[/IMG][/URL]"_s);
         QCOMPARE(textLink(u"host/page"_s, {}), u"[URL=http://host/page][/URL]"_s);
-        // Typed text goes in as typed: a "]" is not escaped.
-        QCOMPARE(textLink(u"http://h/x]y"_s, u"a]b"_s), u"[URL=http://h/x]y]a]b[/URL]"_s);
+        // A bracket in an address would end its tag early: it is written
+        // percent-encoded. The title is text and goes in as typed.
+        QCOMPARE(textLink(u"http://h/x]y"_s, u"a]b"_s), u"[URL=http://h/x%5Dy]a]b[/URL]"_s);
 
         QCOMPARE(aligned(u"CENTER"_s, u"c"_s), u"[ALIGN=CENTER]c[/ALIGN]"_s);
         QCOMPARE(aligned(u"NONE"_s, u"c"_s), u"c"_s);
         // Only exactly "NONE" suppresses the tags.
         QCOMPARE(aligned(u"none"_s, u"c"_s), u"[ALIGN=none]c[/ALIGN]"_s);
+    }
+
+    void bracketsInAddresses()
+    {
+        using namespace forumcode;
+        QCOMPARE(pictureCode(u"http://h/a[1].gif"_s), u"[IMG]http://h/a%5B1%5D.gif[/IMG]"_s);
+        QCOMPARE(pictureCode(u"h/[/IMG]x"_s), u"[IMG]h/%5B/IMG%5Dx[/IMG]"_s);
+        QCOMPARE(linkedPicture(u"h/x]y"_s, u"http://p/[a].gif"_s),
+                 u"[URL=http://h/x%5Dy][IMG]http://p/%5Ba%5D.gif[/IMG][/URL]"_s);
+        QCOMPARE(textLink(u"[h]"_s, u"[B]t[/B]"_s), u"[URL=http://%5Bh%5D][B]t[/B][/URL]"_s);
+        // Anything else, percent signs included, is written as it came.
+        const QString plain = u"http://h/a%20b?x=1&y=(2)<3>{4}|\\ صورة.gif"_s;
+        QCOMPARE(pictureCode(plain), u"[IMG]"_s + plain + u"[/IMG]"_s);
+        QCOMPARE(linkedPicture(plain, plain),
+                 u"[URL="_s + plain + u"][IMG]"_s + plain + u"[/IMG][/URL]"_s);
     }
 
     void names()

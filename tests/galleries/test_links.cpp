@@ -169,8 +169,8 @@ void TestLinks::schemeRule_data()
     QTest::newRow("upper") << u"HTTP://DL.EXAMPLE/F"_s << u"HTTP://DL.EXAMPLE/F"_s;
     QTest::newRow("mixed") << u"hTtP://dl.example"_s << u"hTtP://dl.example"_s;
     QTest::newRow("later") << u"see http://dl.example"_s << u"see http://dl.example"_s;
-    QTest::newRow("ftp") << u"ftp://dl.example/f"_s << u"http://ftp://dl.example/f"_s;
-    QTest::newRow("https") << u"https://dl.example/f"_s << u"http://https://dl.example/f"_s;
+    QTest::newRow("ftp") << u"ftp://dl.example/f"_s << u"ftp://dl.example/f"_s;
+    QTest::newRow("https") << u"https://dl.example/f"_s << u"https://dl.example/f"_s;
 }
 
 void TestLinks::schemeRule()
@@ -370,7 +370,7 @@ void TestLinks::optionsSaveRule_data()
     QTest::newRow("no scheme") << u"pics.example/b/"_s << u"http://pics.example/b/"_s;
     QTest::newRow("scheme") << u"http://pics.example/b/"_s << u"http://pics.example/b/"_s;
     QTest::newRow("upper, later") << u"x HTTP://P/"_s << u"x HTTP://P/"_s;
-    QTest::newRow("ftp") << u"ftp://p/"_s << u"http://ftp://p/"_s;
+    QTest::newRow("ftp") << u"ftp://p/"_s << u"ftp://p/"_s;
 }
 
 void TestLinks::optionsSaveRule()

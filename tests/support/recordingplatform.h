@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <utility>
+
 class RecordingPlatform : public platform::Platform {
 public:
     struct Layout {
@@ -18,6 +20,8 @@ public:
     struct Opened {
         QString address;
         QString workingFolder;
+        // Where the opener would report that it failed after starting.
+        platform::LateFailure lateFailure;
     };
     struct OnTop {
         QPointer<QWidget> window;
@@ -38,9 +42,10 @@ public:
         layouts.append({id, activate});
         return layoutResult;
     }
-    int openDocument(const QString& address, const QString& folder) override
+    int openDocument(const QString& address, const QString& folder,
+                     platform::LateFailure lateFailure) override
     {
-        opened.append({address, folder});
+        opened.append({address, folder, std::move(lateFailure)});
         return openResult;
     }
     void setOnTop(QWidget* window, bool onTop) override { onTopCalls.append({window, onTop}); }
@@ -63,6 +68,14 @@ public:
         for (const Layout& l : layouts)
             ids.append(l.id);
         return ids;
+    }
+
+    // The opener of request i, which had started, now fails with result,
+    // as the desktop's opener does when it finds no browser.
+    void failLater(qsizetype i, int result = platform::kNoAssociation) const
+    {
+        if (opened.at(i).lateFailure)
+            opened.at(i).lateFailure(result);
     }
 
     QList<Layout> layouts;
