@@ -123,7 +123,9 @@ CartoucheFrame cartoucheFrame(int design, const QRectF& box, qreal h)
                             h * 0.24);
             f.outline = f.outline.united(lobe);
         }
-        f.room = box.height() - 10;
+        // The lobes reach into the panel: the word keeps clear of them.
+        f.room = box.height() - 8;
+        f.widen = 6;
         break;
     case 2:
         f.outline.moveTo(box.left() - h * 0.2, cy);

@@ -45,7 +45,7 @@ constexpr Smiley kHappy[41] = {
     {E::Glasses, M::Smile, X::None, A::Blink, S::Yellow},
     {E::Closed, M::Kiss, X::Flower, A::Shake, S::Pink},
     {E::Puppy, M::Smile, X::Blush, A::Blink, S::Yellow},
-    {E::Oval, M::Tongue, X::Heart, A::None, S::Orange},
+    {E::Oval, M::Tongue, X::Flower, A::None, S::Blue},
     {E::Shades, M::Grin, X::None, A::Jump, S::Orange},
     {E::Hearts, M::Kiss, X::Heart, A::Float, S::Pink},
     {E::Dot, M::Kiss, X::Heart, A::Float, S::Red},
