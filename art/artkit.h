@@ -28,8 +28,9 @@ enum class Face {
     Serif,      // Latin serif (Liberation Serif, DejaVu Serif)
 };
 
-// A font of the face at a pixel size, falling back through installed
-// families so the generator still runs when one is missing.
+// A font of the face at a pixel size, drawing from the face's families in
+// turn (a glyph one lacks comes from the next). The generator loads them
+// from their files (facefiles.h) and sees no other font.
 QFont font(Face face, qreal pixelSize, int weight = QFont::Normal, bool italic = false);
 // Largest size (down from `font`'s) at which `text` fits in `box`.
 QFont fitted(QFont font, const QString& text, QSizeF box);

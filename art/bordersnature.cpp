@@ -488,8 +488,15 @@ void cherries(QPainter& p, const Ground& g)
 void paisley(QPainter& p, const Ground& g)
 {
     const qreal cy = g.cy();
-    p.setPen(pen(g.c.light, 1));
-    p.drawLine(QPointF(g.left() + 4, cy), QPointF(g.right() - 4, cy));
+    // A thread through the drops, ending at each side in a small lozenge
+    // rather than trailing off as a bare cut line.
+    const qreal end0 = g.left() + 4, end1 = g.right() - 4;
+    p.setPen(pen(g.c.main, 1.1));
+    p.drawLine(QPointF(end0, cy), QPointF(end1, cy));
+    p.setPen(QPen(g.c.dark, 0.8));
+    p.setBrush(g.c.accent);
+    p.drawPath(diamond(QPointF(end0, cy), 3.5, 3));
+    p.drawPath(diamond(QPointF(end1, cy), 3.5, 3));
     const Repeat r = repeat(g.left() + 10, g.right() - 10, 28, true);
     for (int k = 0; k < r.n; ++k) {
         const qreal s = g.h * (qAbs(k - r.n / 2) <= 1 ? 0.44 : 0.34);

@@ -92,17 +92,138 @@ void bowKnot(QPainter& p, const Ground& g)
     p.drawEllipse(QPointF(cx, cy), s * 0.28, s * 0.36);
 }
 
+namespace {
+
+// The frames of the six word cartouches, one design each: an oval, a lobed
+// panel, a pointed label, a ticket with notched corners, a scalloped badge
+// and a scroll with rolled ends. `room` is the height left to the word
+// inside, `widen` what the frame adds at each side for its own parts.
+struct CartoucheFrame {
+    QPainterPath outline;
+    QPainterPath inner; // a second, thinner rule inside the outline
+    QPainterPath rolls; // shaded parts drawn over the panel
+    qreal room = 0;
+    qreal widen = 0;
+};
+
+CartoucheFrame cartoucheFrame(int design, const QRectF& box, qreal h)
+{
+    CartoucheFrame f;
+    const qreal cy = box.center().y();
+    f.room = box.height() - 6;
+    switch (design) {
+    case 0:
+        f.outline.addRoundedRect(box, h * 0.4, h * 0.4);
+        break;
+    case 1:
+        f.outline = roundedRect(box.adjusted(4, 2, -4, -2), 4);
+        for (int side = -1; side <= 1; side += 2) {
+            QPainterPath lobe;
+            lobe.addEllipse(QPointF(side < 0 ? box.left() + 5 : box.right() - 5, cy), h * 0.2,
+                            h * 0.24);
+            f.outline = f.outline.united(lobe);
+        }
+        // The lobes reach into the panel: the word keeps clear of them.
+        f.room = box.height() - 8;
+        f.widen = 6;
+        break;
+    case 2:
+        f.outline.moveTo(box.left() - h * 0.2, cy);
+        f.outline.lineTo(box.left() + h * 0.15, box.top());
+        f.outline.lineTo(box.right() - h * 0.15, box.top());
+        f.outline.lineTo(box.right() + h * 0.2, cy);
+        f.outline.lineTo(box.right() - h * 0.15, box.bottom());
+        f.outline.lineTo(box.left() + h * 0.15, box.bottom());
+        f.outline.closeSubpath();
+        break;
+    case 3: {
+        // A ticket: quarter circles bitten out of the corners, and a rule
+        // inside following them.
+        const qreal bite = h * 0.17;
+        const auto notched = [&](const QRectF& r, qreal radius) {
+            QPainterPath path;
+            path.addRect(r);
+            for (const QPointF& corner :
+                 {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+                QPainterPath cut;
+                cut.addEllipse(corner, radius, radius);
+                path = path.subtracted(cut);
+            }
+            return path;
+        };
+        f.outline = notched(box, bite);
+        f.inner = notched(box.adjusted(3, 3, -3, -3), bite);
+        f.room = box.height() - 12;
+        break;
+    }
+    case 4: {
+        // A badge with a scalloped edge: small round bumps all the way round.
+        const qreal s = h * 0.085;
+        const QRectF core = box.adjusted(s + 1, s, -s - 1, -s);
+        f.outline.addRoundedRect(core, s, s);
+        const auto bumps = [&](QPointF from, QPointF to) {
+            const qreal length = QLineF(from, to).length();
+            const int n = std::max(1, qRound(length / (s * 1.7)));
+            for (int k = 0; k <= n; ++k) {
+                QPainterPath bump;
+                bump.addEllipse(from + (to - from) * (qreal(k) / n), s, s);
+                f.outline = f.outline.united(bump);
+            }
+        };
+        bumps(core.topLeft(), core.topRight());
+        bumps(core.bottomLeft(), core.bottomRight());
+        bumps(core.topLeft(), core.bottomLeft());
+        bumps(core.topRight(), core.bottomRight());
+        f.inner.addRoundedRect(core.adjusted(1.5, 1.5, -1.5, -1.5), s * 0.6, s * 0.6);
+        f.room = core.height() - 6;
+        f.widen = 3;
+        break;
+    }
+    default: {
+        // A scroll: a sheet between two rolls that stand a little taller.
+        const qreal roll = h * 0.13;
+        const QRectF sheet = box.adjusted(roll, 1.5, -roll, -1.5);
+        f.outline.addRect(sheet);
+        for (int side = -1; side <= 1; side += 2) {
+            const qreal x = side < 0 ? box.left() + roll : box.right() - roll;
+            QPainterPath r;
+            r.addRoundedRect(QRectF(x - roll, box.top(), 2 * roll, box.height()), roll, roll);
+            f.rolls.addPath(r);
+            // The edge of the sheet wound round the roll.
+            f.inner.moveTo(x, box.top() + roll * 0.8);
+            f.inner.lineTo(x, box.bottom() - roll * 0.8);
+        }
+        f.outline = f.outline.united(f.rolls);
+        f.room = sheet.height() - 5;
+        f.widen = 2 * roll;
+        break;
+    }
+    }
+    return f;
+}
+
+} // namespace
+
 void cartouche(QPainter& p, const Ground& g)
 {
     static const QString words[] = {u"مرحباً"_s,   u"شكراً"_s, u"مميز"_s,
                                     u"Welcome"_s, u"جديد"_s, u"رائع"_s};
-    const QString word = words[g.variant % 6];
+    const int design = g.variant % 6;
+    const QString word = words[design];
     const qreal cx = g.w / 2, cy = g.cy();
     const bool arabic = hasArabic(word);
-    const QFont f =
+    QFont f =
         font(arabic ? Face::Naskh : Face::Serif, g.h * (arabic ? 0.6 : 0.5), QFont::Bold, !arabic);
+    QRectF box(0, cy - g.h * 0.4, 0, g.h * 0.8);
+    // The word keeps clear of its frame: tall letters and long tails make it
+    // smaller rather than touch the rule.
+    f = fitted(f, word, QSizeF(g.w, cartoucheFrame(design, box, g.h).room));
     const QPainterPath text = textPath(word, f, QPointF(cx, cy + (arabic ? 1 : 0)));
-    const qreal half = text.boundingRect().width() / 2 + 14;
+    const qreal half =
+        text.boundingRect().width() / 2 + 14 + cartoucheFrame(design, box, g.h).widen;
+    box.setLeft(cx - half);
+    box.setRight(cx + half);
+    const CartoucheFrame frame = cartoucheFrame(design, box, g.h);
     for (int side = -1; side <= 1; side += 2) {
         // A double rule from the frame out to a finial.
         const qreal from = cx + side * (half + 5), to = side < 0 ? g.left() + 9 : g.right() - 9;
@@ -113,35 +234,19 @@ void cartouche(QPainter& p, const Ground& g)
         bead(p, QPointF(from, cy), 2.2, g.c.accent);
         finial(p, QPointF(to, cy), side, 9, g.c);
     }
-    // The frame: an oval, a lobed panel or a pointed label, by turns.
-    QPainterPath frame;
-    const QRectF box(cx - half, cy - g.h * 0.4, 2 * half, g.h * 0.8);
-    switch (g.variant % 3) {
-    case 0:
-        frame.addRoundedRect(box, g.h * 0.4, g.h * 0.4);
-        break;
-    case 1:
-        frame = roundedRect(box.adjusted(4, 2, -4, -2), 4);
-        for (int side = -1; side <= 1; side += 2) {
-            QPainterPath lobe;
-            lobe.addEllipse(QPointF(side < 0 ? box.left() + 5 : box.right() - 5, cy), g.h * 0.2,
-                            g.h * 0.24);
-            frame = frame.united(lobe);
-        }
-        break;
-    default:
-        frame.moveTo(box.left() - g.h * 0.2, cy);
-        frame.lineTo(box.left() + g.h * 0.15, box.top());
-        frame.lineTo(box.right() - g.h * 0.15, box.top());
-        frame.lineTo(box.right() + g.h * 0.2, cy);
-        frame.lineTo(box.right() - g.h * 0.15, box.bottom());
-        frame.lineTo(box.left() + g.h * 0.15, box.bottom());
-        frame.closeSubpath();
-        break;
-    }
     p.setPen(QPen(g.c.accent, 1.4));
     p.setBrush(withAlpha(g.c.light, 170));
-    p.drawPath(frame);
+    p.drawPath(frame.outline);
+    if (!frame.rolls.isEmpty()) {
+        p.setPen(QPen(g.c.accent, 1.2));
+        p.setBrush(vertical(frame.rolls.boundingRect(), g.c.light, g.c.main));
+        p.drawPath(frame.rolls);
+    }
+    if (!frame.inner.isEmpty()) {
+        p.setPen(QPen(withAlpha(g.c.accent, 200), 0.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(frame.inner);
+    }
     p.setPen(QPen(withAlpha(Qt::white, 220), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(text);

@@ -1,6 +1,7 @@
 // tarnwell-art: draws every picture the program ships (into the delivery
 // folder) and the window artwork (into the resource folder), at build time.
 #include "artkit.h"
+#include "facefiles.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -30,9 +31,16 @@ int main(int argc, char* argv[])
     // Runs during the build, where there is no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     previousHandler = qInstallMessageHandler(quietHandler);
+    // The pictures must not depend on what else the machine has installed:
+    // the only faces drawn with are the ones read from their files below.
+    const QString hidden = art::hideInstalledFonts();
+    if (!hidden.isEmpty()) {
+        std::fprintf(stderr, "tarnwell-art: %s\n", qPrintable(hidden));
+        return 1;
+    }
     QGuiApplication app(argc, argv);
 
-    QString delivered, resources, icons;
+    QString delivered, resources, icons, faces = art::defaultFaceRoot();
     const QStringList args = QGuiApplication::arguments();
     if (args.contains(u"--list-borders"_s)) {
         // What each border is drawn from, for people and tests comparing
@@ -48,16 +56,26 @@ int main(int argc, char* argv[])
             resources = args[++i];
         else if (args[i] == u"--icons"_s)
             icons = args[++i];
+        else if (args[i] == u"--fonts"_s)
+            faces = args[++i];
     }
     // The pictures come as a pair (the program needs both); the icon theme
     // for installing may also be drawn on its own.
     const bool pictures = !delivered.isEmpty() || !resources.isEmpty();
     if ((pictures && (delivered.isEmpty() || resources.isEmpty())) ||
         (!pictures && icons.isEmpty())) {
-        std::fprintf(stderr, "usage: tarnwell-art --delivered DIR --resources DIR [--icons DIR]\n"
-                             "       tarnwell-art --icons DIR\n"
-                             "       tarnwell-art --list-borders\n");
+        std::fprintf(
+            stderr,
+            "usage: tarnwell-art --delivered DIR --resources DIR [--icons DIR] [--fonts DIR]\n"
+            "       tarnwell-art --icons DIR [--fonts DIR]\n"
+            "       tarnwell-art --list-borders\n");
         return 2;
+    }
+    const QStringList missing = art::loadFaceFiles(faces);
+    if (!missing.isEmpty()) {
+        for (const QString& error : missing)
+            std::fprintf(stderr, "tarnwell-art: %s\n", qPrintable(error));
+        return 1;
     }
 
     QElapsedTimer timer;

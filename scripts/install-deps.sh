@@ -10,6 +10,9 @@ packages=(
     # with, and that carry the Arabic glyphs.
     fontconfig fonts-noto-core fonts-hosny-amiri fonts-kacst fonts-liberation2 fonts-dejavu-core
     fonts-wine fonts-comic-neue
+    # Not used by Tarnwell: the test that the pictures stay the same when a
+    # package with the same face names (one a web browser pulls in) is there.
+    fonts-liberation
     # Switching the keyboard layout group on X11.
     libx11-dev
     # A virtual display with a notification area for looking at the windows

@@ -35,6 +35,7 @@ class GeneratorTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void rerunReproducesTheBuiltFilesQuickly();
+    void picturesIgnoreOtherInstalledFonts();
     void refusesMissingArgumentsAndUnwritableFolders();
     void drawsTheProgramIconAsAnIconTheme();
 };

@@ -1,11 +1,12 @@
 // The generator run as a whole: a fresh run reproduces the built files
-// byte for byte (builds are reproducible) and fails loudly when it cannot
-// write.
+// byte for byte (builds are reproducible), whatever other fonts the machine
+// has, and fails loudly when it cannot write or a face is missing.
 #include "test_art.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -19,6 +20,31 @@ QByteArray contents(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Names of the files a run wrote that differ from the built ones.
+QStringList differences(const QString& delivered, const QString& resources)
+{
+    QStringList differing;
+    QDirIterator it(delivered, QDir::Files, QDirIterator::Subdirectories);
+    const QDir built(qEnvironmentVariable("TARNWELL_BIN_DIR"));
+    int count = 0;
+    while (it.hasNext()) {
+        const QString name = QDir(delivered).relativeFilePath(it.next());
+        ++count;
+        if (contents(it.filePath()) != contents(built.filePath(name)))
+            differing.append(name);
+    }
+    QDirIterator res(resources, QDir::Files);
+    while (res.hasNext()) {
+        const QString name = QFileInfo(res.next()).fileName();
+        ++count;
+        if (contents(res.filePath()) != contents(u":/art/"_s + name))
+            differing.append(name);
+    }
+    if (count == 0)
+        differing.append(u"(nothing written)"_s);
+    return differing;
 }
 
 QStringList filesUnder(const QString& dir)
@@ -65,6 +91,63 @@ void GeneratorTest::rerunReproducesTheBuiltFilesQuickly()
     }
 }
 
+void GeneratorTest::picturesIgnoreOtherInstalledFonts()
+{
+    // fonts-liberation (which a web browser pulls in) names its faces as
+    // the ones the pictures are drawn with (from fonts-liberation2).
+    // Running with and without it in sight must give the built pictures.
+    const QString extra = u"/usr/share/fonts/truetype/liberation"_s;
+    QVERIFY2(
+        QFileInfo(extra).isDir(),
+        "fonts-liberation is not installed: scripts/install-deps.sh installs it for this test");
+    QTemporaryDir out;
+    const auto config = [&](const QString& name, const QByteArray& extraRule) {
+        QFile file(out.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return QString();
+        file.write("<?xml version=\"1.0\"?>\n"
+                   "<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+                   "<fontconfig>\n"
+                   "  <include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n" +
+                   extraRule + "</fontconfig>\n");
+        return file.fileName();
+    };
+    const QByteArray folder = QFile::encodeName(extra);
+    const QString with = config(u"with.conf"_s, "  <dir>" + folder + "</dir>\n");
+    const QString without = config(u"without.conf"_s, "  <selectfont><rejectfont><glob>" + folder +
+                                                          "/*</glob></rejectfont></selectfont>\n");
+    QVERIFY(!with.isEmpty() && !without.isEmpty());
+
+    struct Run {
+        QString name, config;
+        QProcess process;
+    } runs[2];
+    runs[0].name = u"with"_s;
+    runs[0].config = with;
+    runs[1].name = u"without"_s;
+    runs[1].config = without;
+    for (Run& run : runs) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"FONTCONFIG_FILE"_s, run.config);
+        run.process.setProcessEnvironment(env);
+        run.process.start(QStringLiteral(TARNWELL_ART_EXE),
+                          {u"--delivered"_s, out.filePath(run.name + u"/bin"_s), u"--resources"_s,
+                           out.filePath(run.name + u"/res"_s)});
+    }
+    for (Run& run : runs) {
+        QVERIFY(run.process.waitForFinished(240000));
+        QVERIFY2(run.process.exitCode() == 0, run.process.readAllStandardError().constData());
+    }
+    for (Run& run : runs) {
+        const QStringList differing =
+            differences(out.filePath(run.name + u"/bin"_s), out.filePath(run.name + u"/res"_s));
+        QVERIFY2(
+            differing.isEmpty(),
+            qPrintable(u"%1 fonts-liberation in sight, these differ from the built ones: %2"_s.arg(
+                run.name, differing.join(u", "_s))));
+    }
+}
+
 void GeneratorTest::refusesMissingArgumentsAndUnwritableFolders()
 {
     for (const QStringList& args : {QStringList{u"--delivered"_s, u"/tmp"_s}, QStringList{}}) {
@@ -83,6 +166,22 @@ void GeneratorTest::refusesMissingArgumentsAndUnwritableFolders()
     const QByteArray errors = blocked.readAllStandardError();
     QVERIFY(errors.contains("logo.gif"));
     QVERIFY(errors.contains("tab_active.png"));
+
+    // A face missing from where its package puts it stops the run before
+    // anything is drawn, naming the file and the package.
+    QTemporaryDir out, faces;
+    QProcess faceless;
+    faceless.start(QStringLiteral(TARNWELL_ART_EXE),
+                   {u"--delivered"_s, out.filePath(u"bin"_s), u"--resources"_s,
+                    out.filePath(u"res"_s), u"--fonts"_s, faces.path()});
+    QVERIFY(faceless.waitForFinished(60000));
+    QCOMPARE(faceless.exitCode(), 1);
+    const QByteArray missing = faceless.readAllStandardError();
+    QVERIFY2(missing.contains(QFile::encodeName(faces.path()) +
+                              "/truetype/liberation2/LiberationSans-Bold.ttf") &&
+                 missing.contains("fonts-liberation2"),
+             missing.constData());
+    QVERIFY(filesUnder(out.path()).isEmpty());
 }
 
 void GeneratorTest::drawsTheProgramIconAsAnIconTheme()
