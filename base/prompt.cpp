@@ -4,8 +4,11 @@
 #include "readingdirection.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -41,6 +44,8 @@ QMessageBox::Icon boxIcon(Icon icon)
 // The buttons of a box whose text is Arabic speak Arabic too.
 const QString kArabicOk = u"موافق"_s;
 const QString kArabicCancel = u"إلغاء"_s;
+const QString kArabicYes = u"نعم"_s;
+const QString kArabicNo = u"لا"_s;
 
 // Long paths have no blanks to wrap at: a zero-width space after each
 // separator lets the box wrap them instead of cutting them off.
@@ -54,6 +59,49 @@ QString breakablePaths(const QString& text)
             shown.append(QChar(0x200B));
     }
     return shown;
+}
+
+// The input box. On showing, Qt selects the whole default answer with the
+// caret at its end, which scrolls a long address so that its start is
+// hidden; the selection is kept, read from the end back to the start.
+class InputBox : public QInputDialog {
+public:
+    using QInputDialog::QInputDialog;
+
+    void setVisible(bool visible) override
+    {
+        QInputDialog::setVisible(visible);
+        if (!visible)
+            return;
+        if (auto* edit = findChild<QLineEdit*>()) {
+            const int length = static_cast<int>(edit->text().size());
+            edit->setSelection(length, -length);
+        }
+    }
+};
+
+QString ask(QWidget* parent, const Input& in)
+{
+    if (g_handler)
+        return g_handler->input(parent, in);
+    InputBox dialog(parent);
+    dialog.setWindowTitle(in.title);
+    dialog.setLabelText(in.prompt);
+    dialog.setInputMode(QInputDialog::TextInput);
+    // A line box takes 32,767 characters unless told otherwise and cuts a
+    // longer paste without a word; an answer is taken whole, as the panes
+    // take it.
+    if (auto* edit = dialog.findChild<QLineEdit*>())
+        edit->setMaxLength(std::numeric_limits<int>::max());
+    if (in.password)
+        dialog.setTextEchoMode(QLineEdit::Password);
+    dialog.setTextValue(in.defaultText);
+    if (startsInArabic(in.prompt)) {
+        dialog.setLayoutDirection(Qt::RightToLeft);
+        dialog.setOkButtonText(kArabicOk);
+        dialog.setCancelButtonText(kArabicCancel);
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 } // namespace
@@ -82,19 +130,29 @@ void message(QWidget* parent, const QString& text, Icon icon, const QString& tit
 QString input(QWidget* parent, const QString& promptText, const QString& title,
               const QString& defaultText)
 {
-    const Input in{promptText, title.isEmpty() ? appTitle() : title, defaultText};
+    return ask(parent, {promptText, title.isEmpty() ? appTitle() : title, defaultText});
+}
+
+QString password(QWidget* parent, const QString& promptText, const QString& title)
+{
+    return ask(parent, {promptText, title.isEmpty() ? appTitle() : title, {}, true});
+}
+
+bool question(QWidget* parent, const QString& text, const QString& title)
+{
+    const Message m{text, title.isEmpty() ? appTitle() : title, Icon::Question};
     if (g_handler)
-        return g_handler->input(parent, in);
-    QInputDialog dialog(parent);
-    dialog.setWindowTitle(in.title);
-    dialog.setLabelText(in.prompt);
-    dialog.setTextValue(in.defaultText);
-    if (startsInArabic(in.prompt)) {
-        dialog.setLayoutDirection(Qt::RightToLeft);
-        dialog.setOkButtonText(kArabicOk);
-        dialog.setCancelButtonText(kArabicCancel);
+        return g_handler->question(parent, m);
+    QMessageBox box(boxIcon(m.icon), m.title, breakablePaths(m.text),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    // Nothing is replaced by a hasty Enter.
+    box.setDefaultButton(QMessageBox::No);
+    if (startsInArabic(m.text)) {
+        box.setLayoutDirection(Qt::RightToLeft);
+        box.button(QMessageBox::Yes)->setText(kArabicYes);
+        box.button(QMessageBox::No)->setText(kArabicNo);
     }
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    return box.exec() == QMessageBox::Yes;
 }
 
 void setHandler(Handler* handler)

@@ -4,6 +4,7 @@
 #include "prompt.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -115,6 +116,96 @@ private Q_SLOTS:
         (void)prompt::input(nullptr,
                             u"ضع رابط الوصلة\r\nمثال http://www.tarnwell.example/vb/index.php"_s);
         QCOMPARE(direction, Qt::RightToLeft);
+    }
+
+    void inputBoxesTakeAnyLength()
+    {
+        QString address = u"http://long.example/"_s;
+        while (address.size() < 40000)
+            address += u"مجلد/"_s;
+        address.truncate(40000);
+        QApplication::clipboard()->setText(address);
+        QString shown;
+        whenOpen([&](QDialog* box) {
+            auto* edit = box->findChild<QLineEdit*>();
+            edit->selectAll();
+            QTest::keySequence(edit, QKeySequence::Paste);
+            shown = edit->text();
+            box->accept();
+        });
+        QCOMPARE(prompt::input(nullptr, u"Input the Site of the borders to save:"_s), address);
+        QCOMPARE(shown.size(), 40000);
+
+        // A default answer of any length is offered whole too.
+        whenOpen([&](QDialog* box) { box->accept(); });
+        QCOMPARE(prompt::input(nullptr, u"Site?"_s, {}, address), address);
+    }
+
+    void longDefaultShowsItsStart()
+    {
+        const QString site = u"http://www.a-rather-long-host-name.example/with/some/folders/"
+                             "and/more/folders/zqborders/"_s;
+        int caret = -1;
+        QString selected;
+        QString typed;
+        whenOpen([&](QDialog* box) {
+            auto* edit = box->findChild<QLineEdit*>();
+            caret = edit->cursorPosition();
+            selected = edit->selectedText();
+            // Typing still replaces the whole default answer.
+            QTest::keyClicks(edit, u"x"_s);
+            typed = edit->text();
+            box->reject();
+        });
+        (void)prompt::input(nullptr, u"Input the Site of the borders to save:"_s, {}, site);
+        QCOMPARE(caret, 0);
+        QCOMPARE(selected, site);
+        QCOMPARE(typed, u"x"_s);
+    }
+
+    void passwordBoxesHideTheAnswer()
+    {
+        QLineEdit::EchoMode echo = QLineEdit::Normal;
+        QString title;
+        whenOpen([&](QDialog* box) {
+            auto* edit = box->findChild<QLineEdit*>();
+            echo = edit->echoMode();
+            title = box->windowTitle();
+            QTest::keyClicks(edit, u"8052"_s);
+            box->accept();
+        });
+        QCOMPARE(prompt::password(nullptr, u"Password?"_s, u"Prompt"_s), u"8052"_s);
+        QCOMPARE(echo, QLineEdit::Password);
+        QCOMPARE(title, u"Prompt"_s);
+
+        whenOpen([&](QDialog* box) {
+            echo = box->findChild<QLineEdit*>()->echoMode();
+            box->reject();
+        });
+        (void)prompt::input(nullptr, u"Site?"_s);
+        QCOMPARE(echo, QLineEdit::Normal);
+    }
+
+    void questionsDefaultToNo()
+    {
+        QStringList buttons;
+        bool enterSaysNo = false;
+        whenOpen([&](QDialog* box) {
+            buttons = buttonTexts(box);
+            auto* message = qobject_cast<QMessageBox*>(box);
+            enterSaysNo = message->defaultButton() == message->button(QMessageBox::No);
+            QTest::mouseClick(message->button(QMessageBox::Yes), Qt::LeftButton);
+        });
+        QVERIFY(prompt::question(nullptr, u"Replace it?"_s));
+        QVERIFY(enterSaysNo);
+        QCOMPARE(buttons.size(), 2);
+
+        whenOpen([&](QDialog* box) {
+            buttons = buttonTexts(box);
+            box->reject();
+        });
+        QVERIFY(!prompt::question(nullptr, u"استبدال؟"_s));
+        QCOMPARE(buttons, (QStringList{u"لا"_s, u"نعم"_s}));
     }
 };
 
