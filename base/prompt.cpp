@@ -7,7 +7,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QStringList>
 
+#include <algorithm>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -47,13 +50,30 @@ const QString kArabicCancel = u"إلغاء"_s;
 const QString kArabicYes = u"نعم"_s;
 const QString kArabicNo = u"لا"_s;
 
+// A label lays out a carriage return, and blanks at a line's end, as
+// characters of their own but leaves them out of its width, which pushes
+// the lines of a right-to-left text past the label's right edge and shaves
+// their first letter. A box breaks its lines at the line feed alone and
+// shows no blanks at their ends, which cannot be seen anyway.
+QString lineFeedsOnly(QString text)
+{
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines) {
+        while (line.endsWith(u' '))
+            line.chop(1);
+    }
+    return lines.join(u'\n');
+}
+
 // Long paths have no blanks to wrap at: a zero-width space after each
 // separator lets the box wrap them instead of cutting them off.
 QString breakablePaths(const QString& text)
 {
     QString shown;
     shown.reserve(text.size() + text.size() / 8);
-    for (const QChar c : text) {
+    for (const QChar c : lineFeedsOnly(text)) {
         shown.append(c);
         if (c == u'/' || c == u'\\')
             shown.append(QChar(0x200B));
@@ -80,13 +100,28 @@ public:
     }
 };
 
+// Widens the box so that its default answer shows whole, up to two
+// thirds of the screen; a longer one scrolls.
+void showWhole(QInputDialog& dialog)
+{
+    auto* edit = dialog.findChild<QLineEdit*>();
+    if (!edit || edit->text().isEmpty())
+        return;
+    const QFontMetrics metrics = edit->fontMetrics();
+    // The box's frame and margins: its usual width less the text it fits.
+    const int frame = edit->sizeHint().width() - metrics.horizontalAdvance(u'x') * 17;
+    const int wanted = metrics.horizontalAdvance(edit->text()) + frame + metrics.averageCharWidth();
+    const int widest = dialog.screen()->availableGeometry().width() * 2 / 3;
+    edit->setMinimumWidth(std::min(wanted, widest));
+}
+
 QString ask(QWidget* parent, const Input& in)
 {
     if (g_handler)
         return g_handler->input(parent, in);
     InputBox dialog(parent);
     dialog.setWindowTitle(in.title);
-    dialog.setLabelText(in.prompt);
+    dialog.setLabelText(lineFeedsOnly(in.prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     // A line box takes 32,767 characters unless told otherwise and cuts a
     // longer paste without a word; an answer is taken whole, as the panes
@@ -96,6 +131,7 @@ QString ask(QWidget* parent, const Input& in)
     if (in.password)
         dialog.setTextEchoMode(QLineEdit::Password);
     dialog.setTextValue(in.defaultText);
+    showWhole(dialog);
     if (startsInArabic(in.prompt)) {
         dialog.setLayoutDirection(Qt::RightToLeft);
         dialog.setOkButtonText(kArabicOk);

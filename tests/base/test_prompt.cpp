@@ -11,10 +11,14 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +49,22 @@ QPushButton* buttonWith(QDialog* box, const QString& text)
         if (b->text() == text)
             return b;
     return nullptr;
+}
+
+// The first and last columns of dark ink in the rows [top, bottom).
+std::pair<int, int> inkSpan(const QImage& image, int top, int bottom)
+{
+    int first = image.width();
+    int last = -1;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return {first, last};
 }
 
 } // namespace
@@ -116,6 +136,57 @@ private Q_SLOTS:
         (void)prompt::input(nullptr,
                             u"ضع رابط الوصلة\r\nمثال http://www.tarnwell.example/vb/index.php"_s);
         QCOMPARE(direction, Qt::RightToLeft);
+    }
+
+    // The prompts of the picture-link, link and download-address boxes:
+    // lines ended by CR LF, some with blanks at their ends.
+    void arabicPromptLinesShowWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("picture link")
+            << u"ضع وصلة الصورة\r\nمثال; www.tarnwell.example/pics/logo.gif"_s;
+        QTest::newRow("link") << u"ضع رابط الوصلة  \r\nمثالhttp://forum.tarnwell.example\r\n"
+                                 "OR forum.tarnwell.example"_s;
+        QTest::newRow("download") << u"ضع وصلة التحميل التي تريد ان تنقلك الصورة إليها عند "
+                                     "الضغط عليها \r\nمثال : www.tarnwell.example/x.exe"_s;
+    }
+
+    void arabicPromptLinesShowWhole()
+    {
+        QFETCH(QString, text);
+        // Large letters, so that a shaved one is many columns short.
+        const QFont before = QApplication::font();
+        QFont large = before;
+        large.setPointSize(16);
+        QApplication::setFont(large);
+        const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+        QImage shown;
+        QFont font;
+        whenOpen([&](QDialog* box) {
+            auto* label = box->findChild<QLabel*>();
+            shown = label->grab().toImage();
+            font = label->font();
+            box->reject();
+        });
+        (void)prompt::input(nullptr, text);
+        const QStringList lines = text.split(u"\r\n"_s);
+        QVERIFY(!shown.isNull());
+        // Each line shows as wide as it does on its own: no letter shaved.
+        for (int i = 0; i < lines.size(); ++i) {
+            QLabel alone(lines.at(i).trimmed());
+            alone.setFont(font);
+            alone.setLayoutDirection(Qt::RightToLeft);
+            alone.resize(alone.sizeHint());
+            const QImage whole = alone.grab().toImage();
+            const auto [first, last] = inkSpan(whole, 0, whole.height());
+            const int band = shown.height() / static_cast<int>(lines.size());
+            const auto [shownFirst, shownLast] = inkSpan(shown, i * band, (i + 1) * band);
+            // (Give or take the smoothing of one column.)
+            QVERIFY2(std::abs((shownLast - shownFirst) - (last - first)) <= 1,
+                     qPrintable(u"%1: %2 of %3 columns"_s.arg(lines.at(i))
+                                    .arg(shownLast - shownFirst)
+                                    .arg(last - first)));
+        }
     }
 
     void inputBoxesTakeAnyLength()
