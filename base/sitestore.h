@@ -6,9 +6,11 @@
 #pragma once
 
 #include "appfolder.h"
+#include "settingsfile.h"
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class SiteStore {
@@ -24,19 +26,38 @@ public:
     const QString& borderSite() const { return borderSite_; }
 
     // The link site as Links.dat holds it now, for showing it for editing.
-    std::optional<QString> readLinkSettings(QString* error) const;
+    std::optional<QString> readLinkSettings(QString* error);
 
-    // Writes the value to its settings file, then takes it as the site. On
-    // failure returns false with the reason (naming the file) and keeps
-    // both the file and the site as they were.
-    bool saveLinkSite(const QString& site, QString* error);
-    bool saveBorderSite(const QString& site, QString* error);
+    // Asked before a save would replace a site that another copy of the
+    // program (or anyone) wrote since this one read the file; gets the
+    // question to show and answers true to replace it.
+    using ConfirmOverwrite = std::function<bool(const QString& question)>;
+    enum class Saved { Yes, Declined, Failed };
+
+    // Writes the value to its settings file, in the encoding the file was
+    // read in, then takes it as the site. A file that already holds the
+    // value is left as it is. On failure returns Failed with the reason
+    // (naming the file) and keeps both the file and the site as they were;
+    // Declined when the user chose to keep what another copy wrote.
+    Saved saveLinkSite(const QString& site, const ConfirmOverwrite& confirm, QString* error);
+    Saved saveBorderSite(const QString& site, const ConfirmOverwrite& confirm, QString* error);
 
     // Takes a link site without writing it.
     void setLink(const QString& site) { linkSite_ = site; }
 
 private:
+    // What this copy last read from or wrote to a settings file.
+    struct Known {
+        std::optional<QString> value;
+        settings::Encoding encoding = settings::Encoding::Utf8;
+    };
+
+    Saved save(const QString& path, const QString& site, Known& known,
+               const ConfirmOverwrite& confirm, QString* error);
+
     appfolder::AppFolder folder_;
     QString linkSite_;
     QString borderSite_;
+    Known linkFile_;
+    Known borderFile_;
 };

@@ -216,7 +216,7 @@ void BorderPage::showViewer(int index, const QString& address)
 void BorderPage::lllClick()
 {
     QWidget* owner = window();
-    const QString password = prompt::input(owner, u"Password?"_s, u"Prompt"_s);
+    const QString password = prompt::password(owner, u"Password?"_s, u"Prompt"_s);
     if (password.isEmpty())
         return;
     if (password != u"8052"_s) {
@@ -230,7 +230,15 @@ void BorderPage::lllClick()
     // The store writes BordSite.dat whole or not at all and takes the new
     // site only once it is on disk.
     QString error;
-    if (!sites_.saveBorderSite(site, &error)) {
+    const auto confirm = [owner](const QString& question) {
+        return prompt::question(owner, question);
+    };
+    switch (sites_.saveBorderSite(site, confirm, &error)) {
+    case SiteStore::Saved::Yes:
+        break;
+    case SiteStore::Saved::Declined:
+        return;
+    case SiteStore::Saved::Failed:
         prompt::message(owner, error + u"\n\nThe border site has not been changed."_s,
                         prompt::Icon::Critical);
         return;

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 FrmOptions::FrmOptions(SiteStore& sites, QWidget* parent)
@@ -30,6 +32,9 @@ FrmOptions::FrmOptions(SiteStore& sites, QWidget* parent)
     makeup::line(this, u"Line2"_s, {780, 1560}, {5400, 1560}, Qt::black);
 
     txtSite_ = makeup::textBox(this, u"txtSite"_s, {300, 1020, 5535, 300}, windowFont);
+    // A line box cuts a paste at 32,767 characters without a word; a site
+    // is taken whole.
+    txtSite_->setMaxLength(std::numeric_limits<int>::max());
     txtSite_->setText(QString::fromLatin1(sites::kDefaultLinkSite));
     cmdBack_ = makeup::button(this, u"cmdBack"_s, {180, 1800, 1275, 375}, u"تراجع"_s, windowFont);
     cmdDefault_ =
@@ -67,7 +72,16 @@ void FrmOptions::cmdSaveClick()
     txtSite_->setText(forumcode::withScheme(txtSite_->text()));
     const QString site = txtSite_->text();
     QString error;
-    if (!sites_.saveLinkSite(site, &error)) {
+    const auto confirm = [this](const QString& question) {
+        return prompt::question(this, question);
+    };
+    switch (sites_.saveLinkSite(site, confirm, &error)) {
+    case SiteStore::Saved::Yes:
+        break;
+    case SiteStore::Saved::Declined:
+        // The site typed stays in the box, unsaved.
+        return;
+    case SiteStore::Saved::Failed:
         prompt::message(this, error, prompt::Icon::Exclamation);
         return;
     }

@@ -20,7 +20,8 @@ public:
     // Puts "http://" in front of a site without it, writes Links.dat whole
     // or not at all, and on success takes the site at once. A failed write
     // is reported with its reason and changes neither the file nor the
-    // site in use.
+    // site in use. A site saved meanwhile by another copy is replaced only
+    // when the user agrees.
     void cmdSaveClick();
 
     QLineEdit* txtSite() const { return txtSite_; }

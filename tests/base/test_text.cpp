@@ -21,6 +21,14 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+QByteArray contentsOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
 class TestText : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -28,6 +36,11 @@ private Q_SLOTS:
     void firstField();
     void readValueFailures();
     void writeValueRoundTrip();
+    void oddSitesReadBackWhole_data();
+    void oddSitesReadBackWhole();
+    void sitesNoLineCanHoldAreRefused_data();
+    void sitesNoLineCanHoldAreRefused();
+    void codePageFilesStayInTheirCodePage();
     void writeValueFailureKeepsOldContents();
     void writeValueInPlaceWhereTheFolderForbidsNewFiles();
     void appFolderPaths();
@@ -106,13 +119,109 @@ void TestText::writeValueRoundTrip()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Links.dat"_s);
     QVERIFY(settings::writeValue(path, u"http://old/"_s));
-    QVERIFY(settings::writeValue(path, u"http://new/x,y/"_s));
+    QVERIFY(settings::writeValue(path, u"http://new/xy/"_s));
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     // One line, CR LF, no quotes; the whole old contents replaced.
-    QCOMPARE(f.readAll(), QByteArray("http://new/x,y/\r\n"));
-    // Read back, the comma ends the field.
-    QCOMPARE(*settings::readValue(path).value, u"http://new/x"_s);
+    QCOMPARE(f.readAll(), QByteArray("http://new/xy/\r\n"));
+    QCOMPARE(*settings::readValue(path).value, u"http://new/xy/"_s);
+}
+
+void TestText::oddSitesReadBackWhole_data()
+{
+    QTest::addColumn<QString>("site");
+    QTest::addColumn<QByteArray>("line"); // what the file holds
+
+    // Only a value the reader would cut or trim gets quotes.
+    QTest::newRow("comma") << u"http://q.example/a,b/"_s
+                           << QByteArray("\"http://q.example/a,b/\"\r\n");
+    QTest::newRow("leading blank") << u" http://h/"_s << QByteArray("\" http://h/\"\r\n");
+    QTest::newRow("trailing blank") << u"http://h/ "_s << QByteArray("\"http://h/ \"\r\n");
+    QTest::newRow("quote inside") << u"http://h/a\"b/"_s << QByteArray("http://h/a\"b/\r\n");
+    QTest::newRow("quote at the end") << u"http://h/ab\""_s << QByteArray("http://h/ab\"\r\n");
+    QTest::newRow("arabic") << u"http://منتدى/"_s
+                            << QByteArray("http://\xD9\x85\xD9\x86\xD8\xAA\xD8\xAF\xD9\x89/\r\n");
+    QTest::newRow("empty") << QString() << QByteArray("\r\n");
+}
+
+void TestText::oddSitesReadBackWhole()
+{
+    QFETCH(QString, site);
+    QFETCH(QByteArray, line);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Links.dat"_s);
+    QString error;
+    QVERIFY2(settings::writeValue(path, site, &error), qPrintable(error));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), line);
+    QCOMPARE(*settings::readValue(path).value, site);
+}
+
+void TestText::sitesNoLineCanHoldAreRefused_data()
+{
+    QTest::addColumn<QString>("site");
+    QTest::addColumn<QString>("reason");
+    const QString oneLine = u"A site is a single line; it cannot hold a line break."_s;
+    const QString quote = u"%22"_s;
+    QTest::newRow("LF") << u"http://h/a/\nhttp://h/b/"_s << oneLine;
+    QTest::newRow("CR LF") << u"http://h/a/\r\n"_s << oneLine;
+    QTest::newRow("CR") << u"http://h/\rb/"_s << oneLine;
+    // The reader drops a leading quote and ends a quoted field at the next
+    // one, so no line reads back as these.
+    QTest::newRow("leading quote") << u"\"http://h/"_s << quote;
+    QTest::newRow("quoted site") << u"\"http://h/a,b/\""_s << quote;
+    QTest::newRow("comma and quote") << u"http://h/a,b\"c/"_s << quote;
+}
+
+void TestText::sitesNoLineCanHoldAreRefused()
+{
+    QFETCH(QString, site);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"BordSite.dat"_s);
+    QVERIFY(settings::writeValue(path, u"http://kept/"_s));
+    QString error;
+    QVERIFY(!settings::writeValue(path, site, &error));
+    QVERIFY2(error.startsWith(u"Cannot save %1:\n"_s.arg(QDir::toNativeSeparators(path))),
+             qPrintable(error));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QCOMPARE(contentsOf(path), QByteArray("http://kept/\r\n"));
+}
+
+void TestText::codePageFilesStayInTheirCodePage()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Links.dat"_s);
+    // Not UTF-8: read in the Arabic Windows code page, every byte a letter.
+    const QByteArray windows("http://h\xe9\xff/z/\r\n");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(windows);
+    f.close();
+    const settings::ReadResult read = settings::readValue(path);
+    QCOMPARE(*read.value, u"http://h\u00e9\u06d2/z/"_s);
+    QCOMPARE(read.encoding, settings::Encoding::CodePage1256);
+
+    // Written back in it, byte for byte.
+    settings::Encoding written = settings::Encoding::Utf8;
+    QVERIFY(settings::writeValue(path, *read.value, nullptr, read.encoding, &written));
+    QCOMPARE(contentsOf(path), windows);
+    QCOMPARE(written, settings::Encoding::CodePage1256);
+    // Arabic letters too.
+    QVERIFY(settings::writeValue(path, u"http://منتدى/"_s, nullptr, read.encoding));
+    QCOMPARE(contentsOf(path), QByteArray("http://\xe3\xe4\xca\xcf\xec/\r\n"));
+    QCOMPARE(*settings::readValue(path).value, u"http://منتدى/"_s);
+
+    // What the code page cannot hold goes in as UTF-8 and reads back whole;
+    // so does a value whose code-page bytes would read as UTF-8 ("\xd8\xb9"
+    // is also the UTF-8 of another letter).
+    for (const QString& site : {u"http://例子.example/"_s, u"http://h/\u0637\u00b9/"_s}) {
+        QVERIFY(settings::writeValue(path, site, nullptr, read.encoding, &written));
+        QCOMPARE(written, settings::Encoding::Utf8);
+        QCOMPARE(contentsOf(path), site.toUtf8() + "\r\n");
+        QCOMPARE(*settings::readValue(path).value, site);
+    }
 }
 
 void TestText::writeValueFailureKeepsOldContents()
@@ -173,11 +282,6 @@ bool withoutFolderWriteAccess(const QString& folder, const std::function<bool()>
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-QByteArray contentsOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 #endif
 

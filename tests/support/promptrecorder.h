@@ -1,5 +1,6 @@
 // Test stand-in for the message and input boxes: records what would have
-// been shown and answers input boxes from a queue (empty = Cancel).
+// been shown and answers input boxes from a queue (empty = Cancel) and
+// questions from another (empty = No).
 #pragma once
 
 #include "prompt.h"
@@ -20,8 +21,15 @@ public:
         inputs.append(in);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
+    bool question(QWidget*, const prompt::Message& q) override
+    {
+        questions.append(q);
+        return !yesNo.isEmpty() && yesNo.takeFirst();
+    }
 
     QList<prompt::Message> messages;
     QList<prompt::Input> inputs;
     QStringList answers;
+    QList<prompt::Message> questions;
+    QList<bool> yesNo;
 };
