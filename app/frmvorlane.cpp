@@ -81,11 +81,35 @@ FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWi
     buildFrame();
     buildPages(sites);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 FrmVorlane::~FrmVorlane() = default;
+
+void FrmVorlane::centreOnScreen()
+{
+    // A window is placed by its frame's corner: the frame (the window
+    // manager's title bar and edges, none before the window is first
+    // shown) is what is centred.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect frame(QPoint(), frameGeometry().size());
+        move(screen->availableGeometry().center() - frame.center());
+    }
+}
+
+bool FrmVorlane::event(QEvent* event)
+{
+    // The frame is known only once the window manager has put it around
+    // the window: the first show is centred again with it.
+    if (!centredWithFrame_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                               event->type() == QEvent::Show)) {
+        if (isVisible() && frameGeometry().size() != size()) {
+            centredWithFrame_ = true;
+            centreOnScreen();
+        }
+    }
+    return QWidget::event(event);
+}
 
 void FrmVorlane::buildTabs()
 {
@@ -263,6 +287,10 @@ void FrmVorlane::lblProgClick(int index)
     else if (index == 1)
         symbolPage_->build();
     picName(index)->show();
+    // The editor's pane takes what is typed at once, also straight after
+    // start-up, when no control has the focus yet.
+    if (index == 3)
+        editorPage_->txtEdit()->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmVorlane::showNoTabCurrent()

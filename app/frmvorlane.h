@@ -72,10 +72,12 @@ Q_SIGNALS:
     void exitRequested();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void centreOnScreen();
     void buildTabs();
     void buildFrame();
     void buildPages(SiteStore& sites);
@@ -87,6 +89,7 @@ private:
     bool notificationIconShown_ = false;
     bool editorPageShown_ = false;
     bool drawn_ = false;
+    bool centredWithFrame_ = false;
 
     TagToolbar* toolbar1_ = nullptr;
     std::array<controls::ImageBox*, kTabCount> imgProg_{};

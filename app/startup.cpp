@@ -153,6 +153,10 @@ std::optional<files::Failure> Application::loadMainWindow()
     frmLoading_->show();
     if (const auto error = sites_.load())
         return files::Failure{{}, *error};
+    // A user's own settings file that cannot be read: the delivered one
+    // serves, and the user learns which file to mend or delete.
+    for (const QString& warning : sites_.warnings())
+        prompt::message(frmLoading_.get(), warning, prompt::Icon::Exclamation);
 
     LoadingProgress progress(*frmLoading_);
     if (auto failure = w.linkPage()->loadGallery(folder_, progress))

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -57,6 +58,20 @@ QString AppFolder::borderSettings() const
 QString AppFolder::smiley(const QString& category, int n) const
 {
     return path(u"pics/"_s + category + u'/' + smileyName(n) + u".gif"_s);
+}
+
+QString userSettingsRoot()
+{
+#ifdef Q_OS_WIN
+    // %LOCALAPPDATA%\Tarnwell: the per-user store Windows itself uses for
+    // programs that write beside themselves.
+    return QDir::toNativeSeparators(
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+#else
+    return QDir::toNativeSeparators(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        u"/tarnwell"_s);
+#endif
 }
 
 QString linkFileName(int n)

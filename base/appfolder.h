@@ -33,6 +33,13 @@ private:
     QString root_;
 };
 
+// The user's own settings folder, which holds the settings files a user
+// saves when the application folder is not theirs to write (an installed
+// copy): ~/.config/tarnwell on Linux ($XDG_CONFIG_HOME honoured), the
+// local application-data folder on Windows. The files keep their relative
+// names there (zqLink/Links.dat, Border/BordSite.dat).
+QString userSettingsRoot();
+
 // Picture file names: numbers in decimal without leading zeros.
 QString linkFileName(int n);   // "Link" + n + ".gif"
 QString borderFileName(int n); // "b" + n + ".gif"

@@ -3,24 +3,41 @@
 // store, read by whoever needs a site. Saving writes the settings file
 // first and replaces the value in memory only when the file is written,
 // so a failed save changes nothing.
+//
+// Where the application folder is not the user's to write (an installed
+// copy), each file is read from the user's own settings folder when a copy
+// is there, otherwise from the delivered file, and a save writes the user's
+// copy; a portable copy keeps its files beside the program.
 #pragma once
 
 #include "appfolder.h"
 #include "settingsfile.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
 
 class SiteStore {
 public:
-    explicit SiteStore(appfolder::AppFolder folder);
+    explicit SiteStore(appfolder::AppFolder folder,
+                       QString userRoot = appfolder::userSettingsRoot());
 
     // Reads the link site from Links.dat, then the border site from
     // BordSite.dat. On failure returns the message naming the file; the
-    // sites keep their previous values.
+    // sites keep their previous values. A user's copy that cannot be read
+    // is passed over for the delivered file, and warnings() says so.
     std::optional<QString> load();
+
+    // What the last load() passed over, one message per file, each naming
+    // the user's copy that could not be read.
+    const QStringList& warnings() const { return warnings_; }
+
+    // Where a save of each file lands: beside the program where its folder
+    // may be written, in the user's settings folder otherwise.
+    QString linkSettingsSavePath() const;
+    QString borderSettingsSavePath() const;
 
     const QString& linkSite() const { return linkSite_; }
     const QString& borderSite() const { return borderSite_; }
@@ -52,10 +69,14 @@ private:
         settings::Encoding encoding = settings::Encoding::Utf8;
     };
 
-    Saved save(const QString& path, const QString& site, Known& known,
+    settings::ReadResult read(const QString& delivered, const QString& user,
+                              QStringList* warnings) const;
+    Saved save(const QString& path, const QString& delivered, const QString& site, Known& known,
                const ConfirmOverwrite& confirm, QString* error);
 
     appfolder::AppFolder folder_;
+    QString userRoot_;
+    QStringList warnings_;
     QString linkSite_;
     QString borderSite_;
     Known linkFile_;

@@ -60,7 +60,7 @@ done
 desktop="$base/share/applications/$id.desktop"
 need_file "$desktop"
 if [ -f "$desktop" ]; then
-    for line in 'Exec=tarnwell' 'Icon=tarnwell' 'Name=Tarnwell' 'Name\[ar\]=' 'Comment\[ar\]=' 'Categories='; do
+    for line in 'Exec=tarnwell' 'Icon=tarnwell' 'Name=Tarnwell' 'Name\[ar\]=' 'Comment\[ar\]=' 'Categories=' 'StartupWMClass=Tarnwell'; do
         grep -q "^$line" "$desktop" || fail "desktop entry lacks $line"
     done
 fi

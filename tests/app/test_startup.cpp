@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -172,6 +173,9 @@ void TestStartup::startupShowsTheEditorPage()
     QVERIFY(named<QWidget>(w, u"shpcode"_s)->isHidden());
     for (int i = 0; i < FrmVorlane::kPageCount; ++i)
         QCOMPARE(named<QWidget>(w, u"picName(%1)"_s.arg(i))->isHidden(), i != 3);
+    // What is typed straight after the window appears goes into the pane.
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), named<QPlainTextEdit>(w, u"txtEdit"_s));
     // Tab captions are centred on their bars.
     for (int i = 0; i < FrmVorlane::kTabCount; ++i) {
         const QRect bar = named<QWidget>(w, u"imgProg(%1)"_s.arg(i))->geometry();

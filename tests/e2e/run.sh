@@ -50,12 +50,16 @@ rm -f "$E2E_OUT"/e2e-failure-*.png
 #   register hidden <function> <description>  after its window was closed,
 #                                             the tray's steps; the last one
 #                                             ends the program
+#   register alone <function> <description>   after those runs; each starts
+#                                             and ends the program itself
 SHOWN_STEPS=()
 HIDDEN_STEPS=()
+ALONE_STEPS=()
 register() {
     case "$1" in
     shown) SHOWN_STEPS+=("$2|$3") ;;
     hidden) HIDDEN_STEPS+=("$2|$3") ;;
+    alone) ALONE_STEPS+=("$2|$3") ;;
     esac
 }
 run_steps() {
@@ -115,6 +119,7 @@ else
     log "skipped the tray's steps: the program showed no notification icon"
 fi
 stop_tarnwell
+run_steps "${ALONE_STEPS[@]}"
 
 step step_unspacer_renames "Unspacer strips the blanks from the names in its folder"
 step step_unspacer_collision "Unspacer stops at a name that is taken"

@@ -50,6 +50,9 @@ step_start() {
     local colours
     colours=$(colour_count "$E2E_WORK/start.png")
     [ "${colours:-0}" -gt 64 ] || fail "the main window looks blank ($colours colours)"
+    # Docks join the window to its launcher by the class the desktop entry names.
+    expect_eq "the window's class" 'WM_CLASS(STRING) = "tarnwell", "Tarnwell"' \
+        "$(xprop -id "$TARNWELL_WIN" WM_CLASS)"
 }
 
 # Every page tab shows a page of its own; the editor page is current at
