@@ -70,17 +70,19 @@ private:
                 .arg(limitMs_ / 1000)
                 .arg(described(now, widget ? widget->windowTitle() : window->title()));
         watched_ = nullptr;
-        // Closed first, so that whatever waits for it returns.
-        if (widget) {
-            if (auto* dialog = qobject_cast<QDialog*>(widget))
-                dialog->reject();
-            else
-                widget->close();
-            widget->hide();
-        } else {
+        // Closed first, so that whatever waits for it returns; hidden too
+        // where closing is refused.
+        const QPointer<QObject> alive(now);
+        if (auto* dialog = qobject_cast<QDialog*>(widget))
+            dialog->reject();
+        else if (widget)
+            widget->close();
+        else
             window->close();
+        if (alive && widget)
+            widget->hide();
+        else if (alive)
             window->hide();
-        }
         if (QTest::currentTestFunction()) {
             QTest::qFail(qPrintable(message), __FILE__, __LINE__);
         } else {
