@@ -76,8 +76,9 @@ void removeContents(const QByteArray& folder)
     }
 }
 
-// The name whose unlink() fails, as it does for someone else's file in a
-// shared folder; every other unlink() goes through.
+// unlink() as the system's, except for one name that it refuses, as the
+// system does for someone else's file in a shared folder (which a test run
+// as root could not set up).
 QByteArray g_refusedUnlink;
 
 } // namespace
