@@ -17,7 +17,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
+#include <QThread>
+#include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 
@@ -50,6 +53,7 @@ private Q_SLOTS:
     void startupFailures();
     void pipeInPlaceOfAPictureIsRefused();
     void tooLongFolderGivesTheSystemsReason();
+    void loadingWindowFollowsThePictures();
 
 private:
     std::unique_ptr<AppFolderFixture> fixture_;
@@ -493,6 +497,32 @@ void TestStartup::tooLongFolderGivesTheSystemsReason()
 #else
     QSKIP("the limit on path length differs on this system");
 #endif
+}
+
+void TestStartup::loadingWindowFollowsThePictures()
+{
+    // The first pictures take longer than a screen frame each to read, as
+    // on a slow disk: the bar and the file line must move with every one.
+    QSet<QString> lines;
+    QSet<int> values;
+    int slowed = 0;
+    QTimer slowDisk;
+    slowDisk.setInterval(0);
+    connect(&slowDisk, &QTimer::timeout, this, [&] {
+        const FrmLoading* loading = app_ ? app_->frmLoading() : nullptr;
+        if (!loading || !loading->isVisible() || slowed == 12)
+            return;
+        if (loading->lblStatus()->text().contains(u"Link"_s)) {
+            lines.insert(loading->lblStatus()->text());
+            values.insert(loading->pLoading()->value());
+        }
+        QThread::msleep(20);
+        ++slowed;
+    });
+    slowDisk.start();
+    QVERIFY(started());
+    QVERIFY2(lines.size() >= 6, qPrintable(QStringList(lines.values()).join(u'\n')));
+    QVERIFY(values.size() >= 6);
 }
 
 QTEST_MAIN(TestStartup)

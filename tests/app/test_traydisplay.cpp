@@ -4,7 +4,8 @@
 // input (xdotool) the way a user would: close the window, double click the
 // icon, right click it, choose "خروج"; and takes the notification area away
 // and brings it back while the program runs. Skips itself, saying why,
-// where the X server, trayer or the X tools are missing.
+// where the X server, trayer or the X tools are missing. A desktop-bus
+// panel is played by the test itself on a bus of its own.
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -14,8 +15,15 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#ifdef TARNWELL_TEST_DBUS
+#include <QDBusConnection>
+#include <QDBusMessage>
+#endif
+
 #if __has_include(<X11/Xlib.h>)
 #include <X11/Xlib.h>
+// Xlib's macro would rename QMetaType::Bool in the generated meta-object code.
+#undef Bool
 #define TARNWELL_HAVE_XLIB 1
 #endif
 
@@ -36,6 +44,26 @@ struct WindowGeometry {
     QRect rect; // on the screen
 };
 
+// The part of a desktop-bus notification panel that icons register with.
+class PanelWatcher : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
+public:
+    bool hostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+    QStringList items() const { return items_; }
+
+public Q_SLOTS:
+    void RegisterStatusNotifierItem(const QString& service) { items_.append(service); }
+    void RegisterStatusNotifierHost(const QString&) {}
+
+private:
+    QStringList items_;
+};
+
 } // namespace
 
 class TestTrayDisplay : public QObject {
@@ -47,11 +75,13 @@ private Q_SLOTS:
     void cleanupTestCase();
     void closeShowMenuAndExit();
     void notificationAreaGoesAndComesBack();
+    void desktopBusPanelRestarts();
 
 private:
     bool startXServer();
     bool startTrayer();
-    bool startTarnwell();
+    // Waits for the window, and for the icon docked in trayer's area.
+    bool startTarnwell(bool docked = true);
     QProcessEnvironment displayEnvironment() const;
     QString x(const QString& program, const QStringList& arguments) const;
     // The main window's id when it is on the screen, else 0.
@@ -64,6 +94,7 @@ private:
     void click(QPoint at, int button, int count = 1) const;
 
     QString display_;
+    QString bus_; // the address of the desktop bus the program is given
     QProcess xServer_;
     QProcess trayer_;
     QProcess tarnwell_;
@@ -89,6 +120,9 @@ void TestTrayDisplay::initTestCase()
 
 void TestTrayDisplay::init()
 {
+    // That test sets up its own panel.
+    if (QTest::currentTestFunction() == QByteArrayView("desktopBusPanelRestarts"))
+        return;
     if (!startTrayer())
         QSKIP("trayer is installed but offers no notification area on Xvfb here");
     QVERIFY2(startTarnwell(), "the program did not show its window and its icon");
@@ -148,8 +182,10 @@ QProcessEnvironment TestTrayDisplay::displayEnvironment() const
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"DISPLAY"_s, display_);
     env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-    // No desktop bus: the icon docks in the XEmbed area trayer offers.
+    // Without a desktop bus the icon docks in the XEmbed area trayer offers.
     env.remove(u"DBUS_SESSION_BUS_ADDRESS"_s);
+    if (!bus_.isEmpty())
+        env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, bus_);
     return env;
 }
 
@@ -185,7 +221,7 @@ bool TestTrayDisplay::startTrayer()
     return false;
 }
 
-bool TestTrayDisplay::startTarnwell()
+bool TestTrayDisplay::startTarnwell(bool docked)
 {
     tarnwell_.setProcessEnvironment(displayEnvironment());
     tarnwell_.setWorkingDirectory(binDir());
@@ -195,7 +231,7 @@ bool TestTrayDisplay::startTarnwell()
         return false;
     QDeadlineTimer deadline(3 * kWait);
     while (!deadline.hasExpired() && tarnwell_.state() == QProcess::Running) {
-        if (visibleMainWindow() && icon())
+        if (visibleMainWindow() && (!docked || icon()))
             return true;
         QTest::qWait(50);
     }
@@ -358,6 +394,58 @@ void TestTrayDisplay::notificationAreaGoesAndComesBack()
     QVERIFY(closeWindow(window));
     QTRY_COMPARE_WITH_TIMEOUT(tarnwell_.state(), QProcess::NotRunning, kWait);
     QCOMPARE(tarnwell_.exitCode(), 0);
+}
+
+void TestTrayDisplay::desktopBusPanelRestarts()
+{
+#ifndef TARNWELL_TEST_DBUS
+    QSKIP("built without Qt's D-Bus module");
+#else
+    if (QStandardPaths::findExecutable(u"dbus-daemon"_s).isEmpty())
+        QSKIP("dbus-daemon is not installed");
+    QProcess daemon;
+    daemon.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
+    QVERIFY(daemon.waitForReadyRead(kWait));
+    bus_ = QString::fromLocal8Bit(daemon.readLine()).trimmed();
+    const auto stop = qScopeGuard([&] {
+        cleanup();
+        bus_.clear();
+        QDBusConnection::disconnectFromBus(u"panel"_s);
+        daemon.kill();
+        daemon.waitForFinished(kWait);
+    });
+    QDBusConnection panel = QDBusConnection::connectToBus(bus_, u"panel"_s);
+    PanelWatcher watcher;
+    const QString service = u"org.kde.StatusNotifierWatcher"_s;
+    QVERIFY(panel.registerObject(u"/StatusNotifierWatcher"_s, &watcher,
+                                 QDBusConnection::ExportAllContents));
+    QVERIFY(panel.registerService(service));
+
+    QVERIFY(startTarnwell(false));
+    QTRY_COMPARE_WITH_TIMEOUT(watcher.items().size(), 1, kWait);
+    const qulonglong window = visibleMainWindow();
+    QVERIFY(closeWindow(window));
+    QTRY_VERIFY_WITH_TIMEOUT(!visibleMainWindow(), kWait);
+
+    // The panel restarts: while it is away the window comes back; the new
+    // one is told about the icon, and the icon works there.
+    QVERIFY(panel.unregisterService(service));
+    QTRY_COMPARE_WITH_TIMEOUT(visibleMainWindow(), window, kWait);
+    const int before = watcher.items().size();
+    QVERIFY(panel.registerService(service));
+    QTRY_VERIFY_WITH_TIMEOUT(watcher.items().size() > before, kWait);
+    QTest::qWait(1500); // the program notices the panel within a second
+    QVERIFY(closeWindow(window));
+    QTRY_VERIFY_WITH_TIMEOUT(!visibleMainWindow(), kWait);
+    QTest::qWait(300);
+    QCOMPARE(tarnwell_.state(), QProcess::Running);
+    QDBusMessage activate =
+        QDBusMessage::createMethodCall(watcher.items().constLast(), u"/StatusNotifierItem"_s,
+                                       u"org.kde.StatusNotifierItem"_s, u"Activate"_s);
+    activate << 0 << 0;
+    QVERIFY(panel.send(activate));
+    QTRY_COMPARE_WITH_TIMEOUT(visibleMainWindow(), window, kWait);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestTrayDisplay)

@@ -391,6 +391,24 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString());
     }
 
+    void restoreAfterTheEndWasDeleted()
+    {
+        // The text now is the start of the snapshot's: only a deletion at
+        // the end tells them apart.
+        setText(u"one two"_s, 0, 3);
+        page_->toolbar1ButtonClick(1, u"B"_s);
+        page_->toolbar1ButtonClick(14, {});
+        QTextCursor c = edit()->textCursor();
+        c.movePosition(QTextCursor::End);
+        edit()->setTextCursor(c);
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(edit(), Qt::Key_Backspace);
+        QCOMPARE(edit()->toPlainText(), u"one"_s);
+        page_->toolbar1ButtonClick(14, {});
+        QCOMPARE(edit()->toPlainText(), u"one two"_s);
+        QCOMPARE(edit()->textCursor().selectedText(), u"one"_s);
+    }
+
 private:
     QPlainTextEdit* edit() const { return page_->txtEdit(); }
     void setText(const QString& text, int start, int length)

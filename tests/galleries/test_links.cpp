@@ -69,6 +69,7 @@ private Q_SLOTS:
     void optionsSaveRule();
     void optionsFailedSaveChangesNothing();
     void optionsUnreadableFileKeepsTheDefault();
+    void reusedDialogTakesTheTypedTitle();
 
 private:
     std::unique_ptr<AppFolderFixture> folder_;
@@ -440,6 +441,37 @@ void TestLinks::optionsUnreadableFileKeepsTheDefault()
     QCOMPARE(options.txtSite()->text(), QString::fromLatin1(sites::kDefaultLinkSite));
     QCOMPARE(prompts_->messages.size(), 1);
     QVERIFY(prompts_->messages.at(0).text.contains(u"Links.dat"_s));
+}
+
+void TestLinks::reusedDialogTakesTheTypedTitle()
+{
+    host_->show();
+    QVERIFY(QTest::qWaitForWindowActive(host_.get()));
+    prompts_->answers << u"D"_s << u"D"_s;
+    // The user types into whatever has the focus once the dialog is up:
+    // the first time confirms with the mouse (which leaves the focus on
+    // موافق), the second with Enter.
+    const auto typeTitle = [this](const QString& title, bool byMouse) {
+        whenShown([=, this] {
+            FrmOption1* dialog = page_->frmOption1();
+            (void)QTest::qWaitForWindowActive(dialog);
+            QTest::qWait(50); // settled, as it is long before anyone types
+            QTest::keyClicks(static_cast<QWidget*>(nullptr), title);
+            if (byMouse)
+                QTest::mouseClick(dialog->cmdOk(), Qt::LeftButton);
+            else
+                QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+            if (dialog->isVisible())
+                dialog->cmdOk()->click();
+        });
+    };
+    typeTitle(u"first"_s, true);
+    QTest::mouseClick(page_->dimg().at(4), Qt::LeftButton);
+    QVERIFY(page_->txtdcode()->text().endsWith(u"\r\nfirst[/ALIGN]"_s));
+    typeTitle(u"second"_s, false);
+    QTest::mouseClick(page_->dimg().at(5), Qt::LeftButton);
+    QVERIFY2(page_->txtdcode()->text().endsWith(u"\r\nsecond[/ALIGN]"_s),
+             qPrintable(page_->txtdcode()->text()));
 }
 
 QTEST_MAIN(TestLinks)

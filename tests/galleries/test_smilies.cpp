@@ -8,6 +8,7 @@
 #include "frmview.h"
 #include "sites.h"
 
+#include <QImageReader>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void missingPictureStillClickable();
     void hideAndShowKeepTxtWeb();
     void animationsRunOnlyWhileVisible();
+    void animationsShowEveryFrame();
     void previewClosesAndHandsFocusBack();
     void windowsMakeUp();
 
@@ -236,6 +238,54 @@ void TestSmilies::animationsRunOnlyWhileVisible()
     QTRY_VERIFY(!smile_->isAnimating());
     smile_->showNormal();
     QTRY_VERIFY(smile_->isAnimating());
+}
+
+void TestSmilies::animationsShowEveryFrame()
+{
+    smile_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(smile_.get()));
+    // Every animated cell with two frames, and the one with the most: each
+    // must come round to every frame of its file, the last one included.
+    struct Watched {
+        controls::ImageBox* cell;
+        QList<QImage> frames;
+        QList<bool> seen;
+    };
+    std::vector<Watched> watched;
+    Watched most{nullptr, {}, {}};
+    for (int g = 0; g < FrmSmile::kGrids; ++g) {
+        for (controls::ImageBox* cell : smile_->cells(g)) {
+            QImageReader reader(cell->tag().section(u'|', 0, 0));
+            QList<QImage> frames;
+            for (QImage frame; reader.read(&frame);)
+                frames.append(QPixmap::fromImage(frame).toImage());
+            const Watched w{cell, frames, QList<bool>(frames.size(), false)};
+            if (frames.size() == 2)
+                watched.push_back(w);
+            else if (frames.size() > most.frames.size())
+                most = w;
+        }
+    }
+    QVERIFY(!watched.empty());
+    QVERIFY(most.frames.size() > 2);
+    watched.push_back(most);
+    const auto allSeen = [&] {
+        bool all = true;
+        for (Watched& w : watched) {
+            const QImage shown = w.cell->picture().toImage();
+            for (qsizetype i = 0; i < w.frames.size(); ++i) {
+                w.seen[i] = w.seen[i] || shown == w.frames[i];
+                all = all && w.seen[i];
+            }
+        }
+        return all;
+    };
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            QTest::qWait(5);
+            return allSeen();
+        },
+        10000));
 }
 
 void TestSmilies::previewClosesAndHandsFocusBack()
