@@ -48,8 +48,12 @@ constexpr TabRow kTabs[FrmVorlane::kTabCount] = {
     {5580, u"خــــــــروج", u"Image19", {8940, 5520, 405, 420}, u":/art/tab7.png"},
 };
 
+// The names page reaches right to the tab strip's band, so that the longer
+// patterns of its right column are shown whole; the symbol page reaches down
+// to the window's bottom edge: its grid has a seventh row for the one symbol
+// that has no cell of its own.
 constexpr tw::Rect kPageRects[FrmVorlane::kPageCount] = {
-    {600, 400, 6315, 6255}, {0, 400, 7395, 5895},   {120, 400, 7155, 6315}, {0, 390, 7395, 6015},
+    {600, 400, 6795, 6255}, {0, 400, 7395, 6335},   {120, 400, 7155, 6315}, {0, 390, 7395, 6015},
     {0, 0, 7395, 6735},     {120, 720, 7275, 6015}, {0, 0, 7395, 6735},
 };
 

@@ -496,11 +496,29 @@ bool AnimatedPicture::eventFilter(QObject* watched, QEvent* event)
 
 // ----------------------------------------------------------- code boxes
 
+void selectAllFromStart(QLineEdit* box)
+{
+    // Selected backwards, so that the caret, which the box keeps in view,
+    // stands at the start of the code.
+    const int length = static_cast<int>(box->text().size());
+    box->setSelection(length, -length);
+}
+
 namespace {
 
 class SelectAllFilter : public QObject {
 public:
-    using QObject::QObject;
+    explicit SelectAllFilter(QLineEdit* box) : QObject(box)
+    {
+        // A code put into the box shows its start; a line edit would scroll
+        // to its end. Typing keeps the caret where the user types.
+        connect(box, &QLineEdit::textEdited, this, [this] { edited_ = true; });
+        connect(box, &QLineEdit::textChanged, this, [this, box] {
+            if (!edited_)
+                box->setCursorPosition(0);
+            edited_ = false;
+        });
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -514,17 +532,20 @@ protected:
         case QEvent::FocusIn:
             // After the line edit's own focus handling, which may place the
             // caret where the mouse went down.
-            QTimer::singleShot(0, box, [box] { box->selectAll(); });
+            QTimer::singleShot(0, box, [box] { selectAllFromStart(box); });
             break;
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
-            box->selectAll();
+            selectAllFromStart(box);
             return false;
         default:
             break;
         }
         return false;
     }
+
+private:
+    bool edited_ = false;
 };
 
 } // namespace

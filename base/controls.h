@@ -255,7 +255,10 @@ private:
 
 // Makes a code box select its whole text whenever it gets the focus and
 // again on every click inside it, so that a click never leaves a partial
-// selection and the code is ready to copy.
+// selection and the code is ready to copy. A code wider than the box shows
+// its start, also when it is put into the box and when it is selected.
 void selectAllOnFocusAndClick(QLineEdit* box);
+// Selects the whole text with the caret at its start, which stays in view.
+void selectAllFromStart(QLineEdit* box);
 
 } // namespace controls

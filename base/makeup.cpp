@@ -117,7 +117,10 @@ void applyText(QLabel* label, const Text& text, const QFont& font)
 {
     label->setText(text.caption);
     label->setFont(font);
-    label->setAlignment(text.alignment);
+    // Left and right mean the sides of the window as it stands: a label
+    // otherwise swaps them for a caption in Arabic, which reads right to
+    // left, and draws a right-aligned caption flush left.
+    label->setAlignment(text.alignment | Qt::AlignAbsolute);
     label->setWordWrap(true);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, text.colour);

@@ -6,6 +6,7 @@
 
 #include "forumcode.h"
 
+#include <algorithm>
 #include <limits>
 
 #include <QEvent>
@@ -97,6 +98,12 @@ void NamesPage::build()
         auto* o = makeup::option(this, makeup::indexed(u"opt"_s, row.index),
                                  {row.left, row.top, row.width, kOptionHeight}, row.caption,
                                  patternFont, Qt::white, Qt::black);
+        // A caption the face draws wider than the pattern's width is not
+        // cut short: its option grows to the right, into the room the page
+        // leaves beside the right column.
+        tw::Rect fitted = controls::twips(o);
+        fitted.width = std::max(fitted.width, tw::fromPixels(o->sizeHint().width()));
+        controls::setTwips(o, fitted);
         o->setEnabled(false);
         greyWhileDisabled(o);
         opt_.at(static_cast<size_t>(row.index)) = o;

@@ -34,9 +34,12 @@ constexpr int kGrid[kRows][kColumns] = {
 };
 
 // cmd(60) would share its grid cell with cmd(52) and could never be
-// reached there; it stands in the free corner left of copy and erase.
+// reached there; it opens a seventh row, under its cell-mate, and the
+// grid's frame grows by that row.
 constexpr int kStrayIndex = 60;
-constexpr tw::Rect kStrayCell{4620, 1290, kButtonSize, kButtonSize};
+constexpr int kStrayColumn = 7;
+constexpr tw::Rect kStrayCell{kGridLeft + kCell * kStrayColumn, kGridTop + kCell* kRows,
+                              kButtonSize, kButtonSize};
 
 // Each button's caption is the symbol it inserts ("&&" shows one ampersand).
 const QString kSymbols[SymbolPage::kSymbolCount] = {
@@ -71,7 +74,7 @@ void SymbolPage::build()
 
     // Graphical controls first so that the buttons stack above them.
     makeup::line(this, u"Line1"_s, {540, 2100}, {6960, 2100}, Qt::white, 2);
-    makeup::shape(this, u"Shape16"_s, {300, 2160, 6915, 3555});
+    makeup::shape(this, u"Shape16"_s, {300, 2160, 6915, 3555 + kCell});
 
     // The result line sits in a captionless white frame with an etched edge.
     frame1_ = new QFrame(this);

@@ -235,6 +235,9 @@ void FrmSmile::hideEvent(QHideEvent* event)
 {
     controls::FormWindow::hideEvent(event);
     followVisibility();
+    // The preview belongs to the picker: it does not stay behind on top of
+    // the other windows when the picker is closed or minimised.
+    preview_.hide();
 }
 
 void FrmSmile::changeEvent(QEvent* event)

@@ -7,8 +7,15 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// The preview has no caption. An empty title would not do: the window
+// system is then given the program's name instead; a lone blank shows as
+// nothing.
+const QString kNoCaption = u" "_s;
+} // namespace
+
 FrmView::FrmView(QWidget* parent)
-    : controls::FormWindow(u"frmView"_s, QString(), {1800, 1365}, Frame::ToolWindow,
+    : controls::FormWindow(u"frmView"_s, kNoCaption, {1800, 1365}, Frame::ToolWindow,
                            QPoint(7320, 5400), parent)
 {
     setBackgroundFile(u":/art/view_back.png"_s);

@@ -20,7 +20,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QRegion>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -66,6 +68,42 @@ protected:
 private:
     bool first_;
     bool last_;
+};
+
+// The gallery's window inside Picture1: the panel's place at start-up,
+// inside the bands. The panel, taller than the page and moved up as it
+// scrolls, is seen only through it, so that it never covers the bands'
+// outline above or below.
+constexpr tw::Rect kGalleryWindow{180, 240, 6435, 4215};
+// The three bands together, in Picture1.
+constexpr tw::Rect kBandPanel{60, 0, 6675, 4515};
+
+// Keeps the panel clipped to the gallery's window wherever it moves and
+// however tall it grows.
+class ClipToWindow : public QObject {
+public:
+    explicit ClipToWindow(QWidget* panel) : QObject(panel), panel_(panel)
+    {
+        panel->installEventFilter(this);
+        clip();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            clip();
+        return false;
+    }
+
+private:
+    void clip()
+    {
+        const QRect window = tw::toPixels(kGalleryWindow).translated(-panel_->pos());
+        panel_->setMask(QRegion(window.intersected(panel_->rect())));
+    }
+
+    QWidget* panel_;
 };
 
 // Shows a window modally and returns once it is hidden (its own buttons)
@@ -128,8 +166,8 @@ LinkPage::LinkPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(par
         controls::setTwips(band, kBands[i].rect);
     }
 
-    picCont_ =
-        makeup::pictureBox(picture1_, u"picCont"_s, {180, 240, 6435, 4215}, makeup::kPanelTint);
+    picCont_ = makeup::pictureBox(picture1_, u"picCont"_s, kGalleryWindow, makeup::kPanelTint);
+    new ClipToWindow(picCont_);
     // The first link button; start-up copies it for the rest.
     auto* first = makeup::image(picCont_, makeup::indexed(u"dimg"_s, 0), {60, 60, 720, 705}, true);
     first->setCursor(Qt::PointingHandCursor);
@@ -230,6 +268,18 @@ void LinkPage::sizeGallery()
 void LinkPage::vScroll1Scroll()
 {
     controls::setTwipsTop(picCont_, gallery::linkPanelTop(vScroll1_->value(), linkGalleryTop_));
+}
+
+void LinkPage::wheelEvent(QWheelEvent* event)
+{
+    // Reached when the buttons and the panel have let the wheel pass: over
+    // the gallery and its bands it scrolls the gallery, as over VScroll1.
+    const QRect bands = tw::toPixels(kBandPanel).translated(picture1_->pos());
+    if (bands.contains(event->position().toPoint())) {
+        QCoreApplication::sendEvent(vScroll1_, event);
+        return;
+    }
+    controls::PictureBox::wheelEvent(event);
 }
 
 void LinkPage::cmdHelpClick()

@@ -67,6 +67,10 @@ public:
     QPushButton* cmdHelp() const { return cmdHelp_; }
     QPushButton* cmdOptions() const { return cmdOptions_; }
 
+protected:
+    // The mouse wheel over the gallery scrolls it as it does over VScroll1.
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     SiteStore& sites_;
     FrmOption1& ensureFrmOption1();

@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
     }
 
     NamesPage names(nullptr);
-    controls::setTwips(&names, {0, 0, 6315, 6255});
+    controls::setTwips(&names, {0, 0, 6795, 6255});
     names.txtInput()->setText(u"سارة"_s);
     names.show();
     names.activateWindow();
@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
     names.grab().save(out + u"/names.png"_s);
 
     SymbolPage symbols(nullptr);
-    controls::setTwips(&symbols, {0, 0, 7395, 5895});
+    controls::setTwips(&symbols, {0, 0, 7395, 6335});
     symbols.txtOut()->setText(u"©®™ abc"_s);
     symbols.show();
     QCoreApplication::processEvents();

@@ -159,14 +159,14 @@ private:
     NamesPage* showNames()
     {
         auto* page = new NamesPage(host_.get());
-        controls::setTwips(page, {0, 0, 6315, 6255});
+        controls::setTwips(page, {0, 0, 6795, 6255});
         show(page);
         return page;
     }
     SymbolPage* showSymbols()
     {
         auto* page = new SymbolPage(host_.get());
-        controls::setTwips(page, {0, 0, 7395, 5895});
+        controls::setTwips(page, {0, 0, 7395, 6335});
         show(page);
         return page;
     }

@@ -86,6 +86,36 @@ private Q_SLOTS:
         QTest::mouseClick(viewer.cmdHide(), Qt::LeftButton);
         QVERIFY(viewer.isHidden());
     }
+
+    void longCodesShowTheirStart()
+    {
+        RecordingPlatform platform;
+        FrmViewBorder viewer;
+        viewer.setAttribute(Qt::WA_DeleteOnClose, false);
+        const QString address = u"http://www.example.org/"_s + QString(120, u'x') + u"/b7.gif"_s;
+        const QString code = u"[IMG]"_s + address + u"[/IMG]"_s;
+        viewer.SetText(code, address);
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        // The start of a code wider than its box is what the box shows,
+        // when the code arrives and once it is clicked and selected whole.
+        // The box keeps its caret in view: at the start, the start is seen.
+        for (QLineEdit* box : {viewer.txtWebCode(), viewer.txtForumCode()}) {
+            QVERIFY(box->fontMetrics().horizontalAdvance(box->text()) > box->width());
+            QCOMPARE(box->cursorPosition(), 0);
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, box->height() / 2));
+            QTRY_COMPARE(box->selectedText(), box->text());
+            QCOMPARE(box->cursorPosition(), 0);
+            QVERIFY(box->rect().contains(
+                box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center()));
+        }
+        // A new code put into the box while it has the focus shows its
+        // start as well.
+        viewer.txtForumCode()->setFocus();
+        QTRY_COMPARE(viewer.txtForumCode()->selectedText(), code);
+        viewer.SetText(code + u" "_s, address);
+        QCOMPARE(viewer.txtForumCode()->cursorPosition(), 0);
+    }
 };
 
 QTEST_MAIN(TestBorderViewer)

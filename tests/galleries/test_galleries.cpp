@@ -1,9 +1,13 @@
 // The gallery pages: which control lives in which container, the first
-// element of each growing array, scroll steps and what starts hidden.
+// element of each growing array, scroll steps and what starts hidden; the
+// download gallery's frame and wheel, a long code shown from its start, and
+// captions aligned to the side the windows give them.
 #include "borderpage.h"
 #include "linkpage.h"
+#include "makeup.h"
 #include "sitestore.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -11,6 +15,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
+#include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -80,6 +89,104 @@ private Q_SLOTS:
             QCOMPARE(page.imgView(i)->isHidden(), i == 0 || i == 3);
         }
         QCOMPARE(controls::twips(page.imgView(3)), (tw::Rect{420, 660, 375, 375}));
+    }
+
+    void linkGalleryKeepsItsFrameAndScrollsWithTheWheel()
+    {
+        QWidget host;
+        SiteStore sites{appfolder::AppFolder(QDir::tempPath())};
+        LinkPage page(sites, &host);
+        controls::setTwips(&page, {0, 0, 7275, 6015});
+        host.resize(page.size());
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        // The grown gallery, as start-up leaves it: far taller than the page.
+        controls::setTwipsHeight(page.picCont(), 27455);
+        page.vScroll1()->setMaximum(20615);
+
+        // The bands' lower edge stays drawn under the gallery, at the start
+        // and scrolled.
+        const int edge = tw::toPixels(tw::Rect{60, 0, 6675, 4515}).bottom();
+        auto edgeIsDrawn = [&] {
+            const QImage drawn = page.picture1()->grab().toImage();
+            for (int x = drawn.width() / 4; x < drawn.width() / 2; x += 7) {
+                const QColor c = drawn.pixelColor(x, edge);
+                if (!(c.blue() > c.red() + 40))
+                    return false;
+            }
+            return true;
+        };
+        QVERIFY(edgeIsDrawn());
+
+        // The wheel over a button of the gallery scrolls it, as over the bar:
+        // delivered to the window, as the window system delivers a notch.
+        controls::ImageBox* button = page.dimg().front();
+        const QPoint at = button->mapTo(&host, button->rect().center());
+        QWheelEvent down(QPointF(at), QPointF(host.mapToGlobal(at)), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&down);
+        qApp->notify(host.windowHandle(), &down);
+        QCoreApplication::processEvents();
+        QVERIFY(page.vScroll1()->value() > 0);
+        QVERIFY(controls::twips(page.picCont()).top < 0);
+        QVERIFY(edgeIsDrawn());
+        // The top edge of the bands is not covered by the scrolled gallery.
+        const QColor top =
+            page.picture1()->grab().toImage().pixelColor(page.picture1()->width() / 3, 0);
+        QVERIFY2(top.blue() > top.red() + 40, qPrintable(top.name()));
+    }
+
+    void linkCodeShowsItsStart()
+    {
+        QWidget host;
+        SiteStore sites{appfolder::AppFolder(QDir::tempPath())};
+        LinkPage page(sites, &host);
+        controls::setTwips(&page, {0, 0, 7275, 6015});
+        host.resize(page.size());
+        host.show();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        const QString code = u"[ALIGN=CENTER][URL=http://www.example.org/"_s + QString(100, u'd') +
+                             u".zip][IMG]http://links.example/Link12.gif[/IMG][/URL][/ALIGN]"_s;
+        page.pasteCode(code);
+        QLineEdit* box = page.txtdcode();
+        QTRY_COMPARE(box->selectedText(), code);
+        QTRY_COMPARE(box->cursorPosition(), 0);
+    }
+
+    void rightAlignedCaptionsStandAtTheRight()
+    {
+        // Arabic captions that the windows align right are drawn against
+        // their right edge, not mirrored to the left.
+        QWidget host;
+        QLabel* label = makeup::label(&host, u"Label2"_s, {0, 0, 1800, 435},
+                                      {u"الوضعية"_s, Qt::black, Qt::AlignRight | Qt::AlignTop},
+                                      makeup::font(u"Tahoma"_s, 9.75, true));
+        QLabel* left =
+            makeup::label(&host, u"Label1"_s, {0, 600, 1800, 435}, {u"وصلة ويب"_s, Qt::black},
+                          makeup::font(u"Tahoma"_s, 9.75, true));
+        auto inkSpan = [](QLabel* l) {
+            const QImage drawn = l->grab().toImage();
+            int first = drawn.width();
+            int last = -1;
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x) {
+                    if (qGray(drawn.pixel(x, y)) < 128) {
+                        first = std::min(first, x);
+                        last = std::max(last, x);
+                    }
+                }
+            }
+            return std::pair{first, last};
+        };
+        const auto [rFirst, rLast] = inkSpan(label);
+        QVERIFY(rLast >= 0);
+        QVERIFY2(rFirst > label->width() / 2, qPrintable(QString::number(rFirst)));
+        QVERIFY(rLast >= label->width() - 6);
+        // A caption without an alignment of its own stands at the left.
+        const auto [lFirst, lLast] = inkSpan(left);
+        QVERIFY(lLast >= 0);
+        QVERIFY(lFirst <= 4);
+        QVERIFY2(lLast < left->width() / 2, qPrintable(QString::number(lLast)));
     }
 };
 

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void animationsShowEveryFrame();
     void previewClosesAndHandsFocusBack();
     void windowsMakeUp();
+    void previewGoesWithThePicker();
+    void previewCaptionShowsNothing();
 
 private:
     std::unique_ptr<AppFolderFixture> folder_;
@@ -330,13 +332,43 @@ void TestSmilies::windowsMakeUp()
              60);
     QCOMPARE(controls::twips(smile_->label1()).top - controls::twips(smile_->txtWeb()).top, 540);
 
-    QVERIFY(view_->windowTitle().isEmpty());
+    QVERIFY(view_->windowTitle().trimmed().isEmpty());
     QCOMPARE(view_->size(), QSize(120, 91)); // 1800 x 1365 twips
     QVERIFY(view_->windowFlags().testFlag(Qt::Tool));
     QVERIFY(!view_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QCOMPARE(controls::twips(view_->agif()), (tw::Rect{60, 60, 1695, 1275}));
     view_->show();
     QCOMPARE(view_->geometry().topLeft(), QPoint(488, 360)); // 7320, 5400 twips
+}
+
+void TestSmilies::previewGoesWithThePicker()
+{
+    smile_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(smile_.get()));
+    smile_->agClick(1, 3);
+    QVERIFY(view_->isVisible());
+    // Closing the picker (it only hides) takes the preview along: nothing
+    // of the picker is left on top of the other windows.
+    QVERIFY(!smile_->close());
+    QVERIFY(smile_->isHidden());
+    QVERIFY(view_->isHidden());
+    QVERIFY(!view_->agif()->isAnimating());
+    // Shown again, the picker comes alone; the next click brings the
+    // preview back.
+    smile_->show();
+    QVERIFY(view_->isHidden());
+    smile_->agClick(1, 4);
+    QVERIFY(view_->isVisible());
+}
+
+void TestSmilies::previewCaptionShowsNothing()
+{
+    // The window system is given the program's name for a window without
+    // a title; the preview's caption is to show nothing at all.
+    const QString title = view_->windowTitle();
+    QVERIFY(!title.isEmpty());
+    for (const QChar c : title)
+        QVERIFY2(c.isSpace(), qPrintable(title));
 }
 
 QTEST_MAIN(TestSmilies)
