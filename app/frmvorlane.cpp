@@ -135,8 +135,11 @@ void FrmVorlane::buildTabs()
         // Animated icons play; the others decode on the worker meanwhile.
         // Only a GIF can hold frames, and walking one is cheap; checking a
         // PNG would decode it.
-        picture::Info info;
-        if (file.endsWith(u".gif"_s) && !picture::check(file, &info) && info.frames > 1) {
+        const auto animated = [&file] {
+            const files::Result<picture::Info> checked = picture::check(file);
+            return checked.ok() && checked.value().frames > 1;
+        };
+        if (file.endsWith(u".gif"_s) && animated()) {
             (void)icon->playFile(file);
         } else {
             icon->setPictureFile(file, QSize());
@@ -308,7 +311,7 @@ std::optional<files::Failure> FrmVorlane::loadLogo()
     // Both pages show the logo; each reads it for itself.
     const QString logo = folder_.logo();
     for (PictureBox* page : {aboutPage_, smiliesPage_}) {
-        if (auto failure = picture::check(logo))
+        if (auto failure = picture::check(logo).error())
             return failure;
         page->setPictureFile(logo);
     }

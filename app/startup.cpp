@@ -151,8 +151,8 @@ std::optional<files::Failure> Application::loadMainWindow()
     w.editorPage()->preparePickers();
 
     frmLoading_->show();
-    if (const auto error = sites_.load())
-        return files::Failure{{}, *error};
+    if (auto failure = sites_.load())
+        return failure;
     // A user's own settings file that cannot be read: the delivered one
     // serves, and the user learns which file to mend or delete.
     for (const QString& warning : sites_.warnings())

@@ -212,10 +212,10 @@ std::optional<files::Failure> ImageBox::playFile(const QString& path)
 {
     delete movie_;
     movie_ = nullptr;
-    files::Failure failure;
-    movie_ = picture::openMovie(path, this, &failure);
-    if (!movie_)
-        return failure;
+    const files::Result<QMovie*> movie = picture::openMovie(path, this);
+    if (!movie.ok())
+        return movie.failure();
+    movie_ = movie.value();
     connect(movie_, &QMovie::frameChanged, this, [this] { update(); });
     if (isVisible())
         movie_->start();
@@ -400,14 +400,14 @@ std::optional<files::Failure> AnimatedPicture::setPictureFile(const QString& pat
     frames_ = 0;
     file_ = path;
     update();
-    picture::Info info;
-    if (auto failure = picture::check(path, &info))
-        return failure;
-    files::Failure failure;
-    movie_ = picture::openMovie(path, this, &failure);
-    if (!movie_)
-        return failure;
-    frames_ = info.frames;
+    const files::Result<picture::Info> checked = picture::check(path);
+    if (!checked.ok())
+        return checked.failure();
+    const files::Result<QMovie*> movie = picture::openMovie(path, this);
+    if (!movie.ok())
+        return movie.failure();
+    movie_ = movie.value();
+    frames_ = checked.value().frames;
     connect(movie_, &QMovie::frameChanged, this, [this] { update(); });
     movie_->jumpToFrame(0);
     return std::nullopt;

@@ -35,7 +35,7 @@ Failure missing(const QString& path)
 
 // Through Qt's file layer: resources compiled into the program, and
 // platforms without the POSIX calls.
-std::optional<Failure> readWithQt(const QString& path, QByteArray* contents)
+Result<QByteArray> readWithQt(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -46,8 +46,7 @@ std::optional<Failure> readWithQt(const QString& path, QByteArray* contents)
     if (!file.open(QIODevice::ReadOnly))
         return Failure{path, u"Cannot read the file (%1):\n%2"_s.arg(
                                  file.errorString(), QDir::toNativeSeparators(path))};
-    *contents = file.readAll();
-    return std::nullopt;
+    return file.readAll();
 }
 
 } // namespace
@@ -62,10 +61,10 @@ Failure openFailure(const QString& path, int systemError)
 
 #ifdef Q_OS_UNIX
 
-std::optional<Failure> readAll(const QString& path, QByteArray* contents)
+Result<QByteArray> readAll(const QString& path)
 {
     if (path.startsWith(u':'))
-        return readWithQt(path, contents);
+        return readWithQt(path);
     // Opened without waiting (a pipe would otherwise block until a writer
     // comes), then checked to be a regular file before anything is read.
     const QByteArray name = QFile::encodeName(path);
@@ -98,15 +97,14 @@ std::optional<Failure> readAll(const QString& path, QByteArray* contents)
     }
     ::close(fd);
     data.truncate(filled);
-    *contents = std::move(data);
-    return std::nullopt;
+    return data;
 }
 
 #else
 
-std::optional<Failure> readAll(const QString& path, QByteArray* contents)
+Result<QByteArray> readAll(const QString& path)
 {
-    return readWithQt(path, contents);
+    return readWithQt(path);
 }
 
 #endif

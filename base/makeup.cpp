@@ -241,10 +241,13 @@ controls::ImageBox* image(QWidget* parent, const QString& name, const tw::Rect& 
     auto* img = placed(new controls::ImageBox(parent, stretch), name, rect);
     // Decoded when first drawn; an unstretched image needs its size now.
     if (!picturePath.isEmpty()) {
-        picture::Info info;
-        if (!stretch)
-            (void)picture::check(picturePath, &info);
-        img->setPictureFile(picturePath, info.size);
+        QSize size;
+        if (!stretch) {
+            const files::Result<picture::Info> checked = picture::check(picturePath);
+            if (checked.ok())
+                size = checked.value().size;
+        }
+        img->setPictureFile(picturePath, size);
     }
     return img;
 }

@@ -19,63 +19,66 @@ namespace picture {
 
 namespace {
 
+files::Failure invalid(const QString& path, const QString& reason)
+{
+    return {path, u"Invalid picture (%1):\n%2"_s.arg(reason, QDir::toNativeSeparators(path))};
+}
+
 // Walks a GIF: header, screen descriptor, colour table, then extension and
 // image blocks, each made of length-prefixed sub-blocks, up to the trailer.
 class GifWalker {
 public:
-    explicit GifWalker(const QByteArray& data) : data_(data) {}
+    GifWalker(const QString& path, const QByteArray& data) : path_(path), data_(data) {}
 
-    std::optional<QString> run(Info* info)
+    files::Result<Info> run()
     {
         if (data_.size() < 13)
-            return u"the file is cut short"_s;
+            return invalid(path_, u"the file is cut short"_s);
         if (!data_.startsWith("GIF87a") && !data_.startsWith("GIF89a"))
-            return u"not a GIF picture"_s;
+            return invalid(path_, u"not a GIF picture"_s);
         const int width = word(6);
         const int height = word(8);
         if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
-            return u"implausible size %1 x %2"_s.arg(width).arg(height);
+            return invalid(path_, u"implausible size %1 x %2"_s.arg(width).arg(height));
         pos_ = 13;
         if (!skipColourTable(byte(10)))
-            return u"the file is cut short"_s;
+            return invalid(path_, u"the file is cut short"_s);
 
         int frames = 0;
         for (;;) {
             if (pos_ >= data_.size())
-                return u"the file is cut short"_s;
+                return invalid(path_, u"the file is cut short"_s);
             const int block = byte(pos_++);
             if (block == 0x3B)
                 break;
             if (block == 0x21) {
                 ++pos_; // the extension's label
                 if (!skipSubBlocks())
-                    return u"the file is cut short"_s;
+                    return invalid(path_, u"the file is cut short"_s);
             } else if (block == 0x2C) {
                 if (pos_ + 9 > data_.size())
-                    return u"the file is cut short"_s;
+                    return invalid(path_, u"the file is cut short"_s);
                 const int left = word(pos_), top = word(pos_ + 2);
                 const int w = word(pos_ + 4), h = word(pos_ + 6);
                 if (w <= 0 || h <= 0 || left + w > width || top + h > height)
-                    return u"frame %1 lies outside the picture"_s.arg(frames + 1);
+                    return invalid(path_, u"frame %1 lies outside the picture"_s.arg(frames + 1));
                 const int flags = byte(pos_ + 8);
                 pos_ += 9;
                 if (!skipColourTable(flags) || pos_ >= data_.size())
-                    return u"the file is cut short"_s;
+                    return invalid(path_, u"the file is cut short"_s);
                 const int codeSize = byte(pos_++);
                 if (codeSize < 1 || codeSize > 11)
-                    return u"frame %1 is damaged"_s.arg(frames + 1);
+                    return invalid(path_, u"frame %1 is damaged"_s.arg(frames + 1));
                 if (!skipSubBlocks())
-                    return u"the file is cut short"_s;
+                    return invalid(path_, u"the file is cut short"_s);
                 ++frames;
             } else {
-                return u"damaged at byte %1"_s.arg(pos_ - 1);
+                return invalid(path_, u"damaged at byte %1"_s.arg(pos_ - 1));
             }
         }
         if (frames == 0)
-            return u"the picture holds no image"_s;
-        if (info)
-            *info = {QSize(width, height), frames};
-        return std::nullopt;
+            return invalid(path_, u"the picture holds no image"_s);
+        return Info{QSize(width, height), frames};
     }
 
 private:
@@ -101,39 +104,26 @@ private:
         }
     }
 
+    const QString& path_;
     const QByteArray& data_;
     qsizetype pos_ = 0;
 };
 
-files::Failure invalid(const QString& path, const QString& reason)
-{
-    return {path, u"Invalid picture (%1):\n%2"_s.arg(reason, QDir::toNativeSeparators(path))};
-}
-
 } // namespace
 
-std::optional<QString> walkGif(const QByteArray& data, Info* info)
-{
-    return GifWalker(data).run(info);
-}
-
 struct ChecksAhead::State {
-    struct Result {
-        std::optional<files::Failure> failure;
-        Info info;
-    };
     QStringList paths;
     // Where each path stands in the list, in the order it is asked for.
     QHash<QString, std::deque<int>> positions;
     std::mutex mutex;
     std::condition_variable checked;
-    std::vector<std::optional<Result>> results;
+    std::vector<std::optional<files::Result<Info>>> results;
     std::atomic<bool> stop = false;
     bool finished = false;
 
     // The thread's result for path, or nothing where path is not waiting
     // on the list.
-    std::optional<Result> take(const QString& path)
+    std::optional<files::Result<Info>> take(const QString& path)
     {
         std::unique_lock lock(mutex);
         const auto found = positions.find(path);
@@ -150,7 +140,7 @@ namespace {
 std::mutex activeMutex;
 std::shared_ptr<ChecksAhead::State> active;
 
-std::optional<files::Failure> checkNow(const QString& path, Info* info);
+files::Result<Info> checkNow(const QString& path);
 } // namespace
 
 ChecksAhead::ChecksAhead(const QStringList& paths) : state_(std::make_shared<State>())
@@ -161,8 +151,7 @@ ChecksAhead::ChecksAhead(const QStringList& paths) : state_(std::make_shared<Sta
         state_->positions[paths.at(i)].push_back(i);
     thread_ = std::thread([state = state_] {
         for (qsizetype i = 0; i < state->paths.size() && !state->stop; ++i) {
-            State::Result result;
-            result.failure = checkNow(state->paths.at(i), &result.info);
+            files::Result<Info> result = checkNow(state->paths.at(i));
             const std::lock_guard lock(state->mutex);
             state->results[static_cast<size_t>(i)] = std::move(result);
             state->checked.notify_all();
@@ -186,7 +175,7 @@ ChecksAhead::~ChecksAhead()
     thread_.join();
 }
 
-std::optional<files::Failure> check(const QString& path, Info* info)
+files::Result<Info> check(const QString& path)
 {
     std::shared_ptr<ChecksAhead::State> ahead;
     {
@@ -194,28 +183,23 @@ std::optional<files::Failure> check(const QString& path, Info* info)
         ahead = active;
     }
     if (ahead) {
-        if (auto result = ahead->take(path)) {
-            if (info)
-                *info = result->info;
-            return result->failure;
-        }
+        if (auto result = ahead->take(path))
+            return *std::move(result);
     }
-    return checkNow(path, info);
+    return checkNow(path);
 }
 
 namespace {
-std::optional<files::Failure> checkNow(const QString& path, Info* info)
+files::Result<Info> checkNow(const QString& path)
 {
-    QByteArray data;
-    if (auto failure = files::readAll(path, &data))
-        return failure;
+    const files::Result<QByteArray> read = files::readAll(path);
+    if (!read.ok())
+        return read.failure();
+    QByteArray data = read.value();
     if (data.isEmpty())
         return invalid(path, u"the file is empty"_s);
-    if (data.startsWith("GIF8")) {
-        if (const auto reason = walkGif(data, info))
-            return invalid(path, *reason);
-        return std::nullopt;
-    }
+    if (data.startsWith("GIF8"))
+        return GifWalker(path, data).run();
     // Other kinds (JPEG, BMP, PNG, icons) are small here: decode them.
     QBuffer buffer(&data);
     QImageReader reader(&buffer);
@@ -224,9 +208,7 @@ std::optional<files::Failure> checkNow(const QString& path, Info* info)
         return invalid(path, reader.errorString());
     if (image.width() > kMaxSide || image.height() > kMaxSide)
         return invalid(path, u"implausible size %1 x %2"_s.arg(image.width()).arg(image.height()));
-    if (info)
-        *info = {image.size(), std::max(1, reader.imageCount())};
-    return std::nullopt;
+    return Info{image.size(), std::max(1, reader.imageCount())};
 }
 } // namespace
 
@@ -252,19 +234,16 @@ std::shared_future<QImage> decodeFirstFrameAhead(const QString& path)
     return decoded;
 }
 
-QMovie* openMovie(const QString& path, QObject* parent, files::Failure* failure)
+files::Result<QMovie*> openMovie(const QString& path, QObject* parent)
 {
-    if (auto problem = check(path)) {
-        if (failure)
-            *failure = *problem;
-        return nullptr;
-    }
+    const files::Result<Info> checked = check(path);
+    if (!checked.ok())
+        return checked.failure();
     auto* movie = new QMovie(path, QByteArray(), parent);
     if (!movie->isValid()) {
-        if (failure)
-            *failure = invalid(path, movie->lastErrorString());
+        const files::Failure failure = invalid(path, movie->lastErrorString());
         delete movie;
-        return nullptr;
+        return failure;
     }
     return movie;
 }

@@ -12,7 +12,6 @@
 
 #include <future>
 #include <memory>
-#include <optional>
 #include <thread>
 
 class QMovie;
@@ -30,8 +29,9 @@ struct Info {
 
 // Checks that path is a regular file holding a whole picture. A GIF is
 // read once and walked block by block up to its trailer, without
-// decompressing its pixels; other kinds are decoded.
-std::optional<files::Failure> check(const QString& path, Info* info = nullptr);
+// decompressing its pixels; other kinds are decoded. Gives its size and
+// frames, or why it cannot be used.
+files::Result<Info> check(const QString& path);
 
 // Checks a list of pictures, in order, on a thread of its own while the
 // caller builds its windows. While it lives, check() answers for a listed
@@ -53,9 +53,6 @@ private:
     std::thread thread_;
 };
 
-// The same check on a GIF's bytes; the reason it is not a whole GIF, if so.
-std::optional<QString> walkGif(const QByteArray& data, Info* info = nullptr);
-
 // The first frame of a picture file; a null image when it cannot be read.
 QImage decodeFirstFrame(const QString& path);
 
@@ -63,9 +60,9 @@ QImage decodeFirstFrame(const QString& path);
 // they are asked for, while the caller goes on building its window.
 std::shared_future<QImage> decodeFirstFrameAhead(const QString& path);
 
-// A movie playing the file, or nullptr with *failure set. The file is
-// checked first: the movie player accepts a truncated GIF and only fails
-// when it reaches the missing part.
-QMovie* openMovie(const QString& path, QObject* parent, files::Failure* failure);
+// A movie playing the file, owned by parent, or why there is none. The
+// file is checked first: the movie player accepts a truncated GIF and only
+// fails when it reaches the missing part.
+files::Result<QMovie*> openMovie(const QString& path, QObject* parent);
 
 } // namespace picture

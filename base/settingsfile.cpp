@@ -116,20 +116,16 @@ std::optional<QString> firstField(const QByteArray& contents)
     return decode(field, encoding);
 }
 
-ReadResult readValue(const QString& path)
+files::Result<Value> readValue(const QString& path)
 {
-    ReadResult result;
-    QByteArray contents;
-    if (auto failure = files::readAll(path, &contents)) {
-        result.error = failure->text;
-        return result;
-    }
-    result.value = firstField(contents);
-    result.encoding = encodingOf(contents);
-    result.contents = std::move(contents);
-    if (!result.value)
-        result.error = u"The settings file is empty:\n%1"_s.arg(QDir::toNativeSeparators(path));
-    return result;
+    const files::Result<QByteArray> contents = files::readAll(path);
+    if (!contents.ok())
+        return contents.failure();
+    const std::optional<QString> field = firstField(contents.value());
+    if (!field)
+        return files::Failure{
+            path, u"The settings file is empty:\n%1"_s.arg(QDir::toNativeSeparators(path))};
+    return Value{*field, encodingOf(contents.value())};
 }
 
 namespace {
@@ -156,26 +152,31 @@ QString writeInPlace(const QString& path, const QByteArray& line)
     return reason;
 }
 
-} // namespace
-
-std::optional<QByteArray> encodeLine(const QString& value, Encoding encoding, QString* reason,
-                                     Encoding* written)
+files::Failure cannotSave(const QString& path, const QString& reason)
 {
-    const auto refuse = [reason](const QString& why) -> std::optional<QByteArray> {
-        if (reason)
-            *reason = why;
-        return std::nullopt;
-    };
+    return {path, u"Cannot save %1:\n%2"_s.arg(QDir::toNativeSeparators(path), reason)};
+}
+
+// The file's one line for value, and the encoding it is in (see
+// writeValue); a failure saying why when no line can hold the value.
+struct Line {
+    QByteArray bytes;
+    Encoding encoding = Encoding::Utf8;
+};
+
+files::Result<Line> encodeLine(const QString& path, const QString& value, Encoding encoding)
+{
     if (value.contains(u'\n') || value.contains(u'\r'))
-        return refuse(u"A site is a single line; it cannot hold a line break."_s);
+        return cannotSave(path, u"A site is a single line; it cannot hold a line break."_s);
     // The reader drops leading blanks, ends an unquoted field at a comma and
     // trims its trailing blanks; a quoted field ends at the next double
     // quote, so a quote inside one cannot be written at all.
     const bool quoted = value.contains(u',') || value.startsWith(u' ') || value.endsWith(u' ') ||
                         value.startsWith(u'"');
     if (value.startsWith(u'"') || (quoted && value.contains(u'"')))
-        return refuse(u"A site cannot begin with a double quote, nor hold one together with a "
-                      "comma or a blank at either end. Write the double quote as %22."_s);
+        return cannotSave(path, u"A site cannot begin with a double quote, nor hold one together "
+                                "with a comma or a blank at either end. Write the double quote "
+                                "as %22."_s);
     const QString line = quoted ? u'"' + value + u'"' : value;
 
     // A value the code page cannot hold goes into the file as UTF-8, which
@@ -187,28 +188,20 @@ std::optional<QByteArray> encodeLine(const QString& value, Encoding encoding, QS
         if (!bytes)
             continue;
         bytes->append("\r\n");
-        if (firstField(*bytes) == value) {
-            if (written)
-                *written = e;
-            return bytes;
-        }
+        if (firstField(*bytes) == value)
+            return Line{*bytes, e};
     }
-    return refuse(u"Its text would not read back unchanged."_s);
+    return cannotSave(path, u"Its text would not read back unchanged."_s);
 }
 
-bool writeValue(const QString& path, const QString& text, QString* error, Encoding encoding,
-                Encoding* written)
+} // namespace
+
+files::Result<Encoding> writeValue(const QString& path, const QString& text, Encoding encoding)
 {
-    const auto fail = [&](const QString& reason) {
-        if (error)
-            *error = u"Cannot save %1:\n%2"_s.arg(QDir::toNativeSeparators(path), reason);
-        return false;
-    };
-    QString refusal;
-    const std::optional<QByteArray> encoded = encodeLine(text, encoding, &refusal, written);
-    if (!encoded)
-        return fail(refusal);
-    const QByteArray& line = *encoded;
+    const files::Result<Line> encoded = encodeLine(path, text, encoding);
+    if (!encoded.ok())
+        return encoded.failure();
+    const QByteArray& line = encoded.value().bytes;
 
     // Written next to the old file and moved over it only when complete,
     // so a failure never leaves an empty or half-written file behind.
@@ -229,9 +222,9 @@ bool writeValue(const QString& path, const QString& text, QString* error, Encodi
         reason = file.errorString();
     }
     if (reason.isEmpty())
-        return true;
+        return encoded.value().encoding;
     file.cancelWriting();
-    return fail(reason);
+    return cannotSave(path, reason);
 }
 
 } // namespace settings

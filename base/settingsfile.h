@@ -3,6 +3,8 @@
 // encoding the file was read in.
 #pragma once
 
+#include "fileaccess.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -28,32 +30,25 @@ std::optional<QByteArray> encode(const QString& text, Encoding encoding);
 // no field at all (an empty file).
 std::optional<QString> firstField(const QByteArray& contents);
 
-struct ReadResult {
-    std::optional<QString> value; // set on success
-    QString error;                // what failed, naming the file, otherwise
-    QByteArray contents;          // the bytes read, when the file could be read
+// A settings file's first field, and the encoding the file was read in.
+struct Value {
+    QString text;
     Encoding encoding = Encoding::Utf8;
 };
 
 // Reads the first field of the file at path. A missing file, a missing
 // folder, an unreadable file and a file without a field are failures.
-ReadResult readValue(const QString& path);
+files::Result<Value> readValue(const QString& path);
 
-// The file's one line for value: the value, in double quotes when it holds
-// a comma or begins or ends with a blank or a double quote, then CR LF;
-// in the given encoding, or in UTF-8 when the code page cannot hold the
-// value. Always read back by firstField as the value itself. A value that
-// no line can hold (a line break, a double quote that quoting would end
-// early) gives std::nullopt and, in *reason, why.
-std::optional<QByteArray> encodeLine(const QString& value, Encoding encoding, QString* reason,
-                                     Encoding* written = nullptr);
-
-// Replaces the file's contents with the value's line (encodeLine). The old
-// contents stay in place unless the new ones were written completely; on
-// failure, or for a value no line can hold, returns false and puts what
-// went wrong, naming the file, into *error. *written gets the encoding
-// used.
-bool writeValue(const QString& path, const QString& text, QString* error = nullptr,
-                Encoding encoding = Encoding::Utf8, Encoding* written = nullptr);
+// Replaces the file's contents with one line for text: the text, in double
+// quotes when it holds a comma or begins or ends with a blank or a double
+// quote, then CR LF; in the given encoding, or in UTF-8 when the code page
+// cannot hold the text. Always read back by firstField as the text itself.
+// The old contents stay in place unless the new ones were written
+// completely. Gives the encoding written, or the failure naming the file,
+// also for a text that no line can hold (a line break, a double quote that
+// quoting would end early).
+files::Result<Encoding> writeValue(const QString& path, const QString& text,
+                                   Encoding encoding = Encoding::Utf8);
 
 } // namespace settings

@@ -43,17 +43,18 @@ SiteStore::SiteStore(appfolder::AppFolder folder, QString userRoot)
 {
 }
 
-settings::ReadResult SiteStore::read(const QString& delivered, const QString& user,
-                                     QStringList* warnings) const
+files::Result<settings::Value> SiteStore::read(const QString& delivered, const QString& user,
+                                               QStringList* warnings) const
 {
     if (!writableBesideProgram(delivered)) {
         const QFileInfo mine(user);
         if (mine.exists() || mine.isSymLink()) {
-            settings::ReadResult result = settings::readValue(user);
-            if (result.value)
+            files::Result<settings::Value> result = settings::readValue(user);
+            if (result.ok())
                 return result;
             if (warnings)
-                warnings->append(result.error + u"\n\nThe delivered settings are used instead:\n"_s +
+                warnings->append(result.failure().text +
+                                 u"\n\nThe delivered settings are used instead:\n"_s +
                                  QDir::toNativeSeparators(delivered));
         }
     }
@@ -72,93 +73,93 @@ QString SiteStore::borderSettingsSavePath() const
     return writableBesideProgram(delivered) ? delivered : userCopy(userRoot_, borderRelative);
 }
 
-std::optional<QString> SiteStore::load()
+std::optional<files::Failure> SiteStore::load()
 {
     QStringList warnings;
-    const settings::ReadResult link =
+    const files::Result<settings::Value> link =
         read(folder_.linkSettings(), userCopy(userRoot_, linkRelative), &warnings);
-    if (!link.value)
-        return link.error;
-    const settings::ReadResult border =
+    if (!link.ok())
+        return link.failure();
+    const files::Result<settings::Value> border =
         read(folder_.borderSettings(), userCopy(userRoot_, borderRelative), &warnings);
-    if (!border.value)
-        return border.error;
+    if (!border.ok())
+        return border.failure();
     warnings_ = warnings;
-    linkSite_ = *link.value;
-    borderSite_ = *border.value;
-    linkFile_ = {link.value, link.encoding};
-    borderFile_ = {border.value, border.encoding};
+    linkSite_ = link.value().text;
+    borderSite_ = border.value().text;
+    linkFile_ = {link.value().text, link.value().encoding};
+    borderFile_ = {border.value().text, border.value().encoding};
     return std::nullopt;
 }
 
-std::optional<QString> SiteStore::readLinkSettings(QString* error)
+files::Result<QString> SiteStore::readLinkSettings()
 {
-    settings::ReadResult link =
+    const files::Result<settings::Value> link =
         read(folder_.linkSettings(), userCopy(userRoot_, linkRelative), nullptr);
-    if (!link.value && error)
-        *error = link.error;
+    if (!link.ok())
+        return link.failure();
     // What the window shows is what a save there may replace.
-    if (link.value)
-        linkFile_ = {link.value, link.encoding};
-    return link.value;
+    linkFile_ = {link.value().text, link.value().encoding};
+    return link.value().text;
 }
 
-SiteStore::Saved SiteStore::saveLinkSite(const QString& site, const ConfirmOverwrite& confirm,
-                                         QString* error)
+files::Result<SiteStore::Saved> SiteStore::saveLinkSite(const QString& site,
+                                                        const ConfirmOverwrite& confirm)
 {
-    const Saved saved = save(linkSettingsSavePath(), folder_.linkSettings(), site, linkFile_, confirm, error);
-    if (saved == Saved::Yes)
+    files::Result<Saved> saved =
+        save(linkSettingsSavePath(), folder_.linkSettings(), site, linkFile_, confirm);
+    if (saved.ok() && saved.value() == Saved::Yes)
         linkSite_ = site;
     return saved;
 }
 
-SiteStore::Saved SiteStore::saveBorderSite(const QString& site, const ConfirmOverwrite& confirm,
-                                           QString* error)
+files::Result<SiteStore::Saved> SiteStore::saveBorderSite(const QString& site,
+                                                          const ConfirmOverwrite& confirm)
 {
-    const Saved saved = save(borderSettingsSavePath(), folder_.borderSettings(), site, borderFile_,
-                             confirm, error);
-    if (saved == Saved::Yes)
+    files::Result<Saved> saved =
+        save(borderSettingsSavePath(), folder_.borderSettings(), site, borderFile_, confirm);
+    if (saved.ok() && saved.value() == Saved::Yes)
         borderSite_ = site;
     return saved;
 }
 
-SiteStore::Saved SiteStore::save(const QString& path, const QString& delivered,
-                                 const QString& site, Known& known,
-                                 const ConfirmOverwrite& confirm, QString* error)
+files::Result<SiteStore::Saved> SiteStore::save(const QString& path, const QString& delivered,
+                                                const QString& site, Known& known,
+                                                const ConfirmOverwrite& confirm)
 {
     // The user's settings folder is made on the first save; a missing
     // folder beside the program is reported, not made.
     const QString folder = QFileInfo(path).path();
-    if (path != delivered && !QDir().mkpath(folder)) {
-        if (error)
-            *error = u"Cannot save %1:\nThe folder %2 cannot be created."_s.arg(
-                QDir::toNativeSeparators(path), QDir::toNativeSeparators(folder));
-        return Saved::Failed;
-    }
+    if (path != delivered && !QDir().mkpath(folder))
+        return files::Failure{
+            path, u"Cannot save %1:\nThe folder %2 cannot be created."_s.arg(
+                      QDir::toNativeSeparators(path), QDir::toNativeSeparators(folder))};
     // Another copy of the program may have saved since this one read the
     // file: its site is not replaced unseen. A file that cannot be read
     // now is left to the write below, which names what is wrong with it.
-    settings::ReadResult now = settings::readValue(path);
-    while (now.value && known.value && *now.value != *known.value && *now.value != site) {
+    files::Result<settings::Value> now = settings::readValue(path);
+    while (now.ok() && known.value && now.value().text != *known.value &&
+           now.value().text != site) {
         const QString question = u"%1 has been changed since it was read. It now holds:\n%2\n\n"
                                  "Replace it with:\n%3"_s.arg(QDir::toNativeSeparators(path),
-                                                              shown(*now.value), shown(site));
+                                                              shown(now.value().text), shown(site));
         if (!confirm || !confirm(question))
             return Saved::Declined;
-        known = {now.value, now.encoding};
+        known = {now.value().text, now.value().encoding};
         // Asked again if it changed once more while the question was open.
         now = settings::readValue(path);
     }
-    if (now.value)
-        known.encoding = now.encoding;
+    if (now.ok())
+        known.encoding = now.value().encoding;
     // A file that holds the site already is kept byte for byte.
-    if (now.value && *now.value == site) {
+    if (now.ok() && now.value().text == site) {
         known.value = site;
         return Saved::Yes;
     }
-    settings::Encoding written = known.encoding;
-    if (!settings::writeValue(path, site, error, known.encoding, &written))
-        return Saved::Failed;
-    known = {site, written};
+    const files::Result<settings::Encoding> written =
+        settings::writeValue(path, site, known.encoding);
+    if (!written.ok())
+        return written.failure();
+    known = {site, written.value()};
     return Saved::Yes;
 }

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "appfolder.h"
+#include "fileaccess.h"
 #include "settingsfile.h"
 
 #include <QString>
@@ -25,10 +26,10 @@ public:
                        QString userRoot = appfolder::userSettingsRoot());
 
     // Reads the link site from Links.dat, then the border site from
-    // BordSite.dat. On failure returns the message naming the file; the
+    // BordSite.dat. On failure returns what failed, naming the file; the
     // sites keep their previous values. A user's copy that cannot be read
     // is passed over for the delivered file, and warnings() says so.
-    std::optional<QString> load();
+    std::optional<files::Failure> load();
 
     // What the last load() passed over, one message per file, each naming
     // the user's copy that could not be read.
@@ -43,21 +44,21 @@ public:
     const QString& borderSite() const { return borderSite_; }
 
     // The link site as Links.dat holds it now, for showing it for editing.
-    std::optional<QString> readLinkSettings(QString* error);
+    files::Result<QString> readLinkSettings();
 
     // Asked before a save would replace a site that another copy of the
     // program (or anyone) wrote since this one read the file; gets the
     // question to show and answers true to replace it.
     using ConfirmOverwrite = std::function<bool(const QString& question)>;
-    enum class Saved { Yes, Declined, Failed };
+    enum class Saved { Yes, Declined };
 
     // Writes the value to its settings file, in the encoding the file was
     // read in, then takes it as the site. A file that already holds the
-    // value is left as it is. On failure returns Failed with the reason
-    // (naming the file) and keeps both the file and the site as they were;
-    // Declined when the user chose to keep what another copy wrote.
-    Saved saveLinkSite(const QString& site, const ConfirmOverwrite& confirm, QString* error);
-    Saved saveBorderSite(const QString& site, const ConfirmOverwrite& confirm, QString* error);
+    // value is left as it is. Declined when the user chose to keep what
+    // another copy wrote. On failure returns the reason (naming the file)
+    // and keeps both the file and the site as they were.
+    files::Result<Saved> saveLinkSite(const QString& site, const ConfirmOverwrite& confirm);
+    files::Result<Saved> saveBorderSite(const QString& site, const ConfirmOverwrite& confirm);
 
     // Takes a link site without writing it.
     void setLink(const QString& site) { linkSite_ = site; }
@@ -69,10 +70,10 @@ private:
         settings::Encoding encoding = settings::Encoding::Utf8;
     };
 
-    settings::ReadResult read(const QString& delivered, const QString& user,
-                              QStringList* warnings) const;
-    Saved save(const QString& path, const QString& delivered, const QString& site, Known& known,
-               const ConfirmOverwrite& confirm, QString* error);
+    files::Result<settings::Value> read(const QString& delivered, const QString& user,
+                                        QStringList* warnings) const;
+    files::Result<Saved> save(const QString& path, const QString& delivered, const QString& site,
+                              Known& known, const ConfirmOverwrite& confirm);
 
     appfolder::AppFolder folder_;
     QString userRoot_;

@@ -29,21 +29,26 @@ QString moreSmiliesPage()
 namespace {
 
 // The message for a failed start, if result is one.
-void reportFailure(QWidget* parent, const QString& address, int result)
+void reportFailure(QWidget* parent, const QString& address, const platform::OpenResult& result)
 {
     const QString title = u"Browser Unavailable"_s;
-    if (result < platform::kNoAssociation) {
+    switch (result.outcome) {
+    case platform::OpenOutcome::Opened:
+        break;
+    case platform::OpenOutcome::Failed:
         prompt::message(parent,
                         u"Problem running your web browser. You should check that your browser is "
-                        "correctly installed. (Error %1)"_s.arg(result),
+                        "correctly installed. (Error %1)"_s.arg(result.systemError),
                         prompt::Icon::Exclamation, title);
-    } else if (result == platform::kNoAssociation) {
+        break;
+    case platform::OpenOutcome::NoAssociation:
         prompt::message(parent,
                         prompt::appTitle() + u" could not find a file association for "_s +
                             address +
                             u" on your system. You should check that your browser is correctly "
                             "installed and associated with this type of file."_s,
                         prompt::Icon::Exclamation, title);
+        break;
     }
 }
 
@@ -54,9 +59,11 @@ void openWebPage(QWidget* parent, const QString& address)
     // A failure that arrives later is shown over the window if it is still
     // there, and on its own otherwise.
     const QPointer<QWidget> owner(parent);
-    const int result = platform::current().openDocument(
-        address, QCoreApplication::applicationDirPath(),
-        [owner, address](int late) { reportFailure(owner, address, late); });
+    const platform::OpenResult result =
+        platform::current().openDocument(address, QCoreApplication::applicationDirPath(),
+                                         [owner, address](const platform::OpenResult& late) {
+                                             reportFailure(owner, address, late);
+                                         });
     reportFailure(parent, address, result);
 }
 

@@ -117,11 +117,11 @@ std::optional<files::Failure> BorderPage::loadGallery(const appfolder::AppFolder
         // Let the loading window repaint once per picture.
         QCoreApplication::processEvents();
         const QString path = folder.borderPicture(i);
-        picture::Info info;
-        if (auto failure = picture::check(path, &info))
-            return failure;
+        const files::Result<picture::Info> checked = picture::check(path);
+        if (!checked.ok())
+            return checked.failure();
         controls::ImageBox* current = imgBord_.at(static_cast<size_t>(i));
-        current->setPictureFile(path, info.size);
+        current->setPictureFile(path, checked.value().size);
         current->setTag(appfolder::webAddress(site, appfolder::borderFileName(i)));
 
         controls::ImageBox* next = imgBord_.at(static_cast<size_t>(i) + 1);
@@ -229,20 +229,18 @@ void BorderPage::lllClick()
         return;
     // The store writes BordSite.dat whole or not at all and takes the new
     // site only once it is on disk.
-    QString error;
     const auto confirm = [owner](const QString& question) {
         return prompt::question(owner, question);
     };
-    switch (sites_.saveBorderSite(site, confirm, &error)) {
-    case SiteStore::Saved::Yes:
-        break;
-    case SiteStore::Saved::Declined:
-        return;
-    case SiteStore::Saved::Failed:
-        prompt::message(owner, error + u"\n\nThe border site has not been changed."_s,
+    const files::Result<SiteStore::Saved> saved = sites_.saveBorderSite(site, confirm);
+    if (!saved.ok()) {
+        prompt::message(owner,
+                        saved.failure().text + u"\n\nThe border site has not been changed."_s,
                         prompt::Icon::Critical);
         return;
     }
+    if (saved.value() == SiteStore::Saved::Declined)
+        return;
     prompt::message(owner,
                     u"Successfully updated!\n"
                     "Now you must upload all the files located on the folder (Border) "

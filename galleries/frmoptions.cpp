@@ -50,11 +50,11 @@ FrmOptions::FrmOptions(SiteStore& sites, QWidget* parent)
 
 void FrmOptions::formLoad()
 {
-    QString error;
-    if (const std::optional<QString> site = sites_.readLinkSettings(&error))
-        txtSite_->setText(*site);
+    const files::Result<QString> site = sites_.readLinkSettings();
+    if (site.ok())
+        txtSite_->setText(site.value());
     else
-        prompt::message(this, error, prompt::Icon::Exclamation);
+        prompt::message(this, site.failure().text, prompt::Icon::Exclamation);
 }
 
 void FrmOptions::cmdDefaultClick()
@@ -71,20 +71,17 @@ void FrmOptions::cmdSaveClick()
 {
     txtSite_->setText(forumcode::withScheme(txtSite_->text()));
     const QString site = txtSite_->text();
-    QString error;
     const auto confirm = [this](const QString& question) {
         return prompt::question(this, question);
     };
-    switch (sites_.saveLinkSite(site, confirm, &error)) {
-    case SiteStore::Saved::Yes:
-        break;
-    case SiteStore::Saved::Declined:
-        // The site typed stays in the box, unsaved.
-        return;
-    case SiteStore::Saved::Failed:
-        prompt::message(this, error, prompt::Icon::Exclamation);
+    const files::Result<SiteStore::Saved> saved = sites_.saveLinkSite(site, confirm);
+    if (!saved.ok()) {
+        prompt::message(this, saved.failure().text, prompt::Icon::Exclamation);
         return;
     }
+    // Declined: the site typed stays in the box, unsaved.
+    if (saved.value() == SiteStore::Saved::Declined)
+        return;
     prompt::message(this, u"تم تعديل الوصلة تأكد بعدم العبث بهذه الخيارات بدون مشاورة Dravik"_s);
     Q_EMIT linkSaved(site);
 }

@@ -158,7 +158,7 @@ void FrmSmile::formLoad()
 bool FrmSmile::loadPicture(controls::ImageBox* cell, const QString& path)
 {
     // Checked whole first: the GIF reader accepts a file cut short.
-    if (picture::check(path))
+    if (!picture::check(path).ok())
         return false;
     QImageReader reader(path);
     Animation animation;

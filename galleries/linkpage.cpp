@@ -227,11 +227,11 @@ std::optional<files::Failure> LinkPage::loadGallery(const appfolder::AppFolder& 
         // Let the loading window repaint once per picture.
         QCoreApplication::processEvents();
         const QString path = folder.linkPicture(i);
-        picture::Info info;
-        if (auto failure = picture::check(path, &info))
-            return failure;
+        const files::Result<picture::Info> checked = picture::check(path);
+        if (!checked.ok())
+            return checked.failure();
         controls::ImageBox* current = dimg_.back();
-        current->setPictureFile(path, info.size);
+        current->setPictureFile(path, checked.value().size);
 
         controls::ImageBox* next = dimg_.front()->copyOf(picCont_);
         next->setObjectName(makeup::indexed(u"dimg"_s, i + 1));
@@ -245,10 +245,10 @@ std::optional<files::Failure> LinkPage::loadGallery(const appfolder::AppFolder& 
 
     for (int i = 0; i < 4; ++i) {
         const QString path = folder.optionPicture(i + 1);
-        picture::Info info;
-        if (auto failure = picture::check(path, &info))
-            return failure;
-        imgView_.at(static_cast<size_t>(i))->setPictureFile(path, info.size);
+        const files::Result<picture::Info> checked = picture::check(path);
+        if (!checked.ok())
+            return checked.failure();
+        imgView_.at(static_cast<size_t>(i))->setPictureFile(path, checked.value().size);
     }
     sizeGallery();
     return std::nullopt;

@@ -13,16 +13,25 @@ class QWidget;
 
 namespace platform {
 
-// Shell-style results of opening an address: above 32 is success.
-inline constexpr int kOpenedOk = 42;
-inline constexpr int kNoAssociation = 31; // nothing handles this kind of address
-inline constexpr int kFileNotFound = 2;
+// What came of opening an address.
+enum class OpenOutcome {
+    Opened,        // the handler started
+    NoAssociation, // nothing handles this kind of address
+    Failed,        // anything else; systemError says what
+};
+
+struct OpenResult {
+    OpenOutcome outcome = OpenOutcome::Opened;
+    // For Failed: the system's own number for what went wrong, which the
+    // user is shown.
+    int systemError = 0;
+};
 
 // Told, later and at most once, that an opener which had started failed
 // after all (the desktop's opener exits with an error when no browser is
-// configured), with a shell-style code as above. Called on the window
-// thread from its event loop; never called for a start that failed at once.
-using LateFailure = std::function<void(int result)>;
+// configured). Called on the window thread from its event loop; never
+// called for a start that failed at once.
+using LateFailure = std::function<void(OpenResult result)>;
 
 class Platform {
 public:
@@ -34,12 +43,10 @@ public:
     virtual bool loadKeyboardLayout(const QString& layoutId, bool activate) = 0;
 
     // Opens an address with the user's default handler (the web browser),
-    // shown normally, without waiting for the handler to finish. Returns a
-    // shell-style code: above 32 when it started, kNoAssociation when
-    // nothing handles the address, a smaller code for any other failure.
-    // An opener that started and then fails calls lateFailure.
-    virtual int openDocument(const QString& address, const QString& workingFolder,
-                             LateFailure lateFailure) = 0;
+    // shown normally, without waiting for the handler to finish. An opener
+    // that started and then fails calls lateFailure.
+    virtual OpenResult openDocument(const QString& address, const QString& workingFolder,
+                                    LateFailure lateFailure) = 0;
 
     // Keeps a window above all others, or puts it back among them, without
     // moving or resizing it.

@@ -2,6 +2,7 @@
 #include "platform.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -100,7 +101,7 @@ void startOpener(const QString& opener, const QUrl& url, LateFailure lateFailure
         process->disconnect();
         process->deleteLater();
         if (lateFailure)
-            lateFailure(kNoAssociation);
+            lateFailure({OpenOutcome::NoAssociation});
     };
     QObject::connect(process, &QProcess::finished, process,
                      [process, fail](int exitCode, QProcess::ExitStatus status) {
@@ -143,18 +144,22 @@ public:
 #endif
     }
 
-    int openDocument(const QString& address, const QString&, LateFailure lateFailure) override
+    OpenResult openDocument(const QString& address, const QString&,
+                            LateFailure lateFailure) override
     {
         const QUrl url = QUrl::fromUserInput(address);
+        // An address that names nothing is reported as the shell reports a
+        // file it cannot find.
         if (!url.isValid())
-            return kFileNotFound;
+            return {OpenOutcome::Failed, ENOENT};
         // The desktop's opener is what Qt would start too, but Qt lets go
         // of it and never learns that it failed.
         const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
         if (opener.isEmpty())
-            return QDesktopServices::openUrl(url) ? kOpenedOk : kNoAssociation;
+            return {QDesktopServices::openUrl(url) ? OpenOutcome::Opened
+                                                   : OpenOutcome::NoAssociation};
         startOpener(opener, url, std::move(lateFailure));
-        return kOpenedOk;
+        return {OpenOutcome::Opened};
     }
 
     void setOnTop(QWidget* window, bool onTop) override

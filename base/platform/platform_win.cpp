@@ -1,5 +1,6 @@
 // Platform layer for Windows.
 #include "platform.h"
+#include "shellanswer_win.h"
 
 #include <QDir>
 #include <QWidget>
@@ -22,7 +23,8 @@ public:
         return LoadKeyboardLayoutW(id.c_str(), activate ? KLF_ACTIVATE : 0) != nullptr;
     }
 
-    int openDocument(const QString& address, const QString& workingFolder, LateFailure) override
+    OpenResult openDocument(const QString& address, const QString& workingFolder,
+                            LateFailure) override
     {
         // The shell's answer is final: nothing fails later.
         const std::wstring file = address.toStdWString();
@@ -31,7 +33,8 @@ public:
         // looks like success.
         const auto result = reinterpret_cast<INT_PTR>(
             ShellExecuteW(nullptr, L"open", file.c_str(), L"", dir.c_str(), SW_SHOWNORMAL));
-        return static_cast<int>(result);
+        // Read as a 32-bit number, as the shell's answers are documented.
+        return fromShellAnswer(static_cast<int>(result));
     }
 
     void setOnTop(QWidget* window, bool onTop) override

@@ -37,8 +37,8 @@ QString deliveredGif(bool animated)
     QDirIterator it(qEnvironmentVariable("TARNWELL_BIN_DIR") + u"/zqLink"_s, {u"*.gif"_s});
     while (it.hasNext()) {
         const QString path = it.next();
-        picture::Info info;
-        if (!picture::check(path, &info) && (info.frames > 1) == animated)
+        const files::Result<picture::Info> checked = picture::check(path);
+        if (checked.ok() && (checked.value().frames > 1) == animated)
             return path;
     }
     return {};
@@ -67,13 +67,14 @@ void TestPicture::wholeGifsPassAndTellTheirFrames()
     const QString still = deliveredGif(false);
     QVERIFY2(!animated.isEmpty() && !still.isEmpty(),
              "TARNWELL_BIN_DIR must hold the delivered pictures");
-    picture::Info info;
-    QVERIFY(!picture::check(animated, &info));
-    QVERIFY(info.frames > 1);
+    const files::Result<picture::Info> moving = picture::check(animated);
+    QVERIFY(moving.ok());
+    QVERIFY(moving.value().frames > 1);
     QImage first = picture::decodeFirstFrame(animated);
-    QCOMPARE(info.size, first.size());
-    QVERIFY(!picture::check(still, &info));
-    QCOMPARE(info.frames, 1);
+    QCOMPARE(moving.value().size, first.size());
+    const files::Result<picture::Info> unmoving = picture::check(still);
+    QVERIFY(unmoving.ok());
+    QCOMPARE(unmoving.value().frames, 1);
 }
 
 void TestPicture::damagedGifsAreRefusedWithTheirReason_data()
@@ -109,16 +110,16 @@ void TestPicture::damagedGifsAreRefusedWithTheirReason()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"b1.gif"_s);
     QVERIFY(writeFile(path, bytes));
-    const auto failure = picture::check(path);
-    QVERIFY(failure);
-    QCOMPARE(failure->path, path);
-    QCOMPARE(failure->text,
+    const auto checked = picture::check(path);
+    QVERIFY(!checked.ok());
+    QCOMPARE(checked.failure().path, path);
+    QCOMPARE(checked.failure().text,
              u"Invalid picture (%1):\n%2"_s.arg(reason, QDir::toNativeSeparators(path)));
     // The movie player would take some of these for pictures; the viewer
     // does not.
-    files::Failure movieFailure;
-    QVERIFY(!picture::openMovie(path, nullptr, &movieFailure));
-    QCOMPARE(movieFailure.text, failure->text);
+    const auto movie = picture::openMovie(path, nullptr);
+    QVERIFY(!movie.ok());
+    QCOMPARE(movie.failure().text, checked.failure().text);
 }
 
 void TestPicture::otherKindsAreDecoded()
@@ -128,28 +129,27 @@ void TestPicture::otherKindsAreDecoded()
     image.fill(Qt::red);
     const QString jpeg = dir.filePath(u"swatch.jpg"_s);
     QVERIFY(image.save(jpeg, "JPEG"));
-    picture::Info info;
-    QVERIFY(!picture::check(jpeg, &info));
-    QCOMPARE(info.size, QSize(31, 30));
+    const auto whole = picture::check(jpeg);
+    QVERIFY(whole.ok());
+    QCOMPARE(whole.value().size, QSize(31, 30));
     QVERIFY(writeFile(jpeg, readFile(jpeg).left(40)));
-    QVERIFY(picture::check(jpeg));
+    QVERIFY(!picture::check(jpeg).ok());
 }
 
 void TestPicture::filesThatAreNotFilesAreRefused()
 {
     QTemporaryDir dir;
-    QByteArray contents;
-    const auto missing = files::readAll(dir.filePath(u"gone.gif"_s), &contents);
-    QVERIFY(missing);
-    QCOMPARE(missing->text,
+    const auto missing = files::readAll(dir.filePath(u"gone.gif"_s));
+    QVERIFY(!missing.ok());
+    QCOMPARE(missing.failure().text,
              u"File not found:\n"_s + QDir::toNativeSeparators(dir.filePath(u"gone.gif"_s)));
-    const auto noFolder = files::readAll(dir.filePath(u"Border/b0.gif"_s), &contents);
-    QVERIFY(noFolder);
-    QCOMPARE(noFolder->text,
+    const auto noFolder = files::readAll(dir.filePath(u"Border/b0.gif"_s));
+    QVERIFY(!noFolder.ok());
+    QCOMPARE(noFolder.failure().text,
              u"Path not found:\n"_s + QDir::toNativeSeparators(dir.filePath(u"Border"_s)));
-    const auto folder = files::readAll(dir.path(), &contents);
-    QVERIFY(folder);
-    QVERIFY(folder->text.startsWith(
+    const auto folder = files::readAll(dir.path());
+    QVERIFY(!folder.ok());
+    QVERIFY(folder.failure().text.startsWith(
         u"Cannot read the file (it is a folder, pipe or device, not a file)"_s));
 #ifdef Q_OS_UNIX
     // Reading a pipe would wait for a writer for good.
@@ -157,15 +157,16 @@ void TestPicture::filesThatAreNotFilesAreRefused()
     QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(picture::check(pipe));
+    QVERIFY(!picture::check(pipe).ok());
     QVERIFY(timer.elapsed() < 5000);
-    const auto device = files::readAll(u"/dev/zero"_s, &contents);
-    QVERIFY(device);
+    const auto device = files::readAll(u"/dev/zero"_s);
+    QVERIFY(!device.ok());
     // A name longer than the system allows: its own reason, not "not found".
-    const auto tooLong = files::readAll(dir.filePath(QString(300, u'x')), &contents);
-    QVERIFY(tooLong);
-    QVERIFY2(tooLong->text.startsWith(u"Cannot read the file ("_s + qt_error_string(ENAMETOOLONG)),
-             qPrintable(tooLong->text));
+    const auto tooLong = files::readAll(dir.filePath(QString(300, u'x')));
+    QVERIFY(!tooLong.ok());
+    const QString tooLongText = tooLong.failure().text;
+    QVERIFY2(tooLongText.startsWith(u"Cannot read the file ("_s + qt_error_string(ENAMETOOLONG)),
+             qPrintable(tooLongText));
 #endif
 }
 
@@ -179,32 +180,36 @@ void TestPicture::checksAheadAnswerAsTheCheckItself()
     const QString gone = dir.filePath(u"b2.gif"_s);
     const QString later = dir.filePath(u"b3.gif"_s);
     QVERIFY(writeFile(later, readFile(still)));
-    const auto cutFailure = picture::check(cut);
-    const auto goneFailure = picture::check(gone);
-    QVERIFY(cutFailure && goneFailure);
-    picture::Info alone;
-    QVERIFY(!picture::check(still, &alone));
+    const auto cutCheck = picture::check(cut);
+    const auto goneCheck = picture::check(gone);
+    QVERIFY(!cutCheck.ok() && !goneCheck.ok());
+    const auto alone = picture::check(still);
+    QVERIFY(alone.ok());
     {
         // A picture listed twice is answered twice; a broken or missing one
         // with the reason the check itself gives.
         const picture::ChecksAhead ahead({still, cut, gone, still, later});
-        picture::Info info;
-        QVERIFY(!picture::check(still, &info));
-        QCOMPARE(info.size, alone.size);
-        QCOMPARE(info.frames, alone.frames);
-        QCOMPARE(picture::check(cut)->text, cutFailure->text);
-        QCOMPARE(picture::check(gone)->text, goneFailure->text);
-        info = {};
-        QVERIFY(!picture::check(still, &info));
-        QCOMPARE(info.size, alone.size);
+        const auto first = picture::check(still);
+        QVERIFY(first.ok());
+        QCOMPARE(first.value().size, alone.value().size);
+        QCOMPARE(first.value().frames, alone.value().frames);
+        const auto cutAhead = picture::check(cut);
+        QVERIFY(!cutAhead.ok());
+        QCOMPARE(cutAhead.failure().text, cutCheck.failure().text);
+        const auto goneAhead = picture::check(gone);
+        QVERIFY(!goneAhead.ok());
+        QCOMPARE(goneAhead.failure().text, goneCheck.failure().text);
+        const auto second = picture::check(still);
+        QVERIFY(second.ok());
+        QCOMPARE(second.value().size, alone.value().size);
         // Asked once more than listed: checked on the spot.
-        QVERIFY(!picture::check(still));
-        QVERIFY(picture::check(cut));
+        QVERIFY(picture::check(still).ok());
+        QVERIFY(!picture::check(cut).ok());
     }
     // Gone with its list: a listed picture never asked for is checked as
     // it is now.
     QVERIFY(writeFile(later, "GIF89a"));
-    QVERIFY(picture::check(later));
+    QVERIFY(!picture::check(later).ok());
 }
 
 void TestPicture::viewerPlaysAnimationsOnlyWhileSeen()

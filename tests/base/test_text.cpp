@@ -97,34 +97,35 @@ void TestText::readValueFailures()
 {
     QTemporaryDir dir;
     const auto missingFile = settings::readValue(dir.filePath(u"Links.dat"_s));
-    QVERIFY(!missingFile.value);
-    QVERIFY(missingFile.error.startsWith(u"File not found"_s));
-    QVERIFY(missingFile.error.contains(u"Links.dat"_s));
+    QVERIFY(!missingFile.ok());
+    QVERIFY(missingFile.failure().text.startsWith(u"File not found"_s));
+    QVERIFY(missingFile.failure().text.contains(u"Links.dat"_s));
 
     const auto missingFolder = settings::readValue(dir.filePath(u"zqLink/Links.dat"_s));
-    QVERIFY(missingFolder.error.startsWith(u"Path not found"_s));
-    QVERIFY(missingFolder.error.contains(u"zqLink"_s));
+    QVERIFY(!missingFolder.ok());
+    QVERIFY(missingFolder.failure().text.startsWith(u"Path not found"_s));
+    QVERIFY(missingFolder.failure().text.contains(u"zqLink"_s));
 
     QFile empty(dir.filePath(u"BordSite.dat"_s));
     QVERIFY(empty.open(QIODevice::WriteOnly));
     empty.close();
     const auto noField = settings::readValue(empty.fileName());
-    QVERIFY(!noField.value);
-    QVERIFY(noField.error.contains(u"empty"_s));
-    QVERIFY(noField.error.contains(u"BordSite.dat"_s));
+    QVERIFY(!noField.ok());
+    QVERIFY(noField.failure().text.contains(u"empty"_s));
+    QVERIFY(noField.failure().text.contains(u"BordSite.dat"_s));
 }
 
 void TestText::writeValueRoundTrip()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Links.dat"_s);
-    QVERIFY(settings::writeValue(path, u"http://old/"_s));
-    QVERIFY(settings::writeValue(path, u"http://new/xy/"_s));
+    QVERIFY(settings::writeValue(path, u"http://old/"_s).ok());
+    QVERIFY(settings::writeValue(path, u"http://new/xy/"_s).ok());
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     // One line, CR LF, no quotes; the whole old contents replaced.
     QCOMPARE(f.readAll(), QByteArray("http://new/xy/\r\n"));
-    QCOMPARE(*settings::readValue(path).value, u"http://new/xy/"_s);
+    QCOMPARE(settings::readValue(path).value().text, u"http://new/xy/"_s);
 }
 
 void TestText::oddSitesReadBackWhole_data()
@@ -150,12 +151,12 @@ void TestText::oddSitesReadBackWhole()
     QFETCH(QByteArray, line);
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Links.dat"_s);
-    QString error;
-    QVERIFY2(settings::writeValue(path, site, &error), qPrintable(error));
+    const auto written = settings::writeValue(path, site);
+    QVERIFY2(written.ok(), qPrintable(written.ok() ? QString() : written.failure().text));
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), line);
-    QCOMPARE(*settings::readValue(path).value, site);
+    QCOMPARE(settings::readValue(path).value().text, site);
 }
 
 void TestText::sitesNoLineCanHoldAreRefused_data()
@@ -180,9 +181,11 @@ void TestText::sitesNoLineCanHoldAreRefused()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString path = dir.filePath(u"BordSite.dat"_s);
-    QVERIFY(settings::writeValue(path, u"http://kept/"_s));
-    QString error;
-    QVERIFY(!settings::writeValue(path, site, &error));
+    QVERIFY(settings::writeValue(path, u"http://kept/"_s).ok());
+    const auto written = settings::writeValue(path, site);
+    QVERIFY(!written.ok());
+    const QString error = written.failure().text;
+    QCOMPARE(written.failure().path, path);
     QVERIFY2(error.startsWith(u"Cannot save %1:\n"_s.arg(QDir::toNativeSeparators(path))),
              qPrintable(error));
     QVERIFY2(error.contains(reason), qPrintable(error));
@@ -199,28 +202,31 @@ void TestText::codePageFilesStayInTheirCodePage()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(windows);
     f.close();
-    const settings::ReadResult read = settings::readValue(path);
-    QCOMPARE(*read.value, u"http://h\u00e9\u06d2/z/"_s);
-    QCOMPARE(read.encoding, settings::Encoding::CodePage1256);
+    const files::Result<settings::Value> read = settings::readValue(path);
+    QVERIFY(read.ok());
+    QCOMPARE(read.value().text, u"http://h\u00e9\u06d2/z/"_s);
+    QCOMPARE(read.value().encoding, settings::Encoding::CodePage1256);
 
     // Written back in it, byte for byte.
-    settings::Encoding written = settings::Encoding::Utf8;
-    QVERIFY(settings::writeValue(path, *read.value, nullptr, read.encoding, &written));
+    files::Result<settings::Encoding> written =
+        settings::writeValue(path, read.value().text, read.value().encoding);
+    QVERIFY(written.ok());
     QCOMPARE(contentsOf(path), windows);
-    QCOMPARE(written, settings::Encoding::CodePage1256);
+    QCOMPARE(written.value(), settings::Encoding::CodePage1256);
     // Arabic letters too.
-    QVERIFY(settings::writeValue(path, u"http://منتدى/"_s, nullptr, read.encoding));
+    QVERIFY(settings::writeValue(path, u"http://منتدى/"_s, read.value().encoding).ok());
     QCOMPARE(contentsOf(path), QByteArray("http://\xe3\xe4\xca\xcf\xec/\r\n"));
-    QCOMPARE(*settings::readValue(path).value, u"http://منتدى/"_s);
+    QCOMPARE(settings::readValue(path).value().text, u"http://منتدى/"_s);
 
     // What the code page cannot hold goes in as UTF-8 and reads back whole;
     // so does a value whose code-page bytes would read as UTF-8 ("\xd8\xb9"
     // is also the UTF-8 of another letter).
     for (const QString& site : {u"http://例子.example/"_s, u"http://h/\u0637\u00b9/"_s}) {
-        QVERIFY(settings::writeValue(path, site, nullptr, read.encoding, &written));
-        QCOMPARE(written, settings::Encoding::Utf8);
+        written = settings::writeValue(path, site, read.value().encoding);
+        QVERIFY(written.ok());
+        QCOMPARE(written.value(), settings::Encoding::Utf8);
         QCOMPARE(contentsOf(path), site.toUtf8() + "\r\n");
-        QCOMPARE(*settings::readValue(path).value, site);
+        QCOMPARE(settings::readValue(path).value().text, site);
     }
 }
 
@@ -228,7 +234,7 @@ void TestText::writeValueFailureKeepsOldContents()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"BordSite.dat"_s);
-    QVERIFY(settings::writeValue(path, u"http://kept/"_s));
+    QVERIFY(settings::writeValue(path, u"http://kept/"_s).ok());
 
 #ifdef Q_OS_UNIX
     // A write that fails half-way (the file size limit stands in for a full
@@ -239,21 +245,21 @@ void TestText::writeValueFailureKeepsOldContents()
     rlimit tiny = old;
     tiny.rlim_cur = 8;
     setrlimit(RLIMIT_FSIZE, &tiny);
-    QString error;
-    const bool ok =
-        settings::writeValue(path, u"http://a-much-longer-site-that-does-not-fit/"_s, &error);
+    const auto written =
+        settings::writeValue(path, u"http://a-much-longer-site-that-does-not-fit/"_s);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
 
-    QVERIFY(!ok);
-    QVERIFY(error.contains(path));
-    QCOMPARE(*settings::readValue(path).value, u"http://kept/"_s);
+    QVERIFY(!written.ok());
+    QVERIFY(written.failure().text.contains(path));
+    QCOMPARE(settings::readValue(path).value().text, u"http://kept/"_s);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"BordSite.dat"_s});
 #endif
 
     // A folder that does not exist is reported, not created.
-    QVERIFY(!settings::writeValue(dir.filePath(u"missing/BordSite.dat"_s), u"x"_s, &error));
-    QVERIFY(error.contains(u"missing"_s));
+    const auto noFolder = settings::writeValue(dir.filePath(u"missing/BordSite.dat"_s), u"x"_s);
+    QVERIFY(!noFolder.ok());
+    QVERIFY(noFolder.failure().text.contains(u"missing"_s));
     QVERIFY(!QDir(dir.filePath(u"missing"_s)).exists());
 }
 
@@ -290,16 +296,16 @@ void TestText::writeValueInPlaceWhereTheFolderForbidsNewFiles()
 #ifdef Q_OS_UNIX
     QTemporaryDir dir;
     const QString path = dir.filePath(u"Links.dat"_s);
-    QVERIFY(settings::writeValue(path, u"http://old/"_s));
+    QVERIFY(settings::writeValue(path, u"http://old/"_s).ok());
     ::chmod(QFile::encodeName(path).constData(), 0666);
 
     // No temporary file can be made beside it: the file is written in place.
     QVERIFY(withoutFolderWriteAccess(dir.path(), [&path] {
-        return settings::writeValue(path, u"http://a-new-and-longer-site/"_s);
+        return settings::writeValue(path, u"http://a-new-and-longer-site/"_s).ok();
     }));
     QCOMPARE(contentsOf(path), QByteArray("http://a-new-and-longer-site/\r\n"));
     QVERIFY(withoutFolderWriteAccess(
-        dir.path(), [&path] { return settings::writeValue(path, u"http://short/"_s); }));
+        dir.path(), [&path] { return settings::writeValue(path, u"http://short/"_s).ok(); }));
     QCOMPARE(contentsOf(path), QByteArray("http://short/\r\n"));
 
     // A write in place that fails half-way puts the old contents back.
@@ -309,9 +315,9 @@ void TestText::writeValueInPlaceWhereTheFolderForbidsNewFiles()
         tiny.rlim_cur = 20;
         std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &tiny);
-        QString error;
-        return !settings::writeValue(path, u"http://a-site-longer-than-twenty-bytes/"_s, &error) &&
-               error.contains(path);
+        const auto written =
+            settings::writeValue(path, u"http://a-site-longer-than-twenty-bytes/"_s);
+        return !written.ok() && written.failure().text.contains(path);
     }));
     QCOMPARE(contentsOf(path), QByteArray("http://short/\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"Links.dat"_s});

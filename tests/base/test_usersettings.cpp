@@ -36,6 +36,12 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
+// A save that wrote the site (the store's answer is read only then).
+bool savedYes(const files::Result<SiteStore::Saved>& saved)
+{
+    return saved.ok() && saved.value() == SiteStore::Saved::Yes;
+}
+
 // An application folder holding the two delivered settings files, and an
 // empty home for the user's settings.
 struct Installed {
@@ -110,10 +116,8 @@ void TestUserSettings::portableCopyWritesBesideTheProgram()
     SiteStore sites = copy.store();
     QVERIFY(!sites.load());
     QVERIFY(sites.warnings().isEmpty());
-    QString error;
-    QCOMPARE(sites.saveLinkSite(u"http://mine.example/links/"_s, {}, &error), SiteStore::Saved::Yes);
-    QCOMPARE(sites.saveBorderSite(u"http://mine.example/borders/"_s, {}, &error),
-             SiteStore::Saved::Yes);
+    QVERIFY(savedYes(sites.saveLinkSite(u"http://mine.example/links/"_s, {})));
+    QVERIFY(savedYes(sites.saveBorderSite(u"http://mine.example/borders/"_s, {})));
     QCOMPARE(contentsOf(copy.links()), QByteArray("http://mine.example/links/\r\n"));
     QCOMPARE(contentsOf(copy.bordSite()), QByteArray("http://mine.example/borders/\r\n"));
     QVERIFY(!QFileInfo::exists(copy.userRoot()));
@@ -131,23 +135,22 @@ void TestUserSettings::installedCopySavesToTheUsersFolder()
     Installed copy;
     QVERIFY(asUserOfInstalledCopy(copy, [&copy] {
         SiteStore sites = copy.store();
-        QString error;
         // Before any save the delivered files serve.
         if (sites.load() || sites.linkSite() != u"http://www.tarnwell.example/zqLink/"_s)
             return false;
-        if (sites.saveLinkSite(u"http://mine.example/links/"_s, {}, &error) !=
-                SiteStore::Saved::Yes ||
-            sites.saveBorderSite(u"http://mine.example/borders/"_s, {}, &error) !=
-                SiteStore::Saved::Yes)
+        if (!savedYes(sites.saveLinkSite(u"http://mine.example/links/"_s, {})) ||
+            !savedYes(sites.saveBorderSite(u"http://mine.example/borders/"_s, {})))
             return false;
         if (sites.linkSite() != u"http://mine.example/links/"_s)
             return false;
         // The next start reads the user's copies; the options window too.
         SiteStore next = copy.store();
-        return !next.load() && next.warnings().isEmpty() &&
+        const bool loaded = !next.load();
+        const files::Result<QString> shown = next.readLinkSettings();
+        return loaded && next.warnings().isEmpty() &&
                next.linkSite() == u"http://mine.example/links/"_s &&
-               next.borderSite() == u"http://mine.example/borders/"_s &&
-               next.readLinkSettings(&error) == u"http://mine.example/links/"_s;
+               next.borderSite() == u"http://mine.example/borders/"_s && shown.ok() &&
+               shown.value() == u"http://mine.example/links/"_s;
     }));
     QCOMPARE(contentsOf(copy.userLinks()), QByteArray("http://mine.example/links/\r\n"));
     QCOMPARE(contentsOf(copy.userBordSite()), QByteArray("http://mine.example/borders/\r\n"));
@@ -163,8 +166,8 @@ void TestUserSettings::brokenUserCopyFallsBackToTheDeliveredFile()
 {
 #ifdef Q_OS_UNIX
     Installed copy;
-    QVERIFY(writeFile(copy.userLinks(), QByteArray()));                   // empty
-    QVERIFY(QDir().mkpath(copy.userBordSite()));                          // a folder
+    QVERIFY(writeFile(copy.userLinks(), QByteArray())); // empty
+    QVERIFY(QDir().mkpath(copy.userBordSite()));        // a folder
     QVERIFY(asUserOfInstalledCopy(copy, [&copy] {
         SiteStore sites = copy.store();
         if (sites.load() || sites.linkSite() != u"http://www.tarnwell.example/zqLink/"_s ||

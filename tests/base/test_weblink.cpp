@@ -5,6 +5,7 @@
 #include "platform.h"
 #include "promptrecorder.h"
 #include "recordingplatform.h"
+#include "shellanswer_win.h"
 #include "weblink.h"
 
 #include <QCoreApplication>
@@ -16,9 +17,24 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(platform::OpenResult)
+
+namespace {
+
+using platform::OpenOutcome;
+
+platform::OpenResult failed(int systemError)
+{
+    return {OpenOutcome::Failed, systemError};
+}
+
+} // namespace
+
 class TestWeblink : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void shellAnswers_data();
+    void shellAnswers();
     void openWebPageMessages_data();
     void openWebPageMessages();
     void addressIsPassedUnchanged();
@@ -31,29 +47,50 @@ private Q_SLOTS:
     void setOnTopKeepsThePlace();
 };
 
+void TestWeblink::shellAnswers_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<platform::OpenResult>("result");
+    QTest::newRow("0: out of memory") << 0 << failed(0);
+    QTest::newRow("2: file not found") << 2 << failed(2);
+    QTest::newRow("30") << 30 << failed(30);
+    QTest::newRow("31: no association") << 31 << platform::OpenResult{OpenOutcome::NoAssociation};
+    QTest::newRow("32: success") << 32 << platform::OpenResult{OpenOutcome::Opened};
+    QTest::newRow("42: success") << 42 << platform::OpenResult{OpenOutcome::Opened};
+}
+
+void TestWeblink::shellAnswers()
+{
+    // What the Windows shell's answer to opening an address comes to.
+    QFETCH(int, answer);
+    QFETCH(platform::OpenResult, result);
+    const platform::OpenResult read = platform::fromShellAnswer(answer);
+    QCOMPARE(read.outcome, result.outcome);
+    QCOMPARE(read.systemError, result.systemError);
+}
+
 void TestWeblink::openWebPageMessages_data()
 {
-    QTest::addColumn<int>("result");
+    QTest::addColumn<platform::OpenResult>("result");
     QTest::addColumn<QString>("text");
 
     const QString address = u"http://www.tarnwell.example/"_s;
     const QString problem = u"Problem running your web browser. You should check that your "
                             "browser is correctly installed. (Error %1)"_s;
-    QTest::newRow("0: out of memory") << 0 << problem.arg(0);
-    QTest::newRow("2: file not found") << 2 << problem.arg(2);
-    QTest::newRow("30") << 30 << problem.arg(30);
-    QTest::newRow("31: no association")
-        << 31
+    QTest::newRow("failed, 0: out of memory") << failed(0) << problem.arg(0);
+    QTest::newRow("failed, 2: file not found") << failed(2) << problem.arg(2);
+    QTest::newRow("failed, 30") << failed(30) << problem.arg(30);
+    QTest::newRow("no association")
+        << platform::OpenResult{OpenOutcome::NoAssociation}
         << u"Tarnwell could not find a file association for http://www.tarnwell.example/ on your "
            "system. You should check that your browser is correctly installed and associated "
            "with this type of file."_s;
-    QTest::newRow("32: success") << 32 << QString();
-    QTest::newRow("42: success") << platform::kOpenedOk << QString();
+    QTest::newRow("opened") << platform::OpenResult{OpenOutcome::Opened} << QString();
 }
 
 void TestWeblink::openWebPageMessages()
 {
-    QFETCH(int, result);
+    QFETCH(platform::OpenResult, result);
     QFETCH(QString, text);
     RecordingPlatform platform;
     platform.openResult = result;
@@ -78,7 +115,7 @@ void TestWeblink::addressIsPassedUnchanged()
 {
     // No scheme added, nothing encoded or trimmed; the message quotes it as is.
     RecordingPlatform platform;
-    platform.openResult = platform::kNoAssociation;
+    platform.openResult = {OpenOutcome::NoAssociation};
     PromptRecorder prompts;
     const QString odd = u" www.example.org/صفحة?a=b c "_s;
     weblink::openWebPage(nullptr, odd);
@@ -138,7 +175,7 @@ void TestWeblink::linkLabelPressedLookAndOneOpenPerClick()
 void TestWeblink::linkLabelFailureIsReported()
 {
     RecordingPlatform platform;
-    platform.openResult = platform::kFileNotFound;
+    platform.openResult = failed(2);
     PromptRecorder prompts;
     QWidget window;
     auto* label = new controls::ClickLabel(&window);
@@ -173,7 +210,7 @@ void TestWeblink::openerFailingAfterStartIsReported()
         prompts.messages[0].text.contains(u" for "_s + weblink::homePage() + u" on your system"_s));
     // Each opening answers for itself.
     QTest::mouseClick(label, Qt::LeftButton);
-    platform.failLater(1, platform::kFileNotFound);
+    platform.failLater(1, failed(2));
     QCOMPARE(prompts.messages.size(), 2);
     QVERIFY(prompts.messages[1].text.endsWith(u"(Error 2)"_s));
 }
@@ -216,11 +253,12 @@ exit )sh" + QByteArray::number(exitCode) +
 
     const std::unique_ptr<platform::Platform> native = platform::createNative();
     // Shared: an opener left running by a failed check may still answer.
-    const auto late = std::make_shared<QList<int>>();
-    const int result = native->openDocument(u"http://www.tarnwell.example/Smile.htm"_s, dir.path(),
-                                            [late](int r) { late->append(r); });
+    const auto late = std::make_shared<QList<OpenOutcome>>();
+    const platform::OpenResult result =
+        native->openDocument(u"http://www.tarnwell.example/Smile.htm"_s, dir.path(),
+                             [late](const platform::OpenResult& r) { late->append(r.outcome); });
     // The window goes on while the opener looks for a browser.
-    QCOMPARE(result, platform::kOpenedOk);
+    QCOMPARE(result.outcome, OpenOutcome::Opened);
     QTRY_VERIFY(QFile::exists(dir.filePath(u"address"_s)));
     QFile address(dir.filePath(u"address"_s));
     QVERIFY(address.open(QIODevice::ReadOnly));
@@ -230,7 +268,7 @@ exit )sh" + QByteArray::number(exitCode) +
     QVERIFY(QFile(dir.filePath(u"go"_s)).open(QIODevice::WriteOnly));
     QTRY_VERIFY(QFile::exists(dir.filePath(u"done"_s)));
     if (fails) {
-        QTRY_COMPARE(*late, QList<int>{platform::kNoAssociation});
+        QTRY_COMPARE(*late, QList<OpenOutcome>{OpenOutcome::NoAssociation});
     } else {
         QTest::qWait(300);
         QVERIFY(late->isEmpty());

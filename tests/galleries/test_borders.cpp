@@ -249,8 +249,8 @@ void TestBorders::viewerIsHiddenByOkAndDiscardedByItsCloseBox()
     // An animated border plays while the viewer is up and stops with it.
     int animated = -1;
     for (int i = 0; i < 60 && animated < 0; ++i) {
-        picture::Info info;
-        if (!picture::check(fixture_->file(u"Border/b%1.gif"_s.arg(i)), &info) && info.frames > 1)
+        const auto checked = picture::check(fixture_->file(u"Border/b%1.gif"_s.arg(i)));
+        if (checked.ok() && checked.value().frames > 1)
             animated = i;
     }
     QVERIFY(animated >= 0);

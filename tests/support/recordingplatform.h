@@ -42,8 +42,8 @@ public:
         layouts.append({id, activate});
         return layoutResult;
     }
-    int openDocument(const QString& address, const QString& folder,
-                     platform::LateFailure lateFailure) override
+    platform::OpenResult openDocument(const QString& address, const QString& folder,
+                                      platform::LateFailure lateFailure) override
     {
         opened.append({address, folder, std::move(lateFailure)});
         return openResult;
@@ -72,7 +72,8 @@ public:
 
     // The opener of request i, which had started, now fails with result,
     // as the desktop's opener does when it finds no browser.
-    void failLater(qsizetype i, int result = platform::kNoAssociation) const
+    void failLater(qsizetype i,
+                   platform::OpenResult result = {platform::OpenOutcome::NoAssociation}) const
     {
         if (opened.at(i).lateFailure)
             opened.at(i).lateFailure(result);
@@ -85,7 +86,7 @@ public:
     QStringList hiddenFiles;
 
     bool layoutResult = true;
-    int openResult = platform::kOpenedOk;
+    platform::OpenResult openResult;
     bool startResult = true;
     bool manifestInForce = false;
 };
