@@ -294,8 +294,8 @@ void begin(QPainter& p, QImage& image)
 uint32_t Random::next()
 {
     // splitmix64
-    m_state += 0x9E3779B97F4A7C15ull;
-    uint64_t z = m_state;
+    state_ += 0x9E3779B97F4A7C15ull;
+    uint64_t z = state_;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     return uint32_t((z ^ (z >> 31)) >> 32);
@@ -323,7 +323,7 @@ constexpr auto kDirPermissions =
 } // namespace
 
 Sink::Sink(QString deliveredDir, QString resourceDir)
-    : m_delivered(std::move(deliveredDir)), m_resources(std::move(resourceDir))
+    : delivered_(std::move(deliveredDir)), resources_(std::move(resourceDir))
 {
 }
 
@@ -351,16 +351,16 @@ QString Sink::prepare(const QString& dir, const QString& relative)
 void Sink::finish(const QString& path, bool ok, const QString& error)
 {
     if (ok && QFile::setPermissions(path, kFilePermissions)) {
-        ++m_written;
+        ++written_;
         return;
     }
-    m_errors.append(error.isEmpty() ? u"cannot write "_s + path : error);
+    errors_.append(error.isEmpty() ? u"cannot write "_s + path : error);
 }
 
 void Sink::deliverGif(const QString& relative, const QList<gif::Frame>& frames,
                       const gif::Options& options)
 {
-    const QString path = prepare(m_delivered, relative);
+    const QString path = prepare(delivered_, relative);
     QString error;
     const bool ok = gif::write(path, frames, options, &error);
     finish(path, ok, error);
@@ -373,7 +373,7 @@ void Sink::deliverGif(const QString& relative, const QImage& still, const gif::O
 
 void Sink::deliverText(const QString& relative, const QByteArray& bytes)
 {
-    const QString path = prepare(m_delivered, relative);
+    const QString path = prepare(delivered_, relative);
     QFile file(path);
     const bool ok =
         file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
@@ -383,7 +383,7 @@ void Sink::deliverText(const QString& relative, const QByteArray& bytes)
 
 void Sink::resourcePng(const QString& name, const QImage& image)
 {
-    writePng(m_resources, name, image);
+    writePng(resources_, name, image);
 }
 
 namespace {
@@ -415,7 +415,7 @@ void Sink::writePng(const QString& root, const QString& relative, const QImage& 
 void Sink::resourceGif(const QString& name, const QList<gif::Frame>& frames,
                        const gif::Options& options)
 {
-    const QString path = prepare(m_resources, name);
+    const QString path = prepare(resources_, name);
     QString error;
     const bool ok = gif::write(path, frames, options, &error);
     finish(path, ok, error);

@@ -78,14 +78,12 @@ void begin(QPainter& p, QImage& image);
 // every machine and library version.
 class Random {
 public:
-    explicit Random(uint64_t seed) : m_state(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull)
-    {
-    }
+    explicit Random(uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull) {}
     uint32_t next();
     qreal real(qreal lo = 0, qreal hi = 1);
     int range(int lo, int hi); // inclusive
 private:
-    uint64_t m_state;
+    uint64_t state_;
 };
 
 // ---- output ----------------------------------------------------------------
@@ -106,17 +104,17 @@ public:
     void resourceGif(const QString& name, const QList<gif::Frame>& frames,
                      const gif::Options& options = {});
 
-    int written() const { return m_written; }
-    const QStringList& errors() const { return m_errors; }
+    int written() const { return written_; }
+    const QStringList& errors() const { return errors_; }
 
 private:
     QString prepare(const QString& dir, const QString& relative);
     void finish(const QString& path, bool ok, const QString& error);
 
-    QString m_delivered;
-    QString m_resources;
-    QStringList m_errors;
-    int m_written = 0;
+    QString delivered_;
+    QString resources_;
+    QStringList errors_;
+    int written_ = 0;
 };
 
 // ---- pieces shared between subjects ---------------------------------------

@@ -14,18 +14,18 @@ struct Tones {
 // What a motif paints on: the picture's size, its colours and, for motifs
 // that move, the phase of the animation (0..1, one loop).
 struct Ground {
-    qreal w = 0, h = 0;
-    Tones c;
-    qreal t = 0;
+    qreal width = 0, height = 0;
+    Tones tones;
+    qreal phase = 0;
     bool moving = false;
     int variant = 0;
 
-    qreal cy() const { return h / 2; }
+    qreal cy() const { return height / 2; }
     // Every motif keeps this much clear at each end of the picture, so its
     // ends are seen whole, never cut by the picture's edge.
     static constexpr qreal kMargin = 4;
     qreal left() const { return kMargin; }
-    qreal right() const { return w - kMargin; }
+    qreal right() const { return width - kMargin; }
 };
 
 using Motif = void (*)(QPainter&, const Ground&);

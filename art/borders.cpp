@@ -3,10 +3,13 @@
 // flat, finished at both ends, some animated.
 #include "borderkit.h"
 
+#include "catalogue.h"
 #include "sites.h"
 
 #include <QLinearGradient>
 #include <QtMath>
+
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -14,8 +17,6 @@ namespace art {
 namespace {
 
 using namespace border;
-
-constexpr int kBorderCount = 60;
 
 const Tones& tones(int i)
 {
@@ -56,14 +57,20 @@ enum class Motion { None, Shine, Pulse, Own };
 struct Design {
     const char* name; // the motif's, shared by its variants
     Motif motif;
-    int colours;
-    int height;
+    int colours; // index into tones()
+    int height;  // pixels
     Motion motion;
-    int variant;
+    int variant; // what the motif varies on (0 its first look)
 };
 
-const Design kDesigns[kBorderCount] = {
-    // In gallery order; themes alternate so neighbours differ.
+// Adding a design: paint the motif as a function of the Ground (borderkit.h,
+// declared with its theme there, defined in borders<theme>.cpp), add its row
+// here where its neighbours differ from it, and raise TARNWELL_BORDERS in
+// cmake/Catalogue.cmake by one; the build fails while the two disagree. A
+// variant of an existing motif needs only its row and a new `variant`
+// number the motif reads. The rows are in gallery order: row N is b<N>.gif.
+const Design kDesigns[] = {
+    // Themes alternate so neighbours differ.
     {"vine", vine, 0, 44, Motion::None, 0},
     {"khatam-chain", khatamChain, 1, 44, Motion::Shine, 0},
     {"hearts", hearts, 5, 42, Motion::Own, 0},
@@ -125,21 +132,23 @@ const Design kDesigns[kBorderCount] = {
     {"cartouche", cartouche, 9, 46, Motion::None, 5},
     {"vine", vine, 10, 40, Motion::None, 1},
 };
+static_assert(std::size(kDesigns) == catalogue::kBorders,
+              "one design per border: the table and TARNWELL_BORDERS disagree");
 
 QImage drawBorder(const Design& d, QSize size, qreal t)
 {
     Ground g;
-    g.w = size.width();
-    g.h = size.height();
-    g.c = tones(d.colours);
+    g.width = size.width();
+    g.height = size.height();
+    g.tones = tones(d.colours);
     g.variant = d.variant;
-    g.t = t;
+    g.phase = t;
     g.moving = d.motion == Motion::Own;
     if (d.motion == Motion::Pulse) {
         const qreal pulse = 0.5 - 0.5 * qCos(t * 2 * M_PI);
-        g.c.main = mix(g.c.main, g.c.light, pulse);
-        g.c.dark = mix(g.c.dark, g.c.main, pulse * 0.6);
-        g.c.accent = mix(g.c.accent, QColor(255, 255, 255), pulse * 0.35);
+        g.tones.main = mix(g.tones.main, g.tones.light, pulse);
+        g.tones.dark = mix(g.tones.dark, g.tones.main, pulse * 0.6);
+        g.tones.accent = mix(g.tones.accent, QColor(255, 255, 255), pulse * 0.35);
     }
     QImage image = canvas(size.width(), size.height());
     QPainter p;
@@ -164,7 +173,7 @@ QImage drawBorder(const Design& d, QSize size, qreal t)
 QStringList borderCatalogue()
 {
     QStringList lines;
-    for (int i = 0; i < kBorderCount; ++i)
+    for (int i = 0; i < catalogue::kBorders; ++i)
         lines.append(
             u"b%1 %2 %3"_s.arg(i).arg(QLatin1String(kDesigns[i].name)).arg(kDesigns[i].variant));
     return lines;
@@ -172,7 +181,7 @@ QStringList borderCatalogue()
 
 void drawBorders(Sink& sink)
 {
-    for (int i = 0; i < kBorderCount; ++i) {
+    for (int i = 0; i < catalogue::kBorders; ++i) {
         const Design& d = kDesigns[i];
         // 318 to 346 pixels wide: the gallery centres each border on its
         // line and cuts anything wider at its right edge.

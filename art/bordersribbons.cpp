@@ -29,33 +29,33 @@ QPainterPath forkedEnd(qreal x, qreal y, qreal height, int dir, qreal length)
 
 void ribbon(QPainter& p, const Ground& g)
 {
-    const qreal cy = g.cy(), band = g.h * 0.36;
+    const qreal cy = g.cy(), band = g.height * 0.36;
     const qreal x0 = g.left() + 22, x1 = g.right() - 22;
     // Tails behind the band, folded down at each end.
     for (int side = -1; side <= 1; side += 2) {
         const qreal x = side < 0 ? x0 + 8 : x1 - 8;
         const QPainterPath tail = forkedEnd(x, cy + band * 0.35, band, side, 26);
-        p.setPen(QPen(g.c.dark, 0.9));
-        p.setBrush(g.c.main.darker(130));
+        p.setPen(QPen(g.tones.dark, 0.9));
+        p.setBrush(g.tones.main.darker(130));
         p.drawPath(tail);
         QPainterPath fold;
         fold.moveTo(side < 0 ? x0 : x1, cy + band / 2);
         fold.lineTo(x + side * 0, cy + band * 0.85);
         fold.lineTo(x, cy + band / 2);
         fold.closeSubpath();
-        p.setBrush(g.c.dark);
+        p.setBrush(g.tones.dark);
         p.drawPath(fold);
     }
     QPainterPath body;
     body.moveTo(x0, cy - band / 2);
-    body.cubicTo(QPointF((x0 + g.w / 2) / 2, cy - band / 2 - 4),
-                 QPointF((x1 + g.w / 2) / 2, cy - band / 2 + 4), QPointF(x1, cy - band / 2));
+    body.cubicTo(QPointF((x0 + g.width / 2) / 2, cy - band / 2 - 4),
+                 QPointF((x1 + g.width / 2) / 2, cy - band / 2 + 4), QPointF(x1, cy - band / 2));
     body.lineTo(x1, cy + band / 2);
-    body.cubicTo(QPointF((x1 + g.w / 2) / 2, cy + band / 2 + 4),
-                 QPointF((x0 + g.w / 2) / 2, cy + band / 2 - 4), QPointF(x0, cy + band / 2));
+    body.cubicTo(QPointF((x1 + g.width / 2) / 2, cy + band / 2 + 4),
+                 QPointF((x0 + g.width / 2) / 2, cy + band / 2 - 4), QPointF(x0, cy + band / 2));
     body.closeSubpath();
-    p.setPen(QPen(g.c.dark, 1));
-    p.setBrush(vertical(QRectF(0, cy - band / 2, 1, band), g.c.light, g.c.main));
+    p.setPen(QPen(g.tones.dark, 1));
+    p.setBrush(vertical(QRectF(0, cy - band / 2, 1, band), g.tones.light, g.tones.main));
     p.drawPath(body);
     p.setBrush(Qt::NoBrush);
     QPen stitch(withAlpha(Qt::white, 200), 1, Qt::DashLine);
@@ -67,28 +67,28 @@ void ribbon(QPainter& p, const Ground& g)
 
 void bowKnot(QPainter& p, const Ground& g)
 {
-    const qreal cx = g.w / 2, cy = g.cy(), s = g.h * 0.42;
+    const qreal cx = g.width / 2, cy = g.cy(), s = g.height * 0.42;
     for (int side = -1; side <= 1; side += 2) {
         // A trailing ribbon waving out to a forked end.
         const qreal end = side < 0 ? g.left() + 2 : g.right() - 2;
         QPainterPath trail(QPointF(cx, cy));
         trail.cubicTo(QPointF(cx + side * s * 2, cy + s), QPointF((cx + end) / 2, cy - s * 0.9),
                       QPointF(end - side * 12, cy + 1));
-        outlinedStroke(p, trail, g.c.dark, 5.4, g.c.main, 3.6);
+        outlinedStroke(p, trail, g.tones.dark, 5.4, g.tones.main, 3.6);
         const QPainterPath tail = forkedEnd(end - side * 13, cy + 1, 5, side, 12);
-        p.setPen(QPen(g.c.dark, 0.8));
-        p.setBrush(g.c.main);
+        p.setPen(QPen(g.tones.dark, 0.8));
+        p.setBrush(g.tones.main);
         p.drawPath(tail);
         // The loop of the bow.
         QPainterPath loop(QPointF(cx, cy));
         loop.cubicTo(QPointF(cx + side * s * 1.6, cy - s * 1.2),
                      QPointF(cx + side * s * 1.8, cy + s * 0.9), QPointF(cx, cy));
-        p.setPen(QPen(g.c.dark, 1));
-        p.setBrush(vertical(loop.boundingRect(), g.c.light, g.c.main));
+        p.setPen(QPen(g.tones.dark, 1));
+        p.setBrush(vertical(loop.boundingRect(), g.tones.light, g.tones.main));
         p.drawPath(loop);
     }
-    p.setPen(QPen(g.c.dark, 0.9));
-    p.setBrush(g.c.accent);
+    p.setPen(QPen(g.tones.dark, 0.9));
+    p.setBrush(g.tones.accent);
     p.drawEllipse(QPointF(cx, cy), s * 0.28, s * 0.36);
 }
 
@@ -210,40 +210,40 @@ void cartouche(QPainter& p, const Ground& g)
                                     u"Welcome"_s, u"جديد"_s, u"رائع"_s};
     const int design = g.variant % 6;
     const QString word = words[design];
-    const qreal cx = g.w / 2, cy = g.cy();
+    const qreal cx = g.width / 2, cy = g.cy();
     const bool arabic = hasArabic(word);
-    QFont f =
-        font(arabic ? Face::Naskh : Face::Serif, g.h * (arabic ? 0.6 : 0.5), QFont::Bold, !arabic);
-    QRectF box(0, cy - g.h * 0.4, 0, g.h * 0.8);
+    QFont f = font(arabic ? Face::Naskh : Face::Serif, g.height * (arabic ? 0.6 : 0.5), QFont::Bold,
+                   !arabic);
+    QRectF box(0, cy - g.height * 0.4, 0, g.height * 0.8);
     // The word keeps clear of its frame: tall letters and long tails make it
     // smaller rather than touch the rule.
-    f = fitted(f, word, QSizeF(g.w, cartoucheFrame(design, box, g.h).room));
+    f = fitted(f, word, QSizeF(g.width, cartoucheFrame(design, box, g.height).room));
     const QPainterPath text = textPath(word, f, QPointF(cx, cy + (arabic ? 1 : 0)));
     const qreal half =
-        text.boundingRect().width() / 2 + 14 + cartoucheFrame(design, box, g.h).widen;
+        text.boundingRect().width() / 2 + 14 + cartoucheFrame(design, box, g.height).widen;
     box.setLeft(cx - half);
     box.setRight(cx + half);
-    const CartoucheFrame frame = cartoucheFrame(design, box, g.h);
+    const CartoucheFrame frame = cartoucheFrame(design, box, g.height);
     for (int side = -1; side <= 1; side += 2) {
         // A double rule from the frame out to a finial.
         const qreal from = cx + side * (half + 5), to = side < 0 ? g.left() + 9 : g.right() - 9;
-        p.setPen(pen(g.c.main, 1.8));
+        p.setPen(pen(g.tones.main, 1.8));
         p.drawLine(QPointF(from, cy - 1.5), QPointF(to, cy - 1.5));
-        p.setPen(pen(g.c.accent, 1));
+        p.setPen(pen(g.tones.accent, 1));
         p.drawLine(QPointF(from, cy + 1.8), QPointF(to, cy + 1.8));
-        bead(p, QPointF(from, cy), 2.2, g.c.accent);
-        finial(p, QPointF(to, cy), side, 9, g.c);
+        bead(p, QPointF(from, cy), 2.2, g.tones.accent);
+        finial(p, QPointF(to, cy), side, 9, g.tones);
     }
-    p.setPen(QPen(g.c.accent, 1.4));
-    p.setBrush(withAlpha(g.c.light, 170));
+    p.setPen(QPen(g.tones.accent, 1.4));
+    p.setBrush(withAlpha(g.tones.light, 170));
     p.drawPath(frame.outline);
     if (!frame.rolls.isEmpty()) {
-        p.setPen(QPen(g.c.accent, 1.2));
-        p.setBrush(vertical(frame.rolls.boundingRect(), g.c.light, g.c.main));
+        p.setPen(QPen(g.tones.accent, 1.2));
+        p.setBrush(vertical(frame.rolls.boundingRect(), g.tones.light, g.tones.main));
         p.drawPath(frame.rolls);
     }
     if (!frame.inner.isEmpty()) {
-        p.setPen(QPen(withAlpha(g.c.accent, 200), 0.8));
+        p.setPen(QPen(withAlpha(g.tones.accent, 200), 0.8));
         p.setBrush(Qt::NoBrush);
         p.drawPath(frame.inner);
     }
@@ -251,17 +251,17 @@ void cartouche(QPainter& p, const Ground& g)
     p.setBrush(Qt::NoBrush);
     p.drawPath(text);
     p.setPen(Qt::NoPen);
-    p.setBrush(g.c.dark);
+    p.setBrush(g.tones.dark);
     p.drawPath(text);
 }
 
 void scrolls(QPainter& p, const Ground& g)
 {
     // Horizontal S-scrolls: two spirals joined by a swelling stroke.
-    const qreal cy = g.cy(), step = g.h * 1.3;
+    const qreal cy = g.cy(), step = g.height * 1.3;
     const Repeat rep = repeat(g.left() + 8, g.right() - 8, step);
     const qreal x0 = rep.begin();
-    const qreal R = g.h * 0.23, d = g.h * 0.12;
+    const qreal R = g.height * 0.23, d = g.height * 0.12;
     const auto spiral = [](QPainterPath& path, QPointF centre, qreal radius, qreal startDeg,
                            qreal turn) {
         for (int k = 0; k <= 48; ++k) {
@@ -286,20 +286,20 @@ void scrolls(QPainter& p, const Ground& g)
         s.cubicTo(aEnd + QPointF(step * 0.3, 0), bEnd - QPointF(step * 0.3, 0), bEnd);
         s.addPath(first);
         s.addPath(second);
-        outlinedStroke(p, s, g.c.dark, 3.4, k % 2 ? g.c.main : g.c.accent, 1.7);
+        outlinedStroke(p, s, g.tones.dark, 3.4, k % 2 ? g.tones.main : g.tones.accent, 1.7);
         if (k + 1 < rep.n)
-            bead(p, QPointF(x + step, cy), 2.4, g.c.accent);
+            bead(p, QPointF(x + step, cy), 2.4, g.tones.accent);
     }
-    bead(p, QPointF(x0 + step * 0.05, cy), 3, g.c.main);
-    bead(p, QPointF(x0 + rep.n * step - step * 0.05, cy), 3, g.c.main);
+    bead(p, QPointF(x0 + step * 0.05, cy), 3, g.tones.main);
+    bead(p, QPointF(x0 + rep.n * step - step * 0.05, cy), 3, g.tones.main);
 }
 
 void arrow(QPainter& p, const Ground& g)
 {
     // Pointing left, the way the page reads.
-    const qreal cy = g.cy(), x0 = g.left() + 2, x1 = g.right() - 2, head = g.h * 0.5;
+    const qreal cy = g.cy(), x0 = g.left() + 2, x1 = g.right() - 2, head = g.height * 0.5;
     p.setPen(Qt::NoPen);
-    p.setBrush(vertical(QRectF(0, cy - 2, 1, 4), g.c.light, g.c.dark));
+    p.setBrush(vertical(QRectF(0, cy - 2, 1, 4), g.tones.light, g.tones.dark));
     p.drawRect(QRectF(x0 + head * 0.8, cy - 1.6, x1 - x0 - head * 0.8 - 22, 3.2));
     QPainterPath tip;
     tip.moveTo(x0, cy);
@@ -307,8 +307,8 @@ void arrow(QPainter& p, const Ground& g)
     tip.lineTo(x0 + head * 0.85, cy);
     tip.lineTo(x0 + head * 1.2, cy + head * 0.55);
     tip.closeSubpath();
-    p.setPen(QPen(g.c.dark, 0.9));
-    p.setBrush(vertical(tip.boundingRect(), g.c.accent.lighter(130), g.c.accent));
+    p.setPen(QPen(g.tones.dark, 0.9));
+    p.setBrush(vertical(tip.boundingRect(), g.tones.accent.lighter(130), g.tones.accent));
     p.drawPath(tip);
     // Fletching: three pairs of vanes at the tail.
     for (int k = 0; k < 3; ++k) {
@@ -316,31 +316,31 @@ void arrow(QPainter& p, const Ground& g)
         for (int side = -1; side <= 1; side += 2) {
             QPainterPath vane;
             vane.moveTo(x - 4, cy);
-            vane.lineTo(x + 4, cy + side * g.h * 0.32);
-            vane.lineTo(x + 8, cy + side * g.h * 0.32);
+            vane.lineTo(x + 4, cy + side * g.height * 0.32);
+            vane.lineTo(x + 8, cy + side * g.height * 0.32);
             vane.lineTo(x + 2, cy);
             vane.closeSubpath();
-            p.setPen(QPen(g.c.dark, 0.6));
-            p.setBrush(k % 2 ? g.c.light : g.c.main);
+            p.setPen(QPen(g.tones.dark, 0.6));
+            p.setBrush(k % 2 ? g.tones.light : g.tones.main);
             p.drawPath(vane);
         }
     }
     for (int k = 1; k <= 5; ++k)
         bead(p, QPointF(x0 + head * 1.2 + k * (x1 - x0 - head * 1.2 - 30) / 6, cy), 2.4,
-             g.c.accent);
+             g.tones.accent);
 }
 
 void stitches(QPainter& p, const Ground& g)
 {
-    const qreal cy = g.cy(), cx = g.w / 2;
-    const qreal x0 = g.left() + g.h * 0.2 + 2, x1 = g.right() - g.h * 0.2 - 2;
+    const qreal cy = g.cy(), cx = g.width / 2;
+    const qreal x0 = g.left() + g.height * 0.2 + 2, x1 = g.right() - g.height * 0.2 - 2;
     const auto button = [&](QPointF c, qreal r) {
-        p.setPen(QPen(g.c.dark, 0.9));
-        p.setBrush(vertical(QRectF(0, c.y() - r, 1, 2 * r), g.c.light, g.c.main));
+        p.setPen(QPen(g.tones.dark, 0.9));
+        p.setBrush(vertical(QRectF(0, c.y() - r, 1, 2 * r), g.tones.light, g.tones.main));
         p.drawEllipse(c, r, r);
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(c, r * 0.72, r * 0.72);
-        p.setBrush(g.c.dark);
+        p.setBrush(g.tones.dark);
         p.setPen(Qt::NoPen);
         for (int k = 0; k < 4; ++k)
             p.drawEllipse(c + QPointF(k % 2 ? r * 0.22 : -r * 0.22, k / 2 ? r * 0.22 : -r * 0.22),
@@ -348,25 +348,25 @@ void stitches(QPainter& p, const Ground& g)
     };
     for (int row = -1; row <= 1; row += 2) {
         // Running stitches in whole stitches between the buttons.
-        const qreal y = cy + row * g.h * 0.16;
+        const qreal y = cy + row * g.height * 0.16;
         for (int side = -1; side <= 1; side += 2) {
-            const qreal a = side < 0 ? x0 + g.h * 0.18 : cx + g.h * 0.32,
-                        b = side < 0 ? cx - g.h * 0.32 : x1 - g.h * 0.18;
+            const qreal a = side < 0 ? x0 + g.height * 0.18 : cx + g.height * 0.32,
+                        b = side < 0 ? cx - g.height * 0.32 : x1 - g.height * 0.18;
             const Repeat rep = repeat(a, b, 7);
             for (int k = 0; k < rep.n; ++k) {
-                p.setPen(pen(row < 0 ? g.c.main : g.c.accent.darker(120), 1.6));
+                p.setPen(pen(row < 0 ? g.tones.main : g.tones.accent.darker(120), 1.6));
                 p.drawLine(QPointF(rep.at(k) - 2.2, y), QPointF(rep.at(k) + 2.2, y));
             }
         }
     }
-    button(QPointF(cx, cy), g.h * 0.3);
-    button(QPointF(x0, cy), g.h * 0.2);
-    button(QPointF(x1, cy), g.h * 0.2);
+    button(QPointF(cx, cy), g.height * 0.3);
+    button(QPointF(x0, cy), g.height * 0.2);
+    button(QPointF(x1, cy), g.height * 0.2);
 }
 
 void heartChain(QPainter& p, const Ground& g)
 {
-    const qreal cy = g.cy(), s = g.h * 0.62;
+    const qreal cy = g.cy(), s = g.height * 0.62;
     const Repeat rep = repeat(g.left() + s / 2 + 2, g.right() - s / 2 - 2, s * 0.72, true);
     for (int pass = 0; pass < 2; ++pass) {
         for (int k = 0; k < rep.n; ++k) {
@@ -379,7 +379,7 @@ void heartChain(QPainter& p, const Ground& g)
             const QPainterPath h = heart(QPointF(0, 0), s * (up ? 1.0 : 0.8));
             if (pass == 1)
                 p.setClipRect(QRectF(-s, -s, s, 2 * s));
-            outlinedStroke(p, h, g.c.dark, 3.6, up ? g.c.main : g.c.accent, 2);
+            outlinedStroke(p, h, g.tones.dark, 3.6, up ? g.tones.main : g.tones.accent, 2);
             p.restore();
         }
     }
@@ -387,7 +387,7 @@ void heartChain(QPainter& p, const Ground& g)
 
 void fleuron(QPainter& p, const Ground& g)
 {
-    const qreal cx = g.w / 2, cy = g.cy();
+    const qreal cx = g.width / 2, cy = g.cy();
     const auto leafOrnament = [&](QPointF c, qreal s, qreal angle) {
         // A broad leaf pointing along `angle`, with a stalk curling back.
         p.save();
@@ -396,25 +396,25 @@ void fleuron(QPainter& p, const Ground& g)
         QPainterPath stalk(QPointF(0, 0));
         stalk.cubicTo(QPointF(-s * 0.3, -s * 0.05), QPointF(-s * 0.45, -s * 0.45),
                       QPointF(-s * 0.15, -s * 0.5));
-        outlinedStroke(p, stalk, g.c.dark, 2.4, g.c.main, 1.1);
-        shadedLeaf(p, QPointF(0, 0), s, s * 0.38, 0, g.c.main);
-        p.setPen(pen(g.c.light, 0.7));
+        outlinedStroke(p, stalk, g.tones.dark, 2.4, g.tones.main, 1.1);
+        shadedLeaf(p, QPointF(0, 0), s, s * 0.38, 0, g.tones.main);
+        p.setPen(pen(g.tones.light, 0.7));
         p.drawLine(QPointF(s * 0.12, 0), QPointF(s * 0.75, 0));
         p.restore();
     };
     for (int side = -1; side <= 1; side += 2) {
-        const qreal from = cx + side * g.h * 0.6,
-                    to = side < 0 ? g.left() + g.h * 0.45 : g.right() - g.h * 0.45;
+        const qreal from = cx + side * g.height * 0.6,
+                    to = side < 0 ? g.left() + g.height * 0.45 : g.right() - g.height * 0.45;
         for (int row = -1; row <= 1; row += 2) {
-            p.setPen(pen(row < 0 ? g.c.main : g.c.dark, row < 0 ? 1.6 : 0.8));
+            p.setPen(pen(row < 0 ? g.tones.main : g.tones.dark, row < 0 ? 1.6 : 0.8));
             p.drawLine(QPointF(from, cy + row * 3), QPointF(to, cy + row * 3));
         }
-        leafOrnament(QPointF(to - side * g.h * 0.1, cy), g.h * 0.36, side > 0 ? 0 : 180);
+        leafOrnament(QPointF(to - side * g.height * 0.1, cy), g.height * 0.36, side > 0 ? 0 : 180);
     }
     // The centre: a pair of leaves back to back round a bead.
-    leafOrnament(QPointF(cx + 3, cy), g.h * 0.55, 0);
-    leafOrnament(QPointF(cx - 3, cy), g.h * 0.55, 180);
-    bead(p, QPointF(cx, cy), g.h * 0.1, g.c.accent);
+    leafOrnament(QPointF(cx + 3, cy), g.height * 0.55, 0);
+    leafOrnament(QPointF(cx - 3, cy), g.height * 0.55, 180);
+    bead(p, QPointF(cx, cy), g.height * 0.1, g.tones.accent);
 }
 
 } // namespace art::border

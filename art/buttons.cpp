@@ -6,6 +6,7 @@
 #include "artkit.h"
 #include "buttonparts.h"
 
+#include "catalogue.h"
 #include "sites.h"
 
 #include <QLinearGradient>
@@ -18,8 +19,6 @@ namespace art {
 namespace {
 
 using namespace button;
-
-constexpr int kButtonCount = 138;
 
 const Scheme& scheme(int i)
 {
@@ -370,7 +369,7 @@ QList<gif::Frame> animate(const Look& look)
 
 void drawLinkButtons(Sink& sink)
 {
-    for (int i = 0; i < kButtonCount; ++i) {
+    for (int i = 0; i < catalogue::kLinkButtons; ++i) {
         // Shape, colours and wording cycle with coprime periods (9, 10, 11),
         // so every index gets a combination of its own.
         Look look;

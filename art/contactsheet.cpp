@@ -3,6 +3,8 @@
 // squeezed into its gallery cell, the borders on a white page, the smilies
 // at full size and in their picker cells, each sheet also magnified.
 // Not part of the build; `cmake --build <dir> --target tarnwell-art-sheet`.
+#include "catalogue.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -115,14 +117,14 @@ int main(int argc, char* argv[])
     const QDir out(args[2]);
 
     QStringList buttons, borders, smilies;
-    for (int i = 0; i < 138; ++i)
+    for (int i = 0; i < catalogue::kLinkButtons; ++i)
         buttons.append(in.filePath(u"zqLink/Link%1.gif"_s.arg(i)));
-    for (int i = 0; i < 60; ++i)
+    for (int i = 0; i < catalogue::kBorders; ++i)
         borders.append(in.filePath(u"Border/b%1.gif"_s.arg(i)));
-    for (const QString& set : {u"happy"_s, u"psmilie"_s, u"crazy"_s}) {
-        for (int i = 1; i <= 41; ++i)
-            smilies.append(
-                in.filePath(u"pics/%1/%2.gif"_s.arg(set).arg(i, 3, 10, QLatin1Char('0'))));
+    for (const char16_t* set : catalogue::kSmileySets) {
+        for (int i = 1; i <= catalogue::kSmiliesPerSet; ++i)
+            smilies.append(in.filePath(
+                u"pics/%1/%2.gif"_s.arg(QString::fromUtf16(set)).arg(i, 3, 10, QLatin1Char('0'))));
     }
     const QColor white(Qt::white), panel(239, 243, 250);
     // In parts small enough to look at on one screen.
@@ -138,9 +140,9 @@ int main(int argc, char* argv[])
     parts(buttons, 24, u"buttons-frames"_s, {QSize(), 3, 6}, white, true, 1);
     parts(borders, 12, u"borders"_s, {QSize(), 1, 10}, white, false, 2);
     parts(borders, 10, u"borders-frames"_s, {QSize(), 1, 6}, white, true, 1);
-    parts(smilies, 123, u"smilies"_s, {QSize(), 12, 6}, white, false, 3);
-    parts(smilies, 123, u"smilies-cell"_s, {QSize(37, 31), 10, 3}, panel, false, 2);
-    parts(smilies, 41, u"smilies-frames"_s, {QSize(), 3, 4}, white, true, 2);
+    parts(smilies, smilies.size(), u"smilies"_s, {QSize(), 12, 6}, white, false, 3);
+    parts(smilies, smilies.size(), u"smilies-cell"_s, {QSize(37, 31), 10, 3}, panel, false, 2);
+    parts(smilies, catalogue::kSmiliesPerSet, u"smilies-frames"_s, {QSize(), 3, 4}, white, true, 2);
     std::printf("sheets written to %s\n", qPrintable(out.absolutePath()));
     return 0;
 }

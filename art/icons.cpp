@@ -1,6 +1,7 @@
 // Small window icons: the program mark and icon sizes, the tab icons and
 // the tray menu icons.
 #include "artkit.h"
+#include "catalogue.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -369,7 +370,7 @@ void drawIcons(Sink& sink)
     sink.resourcePng(u"tab7.png"_s, tabExit());
     sink.resourcePng(u"smile_icon.png"_s, smileyFrames(32, false).first().image);
 
-    for (int n = 1; n <= 23; ++n)
+    for (int n = 1; n <= catalogue::kToolIcons; ++n)
         sink.resourcePng(u"tool%1.png"_s.arg(n), toolIcon(n));
 
     for (int s : {16, 24, 32, 48})

@@ -2,12 +2,17 @@
 // download arrow, chain links, a question mark and a star.
 #include "artkit.h"
 #include "buttonparts.h"
+#include "catalogue.h"
 
 #include <QRadialGradient>
 
 using namespace Qt::StringLiterals;
 
 namespace art {
+
+// Drawn one by one below, each its own picture.
+static_assert(catalogue::kOptionPictures == 4,
+              "drawOptionIcons draws four pictures: it and TARNWELL_OPTION_PICTURES disagree");
 
 void drawOptionIcons(Sink& sink)
 {

@@ -9,9 +9,9 @@
 
 namespace art::smiley {
 
-// Short names keep the tables of faces readable: E eyes, M mouth, X extra,
-// A motion, S skin.
-enum class E {
+// What a face is made of; smilies.cpp's tables spell each face as one row
+// of these, under the short aliases E, M, X, A and S.
+enum class Eyes {
     Dot,
     Oval,
     Happy,
@@ -36,7 +36,7 @@ enum class E {
     Puppy,
     Side
 };
-enum class M {
+enum class Mouth {
     Smile,
     Grin,
     Laugh,
@@ -54,7 +54,7 @@ enum class M {
     Zip,
     Buck
 };
-enum class X {
+enum class Extra {
     None,
     Blush,
     Sweat,
@@ -77,7 +77,7 @@ enum class X {
     Bulb,
     Broken
 };
-enum class A {
+enum class Motion {
     None,
     Blink,
     Laugh,
@@ -92,14 +92,14 @@ enum class A {
     Colour,
     Float
 };
-enum class S { Yellow, Orange, Red, Green, Blue, Pink, Purple };
+enum class SkinColour { Yellow, Orange, Red, Green, Blue, Pink, Purple };
 
 struct Smiley {
-    E eyes;
-    M mouth;
-    X extra;
-    A motion;
-    S skin;
+    Eyes eyes;
+    Mouth mouth;
+    Extra extra;
+    Motion motion;
+    SkinColour skin;
 };
 
 // How a frame differs from the resting face.
@@ -122,8 +122,8 @@ struct Skin {
 };
 
 // Hats, halos and horns need room above the head; badges beside it.
-bool needsHeadroom(X x);
-bool sideBadge(X x);
+bool needsHeadroom(Extra extra);
+bool sideBadge(Extra extra);
 
 // Where the things beside the head go, in the head's 100-unit grid (the
 // head is the circle of radius 44 round (50, 54)): the badge (heart, note,
@@ -134,7 +134,7 @@ struct Spots {
 };
 
 // Extras that sit behind the head (front = false, drawn first) or over it.
-void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& skin, bool front,
+void drawExtra(QPainter& p, Extra extra, const Pose& pose, const Skin& skin, bool front,
                const Spots& spots);
 // Line drawing with round ends, and a quadratic curve, for faces and extras.
 void stroke(QPainter& p, const QPainterPath& path, const QColor& c, qreal width);

@@ -57,16 +57,16 @@ void drawLetters(QPainter& p, const QString& text, QPointF centre, qreal size, c
 
 } // namespace
 
-void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front,
+void drawExtra(QPainter& p, Extra extra, const Pose& pose, const Skin& s, bool front,
                const Spots& spots)
 {
     if (pose.extraHidden)
         return;
     const QPointF badge = spots.badge - QPointF(0, pose.drop * 8);
     switch (extra) {
-    case X::None:
+    case Extra::None:
         break;
-    case X::Blush:
+    case Extra::Blush:
         if (front) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(255, 90, 120, 110));
@@ -74,8 +74,8 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             p.drawEllipse(QPointF(73, 62), 8 * pose.beat, 5 * pose.beat);
         }
         break;
-    case X::Sweat:
-    case X::Tear:
+    case Extra::Sweat:
+    case Extra::Tear:
         if (front) {
             // Two drops half a cycle apart, each fading in as it leaves and
             // out as it lands, so the loop has no visible restart.
@@ -86,7 +86,7 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
                     continue;
                 p.save();
                 p.setOpacity(fade);
-                if (extra == X::Sweat)
+                if (extra == Extra::Sweat)
                     drawDrop(p, QPointF(80, 20 + phase * 20), 7);
                 else
                     drawDrop(p, QPointF(k ? 70 : 30, 52 + phase * 22), 5.5);
@@ -94,11 +94,11 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             }
         }
         break;
-    case X::Hand:
+    case Extra::Hand:
         if (front)
             drawHand(p, spots.hand, -10 + pose.hand, s);
         break;
-    case X::PartyHat:
+    case Extra::PartyHat:
         if (front) {
             p.save();
             p.translate(58, 20);
@@ -122,7 +122,7 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             p.restore();
         }
         break;
-    case X::Halo:
+    case Extra::Halo:
         if (!front) {
             p.setPen(QPen(QColor(0xe0, 0xa0, 0x00), 6));
             p.setBrush(Qt::NoBrush);
@@ -131,7 +131,7 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             p.drawEllipse(QPointF(50, 12 - pose.drop * 4), 26, 8);
         }
         break;
-    case X::Horns:
+    case Extra::Horns:
         if (!front) {
             p.setPen(QPen(QColor(0x70, 0x00, 0x00), 2));
             p.setBrush(QColor(0xd8, 0x18, 0x18));
@@ -145,14 +145,14 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             }
         }
         break;
-    case X::Heart:
-    case X::Broken:
+    case Extra::Heart:
+    case Extra::Broken:
         if (front) {
-            const QPointF c = extra == X::Heart ? badge : spots.badge + QPointF(-2, 2);
+            const QPointF c = extra == Extra::Heart ? badge : spots.badge + QPointF(-2, 2);
             p.setPen(QPen(QColor(0x90, 0x00, 0x18), 2));
             p.setBrush(QColor(0xff, 0x30, 0x50));
             const QPainterPath h = heart(c, 28 * pose.beat);
-            if (extra == X::Heart) {
+            if (extra == Extra::Heart) {
                 p.drawPath(h);
             } else {
                 QPainterPath crack(c + QPointF(-3, -12));
@@ -165,7 +165,7 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             }
         }
         break;
-    case X::Zzz:
+    case Extra::Zzz:
         if (front) {
             drawLetters(p, u"z"_s, spots.badge + QPointF(-8, 10 - pose.drop * 10), 16, Qt::white,
                         QColor(0x2a, 0x5a, 0xb0));
@@ -173,17 +173,17 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
                         QColor(0x2a, 0x5a, 0xb0));
         }
         break;
-    case X::Question:
+    case Extra::Question:
         if (front)
             drawLetters(p, u"?"_s, spots.badge + QPointF(0, 2), 34, QColor(0x40, 0x90, 0xff),
                         QColor(0x10, 0x30, 0x80));
         break;
-    case X::Exclaim:
+    case Extra::Exclaim:
         if (front)
             drawLetters(p, u"!"_s, spots.badge + QPointF(0, 2), 34, QColor(0xff, 0x30, 0x30),
                         QColor(0x70, 0x00, 0x00));
         break;
-    case X::Note:
+    case Extra::Note:
         if (front) {
             const QPointF c = badge;
             p.setPen(Qt::NoPen);
@@ -197,7 +197,7 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             stroke(p, stems, QColor(0x20, 0x40, 0xa0), 3);
         }
         break;
-    case X::Flower:
+    case Extra::Flower:
         if (front) {
             p.setPen(QPen(QColor(0xc0, 0x30, 0x70), 1.2));
             p.setBrush(QColor(0xff, 0x80, 0xb8));
@@ -209,7 +209,7 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             p.drawEllipse(QPointF(20, 22), 5, 5);
         }
         break;
-    case X::Steam:
+    case Extra::Steam:
         if (front) {
             // Puffs blowing out of both sides of the head.
             for (int side = -1; side <= 1; side += 2) {
@@ -224,7 +224,7 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             }
         }
         break;
-    case X::Orbit:
+    case Extra::Orbit:
         if (front) {
             for (int k = 0; k < 3; ++k) {
                 const qreal a = qDegreesToRadians(pose.spin + k * 120.0);
@@ -235,7 +235,7 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             }
         }
         break;
-    case X::Bow:
+    case Extra::Bow:
         if (front) {
             p.setPen(QPen(QColor(0xa0, 0x10, 0x50), 1.8));
             p.setBrush(QColor(0xff, 0x50, 0x9a));
@@ -252,7 +252,7 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             p.drawEllipse(QPointF(24, 18), 5, 5);
         }
         break;
-    case X::Confetti:
+    case Extra::Confetti:
         if (front) {
             Random rng(7);
             const QColor colours[] = {QColor(0xff, 0x40, 0x60), QColor(0x30, 0xb0, 0xff),
@@ -274,7 +274,7 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             }
         }
         break;
-    case X::Crown:
+    case Extra::Crown:
         if (front) {
             QPainterPath c;
             c.moveTo(28, 24);
@@ -296,7 +296,7 @@ void drawExtra(QPainter& p, X extra, const Pose& pose, const Skin& s, bool front
             p.drawEllipse(QPointF(50, 17), 3.5, 3.5);
         }
         break;
-    case X::Bulb:
+    case Extra::Bulb:
         if (front) {
             const QPointF c = spots.badge;
             p.setPen(QPen(QColor(0xa0, 0x80, 0x00), 2));

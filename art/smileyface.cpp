@@ -14,32 +14,32 @@ using namespace Qt::StringLiterals;
 namespace art::smiley {
 namespace {
 
-Skin skin(S s)
+Skin skin(SkinColour s)
 {
     switch (s) {
-    case S::Yellow:
+    case SkinColour::Yellow:
         return {QColor(0xff, 0xf6, 0x9c), QColor(0xff, 0xcc, 0x1e), QColor(0xb0, 0x74, 0x00)};
-    case S::Orange:
+    case SkinColour::Orange:
         return {QColor(0xff, 0xe0, 0x8a), QColor(0xff, 0x9e, 0x1e), QColor(0xa8, 0x50, 0x00)};
-    case S::Red:
+    case SkinColour::Red:
         return {QColor(0xff, 0xb0, 0x90), QColor(0xf0, 0x48, 0x2a), QColor(0x90, 0x18, 0x08)};
-    case S::Green:
+    case SkinColour::Green:
         return {QColor(0xe0, 0xff, 0xa0), QColor(0x8c, 0xd8, 0x3a), QColor(0x3c, 0x78, 0x10)};
-    case S::Blue:
+    case SkinColour::Blue:
         return {QColor(0xcc, 0xee, 0xff), QColor(0x5a, 0xb4, 0xf4), QColor(0x1a, 0x5c, 0xa0)};
-    case S::Pink:
+    case SkinColour::Pink:
         return {QColor(0xff, 0xe4, 0xf0), QColor(0xff, 0xa0, 0xc8), QColor(0xb8, 0x40, 0x78)};
-    case S::Purple:
+    case SkinColour::Purple:
         return {QColor(0xf0, 0xd8, 0xff), QColor(0xb0, 0x78, 0xe8), QColor(0x5c, 0x28, 0x98)};
     }
-    return skin(S::Yellow);
+    return skin(SkinColour::Yellow);
 }
 
 const QColor kInk(0x3a, 0x22, 0x08);
 const QColor kTongue(0xff, 0x6e, 0x8a);
 const QColor kMouth(0x8a, 0x1c, 0x1c);
 
-void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
+void drawEyes(QPainter& p, Eyes eyes, const Pose& pose, qreal spin)
 {
     const QPointF l(36, 46), r(64, 46);
     const auto glint = [&p](QPointF c, qreal s) {
@@ -64,7 +64,7 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
         p.setBrush(kInk);
         p.drawEllipse(c + look, pupil, pupil);
     };
-    if (eyes == E::Glasses) {
+    if (eyes == Eyes::Glasses) {
         // Round rims stay on while the eyes blink behind them.
         p.setPen(QPen(kInk, 3));
         p.setBrush(QColor(255, 255, 255, 110));
@@ -72,25 +72,25 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
         p.drawEllipse(r, 12, 11);
         stroke(p, arc(l + QPointF(12, -2), QPointF(50, 40), r + QPointF(-12, -2)), kInk, 3);
     }
-    const bool canShut = eyes == E::Dot || eyes == E::Oval || eyes == E::Big || eyes == E::Wide ||
-                         eyes == E::Sleepy || eyes == E::Wink || eyes == E::Angry ||
-                         eyes == E::Sad || eyes == E::Glasses || eyes == E::Puppy ||
-                         eyes == E::Side;
+    const bool canShut = eyes == Eyes::Dot || eyes == Eyes::Oval || eyes == Eyes::Big ||
+                         eyes == Eyes::Wide || eyes == Eyes::Sleepy || eyes == Eyes::Wink ||
+                         eyes == Eyes::Angry || eyes == Eyes::Sad || eyes == Eyes::Glasses ||
+                         eyes == Eyes::Puppy || eyes == Eyes::Side;
     if (pose.eyesShut && canShut) {
         shut(l);
         shut(r);
         return;
     }
     switch (eyes) {
-    case E::Dot:
+    case Eyes::Dot:
         dot(l, 4.5, 6.5);
         dot(r, 4.5, 6.5);
         break;
-    case E::Oval:
+    case Eyes::Oval:
         dot(l, 5.5, 8.5);
         dot(r, 5.5, 8.5);
         break;
-    case E::Big:
+    case Eyes::Big:
         for (QPointF c : {l, r}) {
             p.setPen(Qt::NoPen);
             p.setBrush(kInk);
@@ -100,30 +100,30 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
             p.drawEllipse(c + QPointF(3, 4), 1.6, 1.6);
         }
         break;
-    case E::Happy:
+    case Eyes::Happy:
         for (QPointF c : {l, r})
             stroke(p, arc(c + QPointF(-7, 3), c + QPointF(0, -8), c + QPointF(7, 3)), kInk, 4.5);
         break;
-    case E::Wink:
+    case Eyes::Wink:
         dot(l, 4.5, 6.5);
         stroke(p, arc(r + QPointF(-7, 2), r + QPointF(0, -6), r + QPointF(7, 2)), kInk, 4.5);
         break;
-    case E::Closed:
+    case Eyes::Closed:
         shut(l);
         shut(r);
         break;
-    case E::Wide:
+    case Eyes::Wide:
         white(l, 8, 10, QPointF(0, 1), 4);
         white(r, 8, 10, QPointF(0, 1), 4);
         break;
-    case E::Hearts:
+    case Eyes::Hearts:
         for (QPointF c : {l, r}) {
             p.setPen(QPen(QColor(0x90, 0x00, 0x18), 1.5));
             p.setBrush(QColor(0xf0, 0x20, 0x40));
             p.drawPath(heart(c, 17 * pose.beat));
         }
         break;
-    case E::Stars:
+    case Eyes::Stars:
         for (QPointF c : {l, r}) {
             p.setPen(
                 QPen(QColor(0xb0, 0x70, 0x00), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -131,7 +131,7 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
             p.drawPath(star(c, 10 * pose.beat, 4.5 * pose.beat, 5, -90 + spin));
         }
         break;
-    case E::Cross:
+    case Eyes::Cross:
         for (QPointF c : {l, r}) {
             QPainterPath x;
             x.moveTo(c + QPointF(-6, -6));
@@ -141,7 +141,7 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
             stroke(p, x, kInk, 4);
         }
         break;
-    case E::Spiral:
+    case Eyes::Spiral:
         // Two turns only, in a heavy line, so the spiral still reads small.
         for (QPointF c : {l, r}) {
             QPainterPath s;
@@ -156,7 +156,7 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
             stroke(p, s, kInk, 3.2);
         }
         break;
-    case E::Angry:
+    case Eyes::Angry:
         dot(l + QPointF(0, 3), 4.5, 5.5);
         dot(r + QPointF(0, 3), 4.5, 5.5);
         {
@@ -168,7 +168,7 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
             stroke(p, brows, kInk, 4.5);
         }
         break;
-    case E::Sad:
+    case Eyes::Sad:
         dot(l + QPointF(0, 3), 4.5, 6);
         dot(r + QPointF(0, 3), 4.5, 6);
         {
@@ -180,7 +180,7 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
             stroke(p, brows, kInk, 3.5);
         }
         break;
-    case E::Shades: {
+    case Eyes::Shades: {
         QPainterPath glasses;
         glasses.addRoundedRect(QRectF(22, 38, 24, 16), 6, 6);
         glasses.addRoundedRect(QRectF(54, 38, 24, 16), 6, 6);
@@ -197,11 +197,11 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
         stroke(p, shine, QColor(255, 255, 255, 200), 2.2);
         break;
     }
-    case E::Rolling:
+    case Eyes::Rolling:
         white(l, 7.5, 9.5, QPointF(1, -5), 3.5);
         white(r, 7.5, 9.5, QPointF(1, -5), 3.5);
         break;
-    case E::Squint: {
+    case Eyes::Squint: {
         QPainterPath s;
         s.moveTo(l + QPointF(-7, -6));
         s.lineTo(l + QPointF(5, 0));
@@ -212,19 +212,19 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
         stroke(p, s, kInk, 4);
         break;
     }
-    case E::Crying:
+    case Eyes::Crying:
         for (QPointF c : {l, r})
             stroke(p, arc(c + QPointF(-7, 2), c + QPointF(0, -4), c + QPointF(7, 2)), kInk, 4);
         break;
-    case E::Uneven:
+    case Eyes::Uneven:
         white(l, 6, 7, QPointF(1.5, 1), 2);
         white(r, 10, 12, QPointF(-2, 2), 5);
         break;
-    case E::Glasses:
+    case Eyes::Glasses:
         dot(l, 4, 5.5);
         dot(r, 4, 5.5);
         break;
-    case E::Dollar:
+    case Eyes::Dollar:
         for (QPointF c : {l, r}) {
             const QPainterPath d =
                 textPath(u"$"_s, font(Face::Sans, 26 * pose.beat, QFont::Black), c);
@@ -234,7 +234,7 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
             p.drawPath(d);
         }
         break;
-    case E::Puppy:
+    case Eyes::Puppy:
         // Big glossy eyes under brows raised in the middle.
         for (int side = -1; side <= 1; side += 2) {
             const QPointF c = side < 0 ? l : r;
@@ -254,7 +254,7 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
             stroke(p, brow, kInk, 3.2);
         }
         break;
-    case E::Side:
+    case Eyes::Side:
         // Heavy lids, both eyes glancing to one side.
         for (QPointF c : {l, r}) {
             QPainterPath eye(c + QPointF(-8, -1));
@@ -273,7 +273,7 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
             stroke(p, lid, kInk, 4);
         }
         break;
-    case E::Sleepy:
+    case Eyes::Sleepy:
         for (QPointF c : {l, r}) {
             QPainterPath lower;
             lower.moveTo(c + QPointF(-7, 0));
@@ -291,7 +291,7 @@ void drawEyes(QPainter& p, E eyes, const Pose& pose, qreal spin)
     }
 }
 
-void drawMouth(QPainter& p, M mouth, const Pose& pose)
+void drawMouth(QPainter& p, Mouth mouth, const Pose& pose)
 {
     const auto openMouth = [&p](const QPainterPath& shape, bool teeth, bool tongue) {
         p.setPen(QPen(kInk, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -312,25 +312,25 @@ void drawMouth(QPainter& p, M mouth, const Pose& pose)
         p.restore();
     };
     switch (mouth) {
-    case M::Smile:
+    case Mouth::Smile:
         stroke(p, arc(QPointF(32, 64), QPointF(50, 82), QPointF(68, 64)), kInk, 4);
         break;
-    case M::Grin:
-    case M::Laugh:
-    case M::Open: {
+    case Mouth::Grin:
+    case Mouth::Laugh:
+    case Mouth::Open: {
         const qreal depth =
-            mouth == M::Laugh ? (pose.mouthAlt ? 78 : 88) : (mouth == M::Grin ? 82 : 78);
-        const qreal half = mouth == M::Open ? 13 : 19;
+            mouth == Mouth::Laugh ? (pose.mouthAlt ? 78 : 88) : (mouth == Mouth::Grin ? 82 : 78);
+        const qreal half = mouth == Mouth::Open ? 13 : 19;
         QPainterPath d;
         d.moveTo(50 - half, 62);
         d.quadTo(50, 66, 50 + half, 62);
         d.cubicTo(50 + half, depth - 8, 50 + 8, depth, 50, depth);
         d.cubicTo(50 - 8, depth, 50 - half, depth - 8, 50 - half, 62);
         d.closeSubpath();
-        openMouth(d, mouth != M::Open, mouth != M::Grin);
+        openMouth(d, mouth != Mouth::Open, mouth != Mouth::Grin);
         break;
     }
-    case M::Tongue: {
+    case Mouth::Tongue: {
         stroke(p, arc(QPointF(34, 64), QPointF(50, 76), QPointF(66, 64)), kInk, 4);
         QPainterPath t;
         const qreal x = 54 + pose.tongue;
@@ -345,10 +345,10 @@ void drawMouth(QPainter& p, M mouth, const Pose& pose)
         stroke(p, groove, kMouth, 1.4);
         break;
     }
-    case M::Smirk:
+    case Mouth::Smirk:
         stroke(p, arc(QPointF(38, 70), QPointF(56, 74), QPointF(68, 62)), kInk, 4);
         break;
-    case M::Kiss: {
+    case Mouth::Kiss: {
         QPainterPath k;
         k.moveTo(48, 62);
         k.quadTo(58, 65, 50, 69);
@@ -356,33 +356,33 @@ void drawMouth(QPainter& p, M mouth, const Pose& pose)
         stroke(p, k, kInk, 3.6);
         break;
     }
-    case M::O:
+    case Mouth::O:
         p.setPen(QPen(kInk, 2.5));
         p.setBrush(kMouth);
         p.drawEllipse(QPointF(50, 72), 6, 7.5);
         break;
-    case M::BigO:
+    case Mouth::BigO:
         p.setPen(QPen(kInk, 2.5));
         p.setBrush(kMouth);
         p.drawEllipse(QPointF(50, 73), 10, 13);
         break;
-    case M::Frown:
+    case Mouth::Frown:
         stroke(p, arc(QPointF(34, 78), QPointF(50, 62), QPointF(66, 78)), kInk, 4);
         break;
-    case M::Flat: {
+    case Mouth::Flat: {
         QPainterPath f(QPointF(36, 72));
         f.lineTo(64, 72);
         stroke(p, f, kInk, 4);
         break;
     }
-    case M::Wavy: {
+    case Mouth::Wavy: {
         QPainterPath w(QPointF(32, 72));
         w.cubicTo(38, 64, 44, 64, 50, 72);
         w.cubicTo(56, 80, 62, 80, 68, 72);
         stroke(p, w, kInk, 3.6);
         break;
     }
-    case M::Teeth: {
+    case Mouth::Teeth: {
         const QRectF r(32, 64, 36, 14);
         p.setPen(QPen(kInk, 2.5));
         p.setBrush(Qt::white);
@@ -396,7 +396,7 @@ void drawMouth(QPainter& p, M mouth, const Pose& pose)
         stroke(p, lines, kInk, 1.6);
         break;
     }
-    case M::Zip: {
+    case Mouth::Zip: {
         // A zipped mouth with its pull tab.
         QPainterPath line(QPointF(33, 70));
         line.lineTo(64, 70);
@@ -412,7 +412,7 @@ void drawMouth(QPainter& p, M mouth, const Pose& pose)
         p.drawRoundedRect(QRectF(63, 65, 8, 12), 2, 2);
         break;
     }
-    case M::Buck: {
+    case Mouth::Buck: {
         // A wide smile showing two big front teeth.
         QPainterPath d(QPointF(31, 62));
         d.quadTo(50, 68, 69, 62);
@@ -428,7 +428,7 @@ void drawMouth(QPainter& p, M mouth, const Pose& pose)
         p.drawRect(QRectF(50, 65, 7.5, 10));
         break;
     }
-    case M::Cat: {
+    case Mouth::Cat: {
         QPainterPath w(QPointF(36, 66));
         w.quadTo(42, 76, 50, 67);
         w.quadTo(58, 76, 64, 66);
@@ -454,33 +454,33 @@ QPainterPath arc(QPointF from, QPointF control, QPointF to)
     return path;
 }
 
-bool needsHeadroom(X x)
+bool needsHeadroom(Extra extra)
 {
-    switch (x) {
-    case X::PartyHat:
-    case X::Halo:
-    case X::Horns:
-    case X::Crown:
-    case X::Bow:
-    case X::Orbit:
-    case X::Steam:
+    switch (extra) {
+    case Extra::PartyHat:
+    case Extra::Halo:
+    case Extra::Horns:
+    case Extra::Crown:
+    case Extra::Bow:
+    case Extra::Orbit:
+    case Extra::Steam:
         return true;
     default:
         return false;
     }
 }
 
-bool sideBadge(X x)
+bool sideBadge(Extra extra)
 {
-    switch (x) {
-    case X::Heart:
-    case X::Zzz:
-    case X::Question:
-    case X::Note:
-    case X::Exclaim:
-    case X::Bulb:
-    case X::Broken:
-    case X::Hand:
+    switch (extra) {
+    case Extra::Heart:
+    case Extra::Zzz:
+    case Extra::Question:
+    case Extra::Note:
+    case Extra::Exclaim:
+    case Extra::Bulb:
+    case Extra::Broken:
+    case Extra::Hand:
         return true;
     default:
         return false;
@@ -504,7 +504,7 @@ QImage drawSmiley(const Smiley& sm, QSize size, const Pose& pose)
     } else if (sideBadge(sm.extra)) {
         d = std::min(h - 1.5, (w - 1) * 0.78);
         centre = QPointF(0.5 + d / 2, h - 0.5 - d / 2);
-    } else if (sm.motion == A::Jump) {
+    } else if (sm.motion == Motion::Jump) {
         d = (h - 1) * 0.88;
         centre = QPointF(w / 2, h - 0.5 - d / 2);
     }
@@ -522,7 +522,7 @@ QImage drawSmiley(const Smiley& sm, QSize size, const Pose& pose)
     const Skin s = [&] {
         Skin k = skin(sm.skin);
         if (pose.flush > 0) {
-            const Skin red = skin(S::Red);
+            const Skin red = skin(SkinColour::Red);
             k = {mix(k.light, red.light, pose.flush), mix(k.base, red.base, pose.flush),
                  mix(k.rim, red.rim, pose.flush)};
         }
@@ -546,7 +546,7 @@ QImage drawSmiley(const Smiley& sm, QSize size, const Pose& pose)
     p.drawEllipse(QPointF(50, 54), 44, 44);
     drawEyes(p, sm.eyes, pose, pose.spin);
     drawMouth(p, sm.mouth, pose);
-    if (sm.eyes == E::Crying) {
+    if (sm.eyes == Eyes::Crying) {
         // Streams of tears down both cheeks.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x5a, 0xb8, 0xff, 200));
@@ -554,10 +554,10 @@ QImage drawSmiley(const Smiley& sm, QSize size, const Pose& pose)
         p.drawRoundedRect(QRectF(30, 50, 6, len), 3, 3);
         p.drawRoundedRect(QRectF(64, 50, 6, len), 3, 3);
     }
-    if (sm.extra != X::Hand)
+    if (sm.extra != Extra::Hand)
         drawExtra(p, sm.extra, pose, s, true, spots);
     p.restore();
-    if (sm.extra == X::Hand) {
+    if (sm.extra == Extra::Hand) {
         // The hand stays put while the head moves.
         p.save();
         p.setWorldTransform(toPixels, true);

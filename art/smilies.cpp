@@ -1,9 +1,12 @@
-// Smilies (pics/<set>/NNN.gif): three sets of 41 faces, each a choice of
+// Smilies (pics/<set>/NNN.gif): three sets of faces, each a choice of
 // eyes, mouth, extra (hat, hand, tear, heart…), skin colour and motion.
 #include "artkit.h"
+#include "catalogue.h"
 #include "smiley.h"
 
 #include <QtMath>
+
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -12,8 +15,24 @@ namespace {
 
 using namespace smiley;
 
+// Adding a face: a set holds exactly TARNWELL_SMILIES_PER_SET faces
+// (cmake/Catalogue.cmake), so a new face takes a row of its own in each set
+// with that count raised, or replaces a row; the build fails while a table
+// and the count disagree, or while two faces share eyes and mouth. A new
+// eye, mouth, extra, motion or skin colour is a value in smiley.h drawn in
+// smileyface.cpp (eyes, mouth, skin), smileyextras.cpp (extras) or
+// animateSmiley below (motions). Row N of a set is pics/<set>/<N+1>.gif.
+//
+// One face to a row, under short names: E eyes, M mouth, X extra, A
+// motion, S skin colour.
+using E = Eyes;
+using M = Mouth;
+using X = Extra;
+using A = Motion;
+using S = SkinColour;
+
 // Smiling, laughing, winking, in love.
-constexpr Smiley kHappy[41] = {
+constexpr Smiley kHappy[] = {
     {E::Dot, M::Smile, X::None, A::Blink, S::Yellow},
     {E::Happy, M::Grin, X::None, A::Laugh, S::Yellow},
     {E::Wink, M::Smile, X::Blush, A::None, S::Blue},
@@ -58,7 +77,7 @@ constexpr Smiley kHappy[41] = {
 };
 
 // Feelings: sad, angry, surprised, scared, cool, bored, confused, sick.
-constexpr Smiley kFeelings[41] = {
+constexpr Smiley kFeelings[] = {
     {E::Sad, M::Frown, X::None, A::None, S::Yellow},
     {E::Crying, M::BigO, X::Tear, A::Drops, S::Blue},
     {E::Angry, M::Frown, X::None, A::Colour, S::Yellow},
@@ -103,7 +122,7 @@ constexpr Smiley kFeelings[41] = {
 };
 
 // Silly, dizzy, tongue out, party, money-mad.
-constexpr Smiley kCrazy[41] = {
+constexpr Smiley kCrazy[] = {
     {E::Cross, M::Wavy, X::Orbit, A::Spin, S::Yellow},
     {E::Spiral, M::Wavy, X::None, A::Spin, S::Yellow},
     {E::Uneven, M::Tongue, X::None, A::Shake, S::Yellow},
@@ -147,14 +166,24 @@ constexpr Smiley kCrazy[41] = {
     {E::Glasses, M::Teeth, X::Crown, A::Jump, S::Yellow},
 };
 
-// No two of the 123 faces share both their eyes and their mouth: whatever
-// else differs, every face has an expression of its own.
+// The tables in the order of catalogue::kSmileySets.
+constexpr const Smiley* kSets[] = {kHappy, kFeelings, kCrazy};
+static_assert(std::size(kSets) == catalogue::kSmileySetCount,
+              "one table per smiley set: the tables and TARNWELL_SMILEY_SETS disagree");
+static_assert(std::size(kHappy) == catalogue::kSmiliesPerSet &&
+                  std::size(kFeelings) == catalogue::kSmiliesPerSet &&
+                  std::size(kCrazy) == catalogue::kSmiliesPerSet,
+              "a smiley table and TARNWELL_SMILIES_PER_SET disagree");
+
+// No two faces share both their eyes and their mouth: whatever else
+// differs, every face has an expression of its own.
 constexpr bool expressionsAreUnique()
 {
-    const Smiley* sets[] = {kHappy, kFeelings, kCrazy};
-    for (int a = 0; a < 123; ++a) {
-        for (int b = a + 1; b < 123; ++b) {
-            const Smiley &x = sets[a / 41][a % 41], &y = sets[b / 41][b % 41];
+    constexpr int kFaces = catalogue::kSmileySetCount * catalogue::kSmiliesPerSet;
+    for (int a = 0; a < kFaces; ++a) {
+        for (int b = a + 1; b < kFaces; ++b) {
+            const Smiley &x = kSets[a / catalogue::kSmiliesPerSet][a % catalogue::kSmiliesPerSet],
+                         &y = kSets[b / catalogue::kSmiliesPerSet][b % catalogue::kSmiliesPerSet];
             if (x.eyes == y.eyes && x.mouth == y.mouth)
                 return false;
         }
@@ -174,10 +203,10 @@ QList<gif::Frame> animateSmiley(const Smiley& sm, QSize size)
         frames.append({drawSmiley(sm, size, pose), ms});
     };
     switch (sm.motion) {
-    case A::None:
+    case Motion::None:
         add({}, 0);
         break;
-    case A::Blink: {
+    case Motion::Blink: {
         Pose shut;
         shut.eyesShut = true;
         add({}, 2200);
@@ -186,7 +215,7 @@ QList<gif::Frame> animateSmiley(const Smiley& sm, QSize size)
         add(shut, 140);
         break;
     }
-    case A::Laugh:
+    case Motion::Laugh:
         for (int k = 0; k < 4; ++k) {
             Pose pose;
             pose.lift = (k % 2) ? 3 : 0;
@@ -194,14 +223,14 @@ QList<gif::Frame> animateSmiley(const Smiley& sm, QSize size)
             add(pose, 120);
         }
         break;
-    case A::Wave:
+    case Motion::Wave:
         for (qreal a : {0.0, -22.0, 0.0, 22.0}) {
             Pose pose;
             pose.hand = a;
             add(pose, 150);
         }
         break;
-    case A::Drops:
+    case Motion::Drops:
         // Drops run down over the whole loop (they fade at both ends).
         for (int k = 0; k < 8; ++k) {
             Pose pose;
@@ -209,7 +238,7 @@ QList<gif::Frame> animateSmiley(const Smiley& sm, QSize size)
             add(pose, 110);
         }
         break;
-    case A::Float:
+    case Motion::Float:
         // Halos, hearts and letters bob up and down again.
         for (qreal d : {0.0, 0.5, 1.0, 0.5}) {
             Pose pose;
@@ -217,28 +246,28 @@ QList<gif::Frame> animateSmiley(const Smiley& sm, QSize size)
             add(pose, 180);
         }
         break;
-    case A::Spin:
+    case Motion::Spin:
         for (int k = 0; k < 6; ++k) {
             Pose pose;
             pose.spin = k * 60.0;
             add(pose, 100);
         }
         break;
-    case A::Beat:
+    case Motion::Beat:
         for (qreal b : {1.0, 1.22, 1.0, 1.12}) {
             Pose pose;
             pose.beat = b;
             add(pose, 160);
         }
         break;
-    case A::Shake:
+    case Motion::Shake:
         for (qreal t : {0.0, 10.0, 0.0, -10.0}) {
             Pose pose;
             pose.tilt = t;
             add(pose, 90);
         }
         break;
-    case A::Jump:
+    case Motion::Jump:
         for (qreal l : {0.0, 5.0, 9.0, 5.0}) {
             Pose pose;
             pose.lift = l;
@@ -246,7 +275,7 @@ QList<gif::Frame> animateSmiley(const Smiley& sm, QSize size)
             add(pose, 110);
         }
         break;
-    case A::Tongue:
+    case Motion::Tongue:
         for (qreal t : {0.0, 4.0, 0.0, -4.0}) {
             Pose pose;
             pose.tongue = t;
@@ -254,14 +283,14 @@ QList<gif::Frame> animateSmiley(const Smiley& sm, QSize size)
             add(pose, 120);
         }
         break;
-    case A::Flash: {
+    case Motion::Flash: {
         Pose hidden;
         hidden.extraHidden = true;
         add({}, 400);
         add(hidden, 250);
         break;
     }
-    case A::Colour:
+    case Motion::Colour:
         for (qreal f : {0.0, 0.35, 0.7, 1.0, 0.7, 0.35}) {
             Pose pose;
             pose.flush = f;
@@ -273,9 +302,9 @@ QList<gif::Frame> animateSmiley(const Smiley& sm, QSize size)
     return frames;
 }
 
-void drawSet(Sink& sink, const QString& folder, const Smiley (&set)[41])
+void drawSet(Sink& sink, const QString& folder, const Smiley* set)
 {
-    for (int i = 0; i < 41; ++i)
+    for (int i = 0; i < catalogue::kSmiliesPerSet; ++i)
         sink.deliverGif(u"pics/%1/%2.gif"_s.arg(folder).arg(i + 1, 3, 10, QLatin1Char('0')),
                         animateSmiley(set[i], kCell));
 }
@@ -284,15 +313,15 @@ void drawSet(Sink& sink, const QString& folder, const Smiley (&set)[41])
 
 QList<gif::Frame> smileyFrames(int px, bool animated)
 {
-    const Smiley face{E::Big, M::Grin, X::Blush, animated ? A::Blink : A::None, S::Yellow};
+    const Smiley face{Eyes::Big, Mouth::Grin, Extra::Blush, animated ? Motion::Blink : Motion::None,
+                      SkinColour::Yellow};
     return animateSmiley(face, QSize(px, px));
 }
 
 void drawSmilies(Sink& sink)
 {
-    drawSet(sink, u"happy"_s, kHappy);
-    drawSet(sink, u"psmilie"_s, kFeelings);
-    drawSet(sink, u"crazy"_s, kCrazy);
+    for (int k = 0; k < catalogue::kSmileySetCount; ++k)
+        drawSet(sink, QString::fromUtf16(catalogue::kSmileySets[k]), kSets[k]);
 }
 
 } // namespace art

@@ -1,8 +1,11 @@
 // The tag toolbar's image list (tool1..tool23): editing, alignment, text
 // style, picture and link icons on a 16-unit grid scaled to each size.
 #include "artkit.h"
+#include "catalogue.h"
 
 #include <QRadialGradient>
+
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -91,7 +94,7 @@ void chain(QPainter& p, QPointF centre, qreal scale)
     p.restore();
 }
 
-const ToolPainter kTools[23] = {
+const ToolPainter kTools[] = {
     // 1 cut
     [](QPainter& p) {
         p.setPen(roundPen(kInk, 1.3));
@@ -266,6 +269,8 @@ const ToolPainter kTools[23] = {
         p.drawPath(head);
     },
 };
+static_assert(std::size(kTools) == catalogue::kToolIcons,
+              "one painter per toolbar picture: the table and TARNWELL_TOOL_ICONS disagree");
 
 QSize toolSize(int number)
 {

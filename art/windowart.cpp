@@ -1,10 +1,13 @@
 // Window artwork: backgrounds, tab bars, colour swatches, the title picture,
 // the loading window's "Welcome" with roses, and the dialog banner.
 #include "artkit.h"
+#include "catalogue.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <QtMath>
+
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -328,12 +331,14 @@ void drawWindowArt(Sink& sink)
     sink.resourcePng(u"tab_active.png"_s, tabBar(QSize(123, 37), true));
     sink.resourcePng(u"tab_inactive.png"_s, tabBar(QSize(125, 39), false));
 
-    static const char* const colours[27] = {
+    static const char* const colours[] = {
         "black",      "white",     "gray",      "orangered", "crimson", "red",       "firebrick",
         "darkred",    "green",     "blue",      "darkblue",  "skyblue", "royalblue", "orange",
         "tomato",     "limegreen", "seagreen",  "deeppink",  "coral",   "indigo",    "purple",
         "sandybrown", "burlywood", "chocolate", "sienna",    "silver",  "teal"};
-    for (int i = 0; i < 27; ++i)
+    static_assert(std::size(colours) == catalogue::kSwatches,
+                  "one colour per swatch: the table and TARNWELL_SWATCHES disagree");
+    for (int i = 0; i < catalogue::kSwatches; ++i)
         sink.resourcePng(u"swatch%1.png"_s.arg(i),
                          swatch(i, named(colours[i]), i == 1 ? QSize(31, 30) : QSize(50, 45)));
 

@@ -2,6 +2,7 @@
 // pickers above the edit pane.
 #pragma once
 
+#include "catalogue.h"
 #include "controls.h"
 #include "forumcode.h"
 
@@ -23,6 +24,7 @@ public:
     static constexpr int kSizeCount = 7;    // lblSize(1..7); there is no element 0
     static constexpr int kColourCount = 27; // imgClr(0..26)
     static constexpr int kFontCount = 12;   // lblfont(0..11)
+    static_assert(kColourCount == catalogue::kSwatches, "one imgClr per colour swatch");
 
     // nullptr for an index outside 1..7.
     controls::ClickLabel* lblSize(int index) const;

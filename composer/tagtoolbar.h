@@ -2,6 +2,8 @@
 // separators included in the numbering, with images from ImageList3.
 #pragma once
 
+#include "catalogue.h"
+
 #include <QToolBar>
 
 #include <array>
@@ -14,7 +16,7 @@ public:
     explicit TagToolbar(QWidget* parent);
 
     static constexpr int kButtonCount = 14;
-    static constexpr int kImageCount = 23;
+    static constexpr int kImageCount = catalogue::kToolIcons;
 
     // Button 1..14 as the toolbar numbers them; nullptr outside that range.
     // Each button's key ("B", "LEFT", ...) is in its data(), empty if none.

@@ -43,8 +43,6 @@ constexpr int kClientHeight = 8265 + kLowerShift;
 // The shared animation clock's step, in ms; frames last at least this long.
 constexpr int kTick = 20;
 
-const char16_t* const kCategories[FrmSmile::kGrids] = {u"happy", u"psmilie", u"crazy"};
-
 // Where cell i goes, given element 0 and cell i - 1.
 tw::Rect nextCell(const tw::Rect& first, const tw::Rect& previous, int i)
 {
@@ -67,7 +65,7 @@ QString gridName(int grid)
 
 QString FrmSmile::category(int grid)
 {
-    return QString::fromUtf16(kCategories[grid]);
+    return QString::fromUtf16(catalogue::kSmileySets[grid]);
 }
 
 QString FrmSmile::webAddress(const QString& category, int n)

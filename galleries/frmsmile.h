@@ -4,6 +4,7 @@
 #pragma once
 
 #include "appfolder.h"
+#include "catalogue.h"
 #include "formwindow.h"
 
 #include <QElapsedTimer>
@@ -19,8 +20,8 @@ class FrmSmile : public controls::FormWindow {
     Q_OBJECT
 public:
     // The categories in the order the grids AG, AG1 and AG2 show them.
-    static constexpr int kGrids = 3;
-    static constexpr int kCells = 41; // indices 0..40, smilies 001..041
+    static constexpr int kGrids = catalogue::kSmileySetCount;
+    static constexpr int kCells = catalogue::kSmiliesPerSet; // cell i shows smiley i + 1
     static QString category(int grid);
     // The smiley's address on the smilies site.
     static QString webAddress(const QString& category, int n);

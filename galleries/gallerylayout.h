@@ -3,6 +3,7 @@
 // containers' heights and the scroll bars' maxima.
 #pragma once
 
+#include "catalogue.h"
 #include "twips.h"
 
 #include <QSize>
@@ -11,12 +12,12 @@
 
 namespace gallery {
 
-inline constexpr int kLinkCount = 138;    // Link0.gif .. Link137.gif
-inline constexpr int kLinkElements = 139; // dimg(0..138); the last has no picture
+inline constexpr int kLinkCount = catalogue::kLinkButtons;
+inline constexpr int kLinkElements = kLinkCount + 1; // the last dimg has no picture
 inline constexpr int kLinksPerRow = 6;
 inline constexpr int kLinkGap = 400;
-inline constexpr int kBorderCount = 60;    // b0.gif .. b59.gif
-inline constexpr int kBorderElements = 61; // imgBord(0..60); the last has no picture
+inline constexpr int kBorderCount = catalogue::kBorders;
+inline constexpr int kBorderElements = kBorderCount + 1; // the last imgBord has no picture
 inline constexpr int kBorderGap = 300;
 inline constexpr int kBorderScrollUnit = 8; // twips per scroll step of the border list
 

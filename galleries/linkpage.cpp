@@ -3,6 +3,7 @@
 // buttons.
 #include "linkpage.h"
 
+#include "catalogue.h"
 #include "frmoption1.h"
 #include "frmoptions.h"
 #include "gallerylayout.h"
@@ -210,7 +211,7 @@ QStringList LinkPage::galleryPictures(const appfolder::AppFolder& folder)
     QStringList pictures;
     for (int i = 0; i < gallery::kLinkCount; ++i)
         pictures << folder.linkPicture(i);
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= catalogue::kOptionPictures; ++i)
         pictures << folder.optionPicture(i);
     return pictures;
 }
@@ -243,7 +244,9 @@ std::optional<files::Failure> LinkPage::loadGallery(const appfolder::AppFolder& 
         progress.loaded(path, i);
     }
 
-    for (int i = 0; i < 4; ++i) {
+    static_assert(std::tuple_size_v<decltype(imgView_)> == catalogue::kOptionPictures,
+                  "one imgView per option picture");
+    for (int i = 0; i < catalogue::kOptionPictures; ++i) {
         const QString path = folder.optionPicture(i + 1);
         const files::Result<picture::Info> checked = picture::check(path);
         if (!checked.ok())
@@ -258,7 +261,8 @@ void LinkPage::sizeGallery()
 {
     const int picTextHeight = controls::twips(picText_).height;
     const int height = gallery::linkContainerHeight(
-        controls::twips(dimg_.at(114)).height, controls::twips(dimg_.at(138)).top, picTextHeight);
+        controls::twips(dimg_.at(114)).height, controls::twips(dimg_.at(gallery::kLinkCount)).top,
+        picTextHeight);
     controls::setTwipsHeight(picCont_, height);
     linkGalleryTop_ = controls::twips(picCont_).top;
     vScroll1_->setMaximum(

@@ -33,17 +33,17 @@ constexpr int kListHeight = 2625;
 
 } // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent), m_file1(new QListWidget(this))
+Form1::Form1(QWidget* parent) : QWidget(parent), file1_(new QListWidget(this))
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Form1"_s);
     // Only the size is set: the window manager decides where it appears.
     resize(px(kClientWidth), px(kClientHeight));
 
-    m_file1->setObjectName(u"File1"_s);
-    m_file1->setGeometry(px(kListLeft), px(kListTop), px(kListWidth), px(kListHeight));
+    file1_->setObjectName(u"File1"_s);
+    file1_->setGeometry(px(kListLeft), px(kListTop), px(kListWidth), px(kListHeight));
     // Lets the view lay out tens of thousands of names without measuring each.
-    m_file1->setUniformItemSizes(true);
+    file1_->setUniformItemSizes(true);
 }
 
 bool Form1::formLoad()
@@ -60,7 +60,7 @@ bool Form1::formLoad()
     shown.reserve(static_cast<qsizetype>(names.size()));
     for (const NativeName& name : names)
         shown.append(displayName(name));
-    m_file1->addItems(shown);
+    file1_->addItems(shown);
 
     if (const auto failure = renameAll(names)) {
         showCritical(failureMessage(*failure));

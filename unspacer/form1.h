@@ -17,10 +17,10 @@ public:
     // false is returned; the window must then not be shown.
     bool formLoad();
 
-    QListWidget* file1() const { return m_file1; }
+    QListWidget* file1() const { return file1_; }
 
 private:
-    QListWidget* m_file1;
+    QListWidget* file1_;
 };
 
 // Loads the window and, when loading succeeded, shows it until it is closed.

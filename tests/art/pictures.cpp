@@ -1,6 +1,8 @@
 // Helpers the picture tests share.
 #include "pictures.h"
 
+#include "catalogue.h"
+
 #include <QImageReader>
 #include <QPainter>
 
@@ -98,20 +100,21 @@ QStringList numbered(const QString& pattern, int from, int to)
 
 QStringList linkButtons()
 {
-    return numbered(u"zqLink/Link%1.gif"_s, 0, 137);
+    return numbered(u"zqLink/Link%1.gif"_s, 0, catalogue::kLinkButtons - 1);
 }
 
 QStringList borders()
 {
-    return numbered(u"Border/b%1.gif"_s, 0, 59);
+    return numbered(u"Border/b%1.gif"_s, 0, catalogue::kBorders - 1);
 }
 
 QStringList smilies()
 {
     QStringList names;
-    for (const QString& set : {u"happy"_s, u"psmilie"_s, u"crazy"_s}) {
-        for (int i = 1; i <= 41; ++i)
-            names.append(u"pics/%1/%2.gif"_s.arg(set).arg(i, 3, 10, QLatin1Char('0')));
+    for (const char16_t* set : catalogue::kSmileySets) {
+        for (int i = 1; i <= catalogue::kSmiliesPerSet; ++i)
+            names.append(
+                u"pics/%1/%2.gif"_s.arg(QString::fromUtf16(set)).arg(i, 3, 10, QLatin1Char('0')));
     }
     return names;
 }

@@ -2,6 +2,7 @@
 // it (TARNWELL_BIN_DIR) and window artwork compiled in under :/art.
 #include "test_art.h"
 
+#include "catalogue.h"
 #include "pictures.h"
 #include "sites.h"
 
@@ -47,9 +48,10 @@ QDir binDir()
 
 QStringList deliveredPictures()
 {
-    return QStringList{u"logo.gif"_s} + pictures::linkButtons() + pictures::borders() +
-           QStringList{u"zqOptions/1.gif"_s, u"zqOptions/2.gif"_s, u"zqOptions/3.gif"_s,
-                       u"zqOptions/4.gif"_s} +
+    QStringList options;
+    for (int i = 1; i <= catalogue::kOptionPictures; ++i)
+        options.append(u"zqOptions/%1.gif"_s.arg(i));
+    return QStringList{u"logo.gif"_s} + pictures::linkButtons() + pictures::borders() + options +
            pictures::smilies();
 }
 
@@ -96,7 +98,9 @@ void DeliveredPicturesTest::everyFileIsThereReadableAndDecodes()
 {
     const QStringList names =
         deliveredPictures() + QStringList{u"zqLink/Links.dat"_s, u"Border/BordSite.dat"_s};
-    QCOMPARE(names.size(), 1 + 138 + 60 + 4 + 123 + 2);
+    constexpr int kSmilies = catalogue::kSmileySetCount * catalogue::kSmiliesPerSet;
+    QCOMPARE(names.size(), 1 + catalogue::kLinkButtons + catalogue::kBorders +
+                               catalogue::kOptionPictures + kSmilies + 2);
     for (const QString& name : names) {
         const QString path = binDir().filePath(name);
         QVERIFY2(QFile::exists(path), qPrintable(name));
@@ -137,7 +141,8 @@ void DeliveredPicturesTest::linkButtonsAreDistinctAndSomeAnimated()
     });
     if (QTest::currentTestFailed())
         return;
-    QVERIFY2(animated >= 138 / 6 && animated <= 138 / 2, qPrintable(QString::number(animated)));
+    QVERIFY2(animated >= catalogue::kLinkButtons / 6 && animated <= catalogue::kLinkButtons / 2,
+             qPrintable(QString::number(animated)));
 }
 
 void DeliveredPicturesTest::bordersAreDistinctAndSomeAnimated()
@@ -156,7 +161,7 @@ void DeliveredPicturesTest::smiliesAreTransparentDistinctAndOftenAnimated()
     });
     if (QTest::currentTestFailed())
         return;
-    QVERIFY2(animated >= 123 / 3, qPrintable(QString::number(animated)));
+    QVERIFY2(animated >= pictures::smilies().size() / 3, qPrintable(QString::number(animated)));
 }
 
 void DeliveredPicturesTest::fixedSizePictures()
@@ -197,9 +202,9 @@ void DeliveredPicturesTest::resourcesLoadAtTheirSizes()
         {u"options_banner.png"_s, {747, 30}},
         {u"viewborder_back.png"_s, {579, 343}},
     };
-    for (int i = 0; i <= 26; ++i)
+    for (int i = 0; i < catalogue::kSwatches; ++i)
         expected.append({u"swatch%1.png"_s.arg(i), i == 1 ? QSize(31, 30) : QSize(50, 45)});
-    for (int i = 1; i <= 23; ++i) {
+    for (int i = 1; i <= catalogue::kToolIcons; ++i) {
         const QSize size = i <= 6 ? QSize(16, 15) : (i <= 14 ? QSize(16, 16) : QSize());
         expected.append({u"tool%1.png"_s.arg(i), size});
     }

@@ -3,6 +3,7 @@
 #include "test_art.h"
 
 #include "backdrop.h"
+#include "catalogue.h"
 
 #include <QColor>
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -118,21 +120,22 @@ void WindowArtTest::tabBarsKeepWhiteTextReadable()
 
 void WindowArtTest::swatchesShowTheirNamedColours()
 {
-    static const char* const names[27] = {
+    static const char* const names[] = {
         "black",      "white",     "gray",      "orangered", "crimson", "red",       "firebrick",
         "darkred",    "green",     "blue",      "darkblue",  "skyblue", "royalblue", "orange",
         "tomato",     "limegreen", "seagreen",  "deeppink",  "coral",   "indigo",    "purple",
         "sandybrown", "burlywood", "chocolate", "sienna",    "silver",  "teal"};
-    for (int i = 0; i < 27; ++i) {
+    static_assert(std::size(names) == catalogue::kSwatches);
+    for (int i = 0; i < catalogue::kSwatches; ++i) {
         const QImage image = art(u"swatch%1.png"_s.arg(i));
         // Sample the splash a little below-right of its centre, past the
-        // highlight, and find the nearest of the 27 colours.
+        // highlight, and find the nearest of the colours.
         const qreal b = std::min(image.width(), image.height()) * 0.3;
         const QPoint at(qRound(image.width() / 2.0 + 0.3 * b),
                         qRound(image.height() / 2.0 + 0.3 * b));
         const QRgb sample = image.pixel(at);
         int best = -1, bestDistance = INT32_MAX;
-        for (int k = 0; k < 27; ++k) {
+        for (int k = 0; k < catalogue::kSwatches; ++k) {
             const int d = difference(sample, QColor::fromString(QLatin1String(names[k])).rgb());
             if (d < bestDistance) {
                 bestDistance = d;
