@@ -50,7 +50,7 @@ public:
 
     // The notification-area icon, made at start-up before the main window,
     // and the hidden window that owns its menu, made when the menu is
-    // first wanted.
+    // first wanted (with the icon, where a desktop-bus panel shows it).
     NotificationIcon* notificationIcon() const { return notificationIcon_.get(); }
     FrmMenu* frmMenu();
 

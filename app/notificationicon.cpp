@@ -3,11 +3,14 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QMenu>
 #include <QThreadPool>
 #include <QTimer>
 #include <QWidget>
 #ifdef TARNWELL_HAVE_QTDBUS
 #include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #endif
 
 #include <algorithm>
@@ -34,6 +37,31 @@ bool platformMayHaveArea()
     return platform != u"offscreen"_s && platform != u"minimal"_s;
 }
 
+// Qt reaches the icon through the desktop bus when, as the first icon is
+// made, a panel's watcher is on the bus and says that a panel listens;
+// otherwise it docks an XEmbed window. Asked the same question right after
+// Qt asked it, the watcher gives Qt's answer.
+bool desktopBusPanelListens()
+{
+#if defined(TARNWELL_HAVE_QTDBUS) && defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (!platformMayHaveArea())
+        return false;
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    const QString watcher = u"org.kde.StatusNotifierWatcher"_s;
+    QDBusMessage ask = QDBusMessage::createMethodCall(
+        watcher, u"/StatusNotifierWatcher"_s, u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
+    ask << watcher << u"IsStatusNotifierHostRegistered"_s;
+    constexpr int kAnswerMs = 2000; // a watcher that hangs has no panel to show
+    const QDBusMessage answer = bus.call(ask, QDBus::Block, kAnswerMs);
+    return answer.type() == QDBusMessage::ReplyMessage &&
+           answer.arguments().value(0).value<QDBusVariant>().variant().toBool();
+#else
+    return false;
+#endif
+}
+
 } // namespace
 
 NotificationIcon::NotificationIcon(QObject* parent)
@@ -46,6 +74,7 @@ NotificationIcon::NotificationIcon(QObject* parent)
     connect(tray_, &QSystemTrayIcon::activated, this, &NotificationIcon::onActivated);
     areaCheck_->setInterval(kAreaCheckMs);
     connect(areaCheck_, &QTimer::timeout, this, &NotificationIcon::checkArea);
+    viaDesktopBus_ = desktopBusPanelListens();
 }
 
 NotificationIcon::~NotificationIcon() = default;
@@ -58,10 +87,16 @@ void NotificationIcon::connectAhead()
 #endif
 }
 
-void NotificationIcon::add(const QString& tip, const QIcon& icon)
+void NotificationIcon::add(const QString& tip, const QIcon& icon,
+                           const std::function<QMenu*()>& makeMenu)
 {
     tray_->setIcon(icon);
     tray_->setToolTip(tip);
+    // A panel learns where the menu is once, when the icon registers, and
+    // without it offers only a menu of its own. An XEmbed icon gets none:
+    // Qt would pop it up by itself beside the program's own.
+    if (viaDesktopBus_ && makeMenu && !tray_->contextMenu())
+        tray_->setContextMenu(makeMenu());
     areaAvailable_ = areaProbe_();
     added_ = true;
     if (platformMayHaveArea())

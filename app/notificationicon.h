@@ -1,8 +1,8 @@
 // The program's icon in the notification area. It is added at start-up
 // and removed by the Exit command; it turns the icon's notifications into
 // the program's two actions for them (show the main window, pop up the
-// tray menu) and watches the notification area come and go while the
-// program runs.
+// tray menu), hands the menu to a desktop-bus panel, and watches the
+// notification area come and go while the program runs.
 #pragma once
 
 #include <QObject>
@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QMenu;
 class QTimer;
 
 class NotificationIcon : public QObject {
@@ -40,8 +41,11 @@ public:
 
     // Shows the icon with its tip and starts following the notification
     // area. Nothing is reported when there is no area; the icon appears when
-    // one does.
-    void add(const QString& tip, const QIcon& icon);
+    // one does. A desktop-bus panel draws the icon's menu itself, from what
+    // the icon publishes when it registers: there `makeMenu` is asked for
+    // the menu before the icon shows. Elsewhere it is never asked, and the
+    // program pops its own menu up (menuRequested).
+    void add(const QString& tip, const QIcon& icon, const std::function<QMenu*()>& makeMenu = {});
     // Takes the icon out of the notification area for good.
     void remove();
     bool isAdded() const;
@@ -82,4 +86,7 @@ private:
     std::optional<Protocol> protocolOverride_;
     bool areaAvailable_ = false;
     bool added_ = false;
+    // Whether Qt reaches a desktop-bus panel; it decides when the first icon
+    // is made and keeps to it for the whole run.
+    bool viaDesktopBus_ = false;
 };

@@ -108,8 +108,9 @@ void Application::addNotificationIcon()
             [this](const QPoint& at) { frmMenu()->popUpMenu(at); });
     connect(notificationIcon_.get(), &NotificationIcon::areaAvailabilityChanged, this,
             &Application::followNotificationArea);
-    // The tip keeps the version the icon has always shown.
-    notificationIcon_->add(u"Tarnwell 1.2"_s, windowIcon_);
+    // The tip keeps the version the icon has always shown. The menu is made
+    // now only for a desktop-bus panel, which shows it by itself.
+    notificationIcon_->add(u"Tarnwell 1.2"_s, windowIcon_, [this] { return frmMenu()->menFile(); });
 }
 
 FrmMenu* Application::frmMenu()

@@ -5,7 +5,8 @@
 // icon, right click it, choose "خروج"; and takes the notification area away
 // and brings it back while the program runs. Skips itself, saying why,
 // where the X server, trayer or the X tools are missing. A desktop-bus
-// panel is played by the test itself on a bus of its own.
+// panel is played by the test itself on a bus of its own: it takes the
+// icon in, reads the menu the icon publishes and chooses its items.
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -16,8 +17,12 @@
 #include <QtTest>
 
 #ifdef TARNWELL_TEST_DBUS
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QImage>
 #endif
 
 #if __has_include(<X11/Xlib.h>)
@@ -64,6 +69,86 @@ private:
     QStringList items_;
 };
 
+#ifdef TARNWELL_TEST_DBUS
+// A session bus of the test's own, with the panel's watcher on it.
+class DesktopBus {
+public:
+    static constexpr auto kWatcher = "org.kde.StatusNotifierWatcher";
+
+    DesktopBus()
+    {
+        daemon_.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
+        if (daemon_.waitForReadyRead(kWait))
+            address_ = QString::fromLocal8Bit(daemon_.readLine()).trimmed();
+    }
+    ~DesktopBus()
+    {
+        QDBusConnection::disconnectFromBus(u"panel"_s);
+        daemon_.kill();
+        daemon_.waitForFinished(kWait);
+    }
+    QString address() const { return address_; }
+    QDBusConnection panel() const { return QDBusConnection(u"panel"_s); }
+    PanelWatcher& watcher() { return watcher_; }
+
+    // Connects the panel and puts its watcher on the bus.
+    bool startPanel()
+    {
+        if (address_.isEmpty())
+            return false;
+        QDBusConnection panel = QDBusConnection::connectToBus(address_, u"panel"_s);
+        return panel.registerObject(u"/StatusNotifierWatcher"_s, &watcher_,
+                                    QDBusConnection::ExportAllContents) &&
+               panel.registerService(QString::fromLatin1(kWatcher));
+    }
+
+    // A call to the icon last registered, on its own object.
+    QDBusMessage callItem(const QString& path, const QString& interface, const QString& method,
+                          const QVariantList& arguments = {}) const
+    {
+        const QStringList items = watcher_.items();
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            items.isEmpty() ? QString() : items.last(), path, interface, method);
+        call.setArguments(arguments);
+        return panel().call(call, QDBus::Block, kWait);
+    }
+
+private:
+    QProcess daemon_;
+    QString address_;
+    PanelWatcher watcher_;
+};
+
+// One entry of a published menu, with the entries under it.
+struct BusMenuEntry {
+    int id = 0;
+    QVariantMap properties;
+    QList<BusMenuEntry> children;
+};
+
+// Reads an entry as the menu interface sends it: (id, properties, [entries]).
+BusMenuEntry readBusMenuEntry(const QDBusArgument& argument)
+{
+    BusMenuEntry entry;
+    argument.beginStructure();
+    argument >> entry.id >> entry.properties;
+    argument.beginArray();
+    while (!argument.atEnd()) {
+        QDBusVariant child;
+        argument >> child;
+        entry.children.append(readBusMenuEntry(child.variant().value<QDBusArgument>()));
+    }
+    argument.endArray();
+    argument.endStructure();
+    return entry;
+}
+
+QImage busMenuPicture(const BusMenuEntry& entry)
+{
+    return QImage::fromData(entry.properties.value(u"icon-data"_s).toByteArray());
+}
+#endif
+
 } // namespace
 
 class TestTrayDisplay : public QObject {
@@ -76,12 +161,19 @@ private Q_SLOTS:
     void closeShowMenuAndExit();
     void notificationAreaGoesAndComesBack();
     void desktopBusPanelRestarts();
+    void desktopBusPanelShowsTheMenu();
 
 private:
     bool startXServer();
     bool startTrayer();
     // Waits for the window, and for the icon docked in trayer's area.
     bool startTarnwell(bool docked = true);
+#ifdef TARNWELL_TEST_DBUS
+    // A bus of the test's own with the panel's watcher, given to the
+    // program started next.
+    bool startDesktopBusPanel();
+    std::unique_ptr<DesktopBus> desktopBus_;
+#endif
     QProcessEnvironment displayEnvironment() const;
     QString x(const QString& program, const QStringList& arguments) const;
     // The main window's id when it is on the screen, else 0.
@@ -120,9 +212,16 @@ void TestTrayDisplay::initTestCase()
 
 void TestTrayDisplay::init()
 {
-    // That test sets up its own panel.
-    if (QTest::currentTestFunction() == QByteArrayView("desktopBusPanelRestarts"))
+    // Those tests set up a panel of their own.
+    if (QByteArrayView(QTest::currentTestFunction()).startsWith("desktopBus")) {
+#ifndef TARNWELL_TEST_DBUS
+        QSKIP("built without Qt's D-Bus module");
+#else
+        if (QStandardPaths::findExecutable(u"dbus-daemon"_s).isEmpty())
+            QSKIP("dbus-daemon is not installed");
+#endif
         return;
+    }
     if (!startTrayer())
         QSKIP("trayer is installed but offers no notification area on Xvfb here");
     QVERIFY2(startTarnwell(), "the program did not show its window and its icon");
@@ -136,6 +235,10 @@ void TestTrayDisplay::cleanup()
             process->waitForFinished(kWait);
         }
     }
+#ifdef TARNWELL_TEST_DBUS
+    desktopBus_.reset();
+    bus_.clear();
+#endif
 }
 
 void TestTrayDisplay::cleanupTestCase()
@@ -159,8 +262,11 @@ bool TestTrayDisplay::startXServer()
             QFileInfo::exists(u"/tmp/.X11-unix/X%1"_s.arg(number)))
             continue;
         xServer_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // Without -noreset the server starts over each time its last client
+        // leaves (the X tools, a program ended between two tests), and a
+        // program connecting meanwhile fails to start.
         xServer_.start(u"Xvfb"_s, {u":%1"_s.arg(number), u"-screen"_s, u"0"_s, u"1024x768x24"_s,
-                                   u"-nolisten"_s, u"tcp"_s});
+                                   u"-nolisten"_s, u"tcp"_s, u"-noreset"_s});
         if (!xServer_.waitForStarted(kWait))
             return false;
         display_ = u":%1"_s.arg(number);
@@ -396,30 +502,24 @@ void TestTrayDisplay::notificationAreaGoesAndComesBack()
     QCOMPARE(tarnwell_.exitCode(), 0);
 }
 
+#ifdef TARNWELL_TEST_DBUS
+bool TestTrayDisplay::startDesktopBusPanel()
+{
+    desktopBus_ = std::make_unique<DesktopBus>();
+    if (!desktopBus_->startPanel())
+        return false;
+    bus_ = desktopBus_->address();
+    return true;
+}
+#endif
+
 void TestTrayDisplay::desktopBusPanelRestarts()
 {
-#ifndef TARNWELL_TEST_DBUS
-    QSKIP("built without Qt's D-Bus module");
-#else
-    if (QStandardPaths::findExecutable(u"dbus-daemon"_s).isEmpty())
-        QSKIP("dbus-daemon is not installed");
-    QProcess daemon;
-    daemon.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
-    QVERIFY(daemon.waitForReadyRead(kWait));
-    bus_ = QString::fromLocal8Bit(daemon.readLine()).trimmed();
-    const auto stop = qScopeGuard([&] {
-        cleanup();
-        bus_.clear();
-        QDBusConnection::disconnectFromBus(u"panel"_s);
-        daemon.kill();
-        daemon.waitForFinished(kWait);
-    });
-    QDBusConnection panel = QDBusConnection::connectToBus(bus_, u"panel"_s);
-    PanelWatcher watcher;
-    const QString service = u"org.kde.StatusNotifierWatcher"_s;
-    QVERIFY(panel.registerObject(u"/StatusNotifierWatcher"_s, &watcher,
-                                 QDBusConnection::ExportAllContents));
-    QVERIFY(panel.registerService(service));
+#ifdef TARNWELL_TEST_DBUS
+    QVERIFY2(startDesktopBusPanel(), "no bus of the test's own, or no watcher on it");
+    QDBusConnection panel = desktopBus_->panel();
+    const PanelWatcher& watcher = desktopBus_->watcher();
+    const QString service = QString::fromLatin1(DesktopBus::kWatcher);
 
     QVERIFY(startTarnwell(false));
     QTRY_COMPARE_WITH_TIMEOUT(watcher.items().size(), 1, kWait);
@@ -439,12 +539,77 @@ void TestTrayDisplay::desktopBusPanelRestarts()
     QTRY_VERIFY_WITH_TIMEOUT(!visibleMainWindow(), kWait);
     QTest::qWait(300);
     QCOMPARE(tarnwell_.state(), QProcess::Running);
-    QDBusMessage activate =
-        QDBusMessage::createMethodCall(watcher.items().constLast(), u"/StatusNotifierItem"_s,
-                                       u"org.kde.StatusNotifierItem"_s, u"Activate"_s);
-    activate << 0 << 0;
-    QVERIFY(panel.send(activate));
+    const QDBusMessage activated = desktopBus_->callItem(
+        u"/StatusNotifierItem"_s, u"org.kde.StatusNotifierItem"_s, u"Activate"_s, {0, 0});
+    QCOMPARE(activated.type(), QDBusMessage::ReplyMessage);
     QTRY_COMPARE_WITH_TIMEOUT(visibleMainWindow(), window, kWait);
+#endif
+}
+
+void TestTrayDisplay::desktopBusPanelShowsTheMenu()
+{
+#ifdef TARNWELL_TEST_DBUS
+    QVERIFY2(startDesktopBusPanel(), "no bus of the test's own, or no watcher on it");
+    QVERIFY(startTarnwell(false));
+    QTRY_COMPARE_WITH_TIMEOUT(desktopBus_->watcher().items().size(), 1, kWait);
+
+    // The panel finds the icon's menu where the icon says it is; without
+    // one it could offer only a menu of its own.
+    const QDBusMessage menuPlace =
+        desktopBus_->callItem(u"/StatusNotifierItem"_s, u"org.freedesktop.DBus.Properties"_s,
+                              u"Get"_s, {u"org.kde.StatusNotifierItem"_s, u"Menu"_s});
+    QCOMPARE(menuPlace.type(), QDBusMessage::ReplyMessage);
+    const QString menuPath = menuPlace.arguments()
+                                 .value(0)
+                                 .value<QDBusVariant>()
+                                 .variant()
+                                 .value<QDBusObjectPath>()
+                                 .path();
+    QVERIFY2(!menuPath.isEmpty() && menuPath != u"/NO_DBUSMENU"_s,
+             qPrintable(u"the icon publishes no menu: "_s + menuPath));
+
+    // The whole menu, as the panel reads it before showing it: "إظهار", a
+    // separator, "خروج", the first and last with their pictures.
+    const QString menuInterface = u"com.canonical.dbusmenu"_s;
+    const QDBusMessage layout =
+        desktopBus_->callItem(menuPath, menuInterface, u"GetLayout"_s, {0, -1, QStringList()});
+    QCOMPARE(layout.type(), QDBusMessage::ReplyMessage);
+    const BusMenuEntry root = readBusMenuEntry(layout.arguments().value(1).value<QDBusArgument>());
+    QCOMPARE(root.children.size(), 3);
+    const BusMenuEntry& show = root.children[0];
+    const BusMenuEntry& separator = root.children[1];
+    const BusMenuEntry& exit = root.children[2];
+    QCOMPARE(show.properties.value(u"label"_s).toString(), u"إظهار"_s);
+    QCOMPARE(separator.properties.value(u"type"_s).toString(), u"separator"_s);
+    QCOMPARE(exit.properties.value(u"label"_s).toString(), u"خروج"_s);
+    for (const BusMenuEntry& item : {show, exit}) {
+        QVERIFY(item.properties.value(u"enabled"_s, true).toBool());
+        QVERIFY(item.properties.value(u"visible"_s, true).toBool());
+    }
+    const QImage showPicture = busMenuPicture(show);
+    const QImage exitPicture = busMenuPicture(exit);
+    QCOMPARE(showPicture.size(), QSize(16, 16));
+    QCOMPARE(exitPicture.size(), QSize(10, 10));
+    QVERIFY(busMenuPicture(separator).isNull());
+
+    // "إظهار" brings the closed window back.
+    const qulonglong window = visibleMainWindow();
+    QVERIFY(closeWindow(window));
+    QTRY_VERIFY_WITH_TIMEOUT(!visibleMainWindow(), kWait);
+    const auto click = [&](const BusMenuEntry& item) {
+        return desktopBus_->callItem(
+            menuPath, menuInterface, u"Event"_s,
+            {item.id, u"clicked"_s, QVariant::fromValue(QDBusVariant(0)), 0u});
+    };
+    QCOMPARE(click(show).type(), QDBusMessage::ReplyMessage);
+    QTRY_COMPARE_WITH_TIMEOUT(visibleMainWindow(), window, kWait);
+    QCOMPARE(tarnwell_.state(), QProcess::Running);
+
+    // "خروج" ends the program.
+    click(exit);
+    QTRY_COMPARE_WITH_TIMEOUT(tarnwell_.state(), QProcess::NotRunning, kWait);
+    QCOMPARE(tarnwell_.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tarnwell_.exitCode(), 0);
 #endif
 }
 
