@@ -2,6 +2,8 @@
 // separators included in the numbering, with images from ImageList3.
 #pragma once
 
+#include "toolbarbutton.h"
+
 #include <QToolBar>
 
 #include <array>
@@ -17,13 +19,13 @@ public:
     static constexpr int kImageCount = 23;
 
     // Button 1..14 as the toolbar numbers them; nullptr outside that range.
-    // Each button's key ("B", "LEFT", ...) is in its data(), empty if none.
     QAction* button(int index) const;
+    QAction* button(ToolbarButton button) const { return this->button(static_cast<int>(button)); }
     // Image 1..23 of ImageList3.
     static QIcon imageList3(int index);
 
 Q_SIGNALS:
-    void buttonClicked(int index, const QString& key);
+    void buttonClicked(ToolbarButton button);
 
 private:
     std::array<QAction*, kButtonCount> buttons_{};
