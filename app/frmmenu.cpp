@@ -1,4 +1,4 @@
-// The tray menu's owner and SetMenuItemPicture; see frmmenu.h.
+// The tray menu's owner and setMenuItemPicture; see frmmenu.h.
 #include "frmmenu.h"
 
 #include "makeup.h"
@@ -35,7 +35,7 @@ FrmMenu::FrmMenu(QWidget* parent)
     : controls::FormWindow(u"frmMenu"_s, u"Form1"_s, QSize(4680, 3090), Frame::Sizable,
                            std::nullopt, parent)
 {
-    // The window is never shown; its menu bar only gives SetMenuItemPicture
+    // The window is never shown; its menu bar only gives setMenuItemPicture
     // the path "bar, sub-menu, item" to the tray menu's items.
     auto* bar = new QMenuBar(this);
     bar->setObjectName(u"frmMenuBar"_s);
@@ -64,7 +64,7 @@ void FrmMenu::popUpMenu(const QPoint& globalPos)
     menFile_->popup(globalPos);
 }
 
-bool SetMenuItemPicture(QWidget* window, int subMenuPosition, int itemPosition,
+bool setMenuItemPicture(QWidget* window, int subMenuPosition, int itemPosition,
                         const QPixmap& unchecked, const QPixmap& checked)
 {
     if (!window)

@@ -37,5 +37,5 @@ private:
 // `unchecked` takes the picture away. Returns false, changing nothing, when
 // the window has no menu bar, the bar no such sub-menu or the sub-menu no
 // such item; callers may ignore the result.
-bool SetMenuItemPicture(QWidget* window, int subMenuPosition, int itemPosition,
+bool setMenuItemPicture(QWidget* window, int subMenuPosition, int itemPosition,
                         const QPixmap& unchecked, const QPixmap& checked = {});

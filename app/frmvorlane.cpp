@@ -125,7 +125,7 @@ void FrmVorlane::buildTabs()
         auto* tab =
             makeup::image(this, makeup::indexed(u"imgProg"_s, i), {7500, row.top, 1815, 495}, true);
         tab->setCursor(Qt::PointingHandCursor);
-        connect(tab, &ImageBox::clicked, this, [this, i] { lblProgClick(i); });
+        connect(tab, &ImageBox::clicked, this, [this, i] { lblProgClick(static_cast<Page>(i)); });
         imgProg_[static_cast<size_t>(i)] = tab;
     }
     for (int i = 0; i < kTabCount; ++i) {
@@ -165,7 +165,8 @@ void FrmVorlane::buildTabs()
         shown.setBottom(bar.bottom());
         caption->setGeometry(shown);
         caption->setCursor(Qt::PointingHandCursor);
-        connect(caption, &ClickLabel::clicked, this, [this, i] { lblProgClick(i); });
+        connect(caption, &ClickLabel::clicked, this,
+                [this, i] { lblProgClick(static_cast<Page>(i)); });
     }
 }
 
@@ -241,21 +242,10 @@ void FrmVorlane::buildWaitingPages() const
     symbolPage_->build();
 }
 
-int FrmVorlane::currentPage() const
+void FrmVorlane::lblProgClick(Page page)
 {
-    for (int i = 0; i < kPageCount; ++i) {
-        if (imgProg(i)->picture().cacheKey() == imgActive_->picture().cacheKey())
-            return i;
-    }
-    return -1;
-}
-
-void FrmVorlane::lblProgClick(int index)
-{
-    if (index < 0 || index >= kTabCount)
-        return;
-    // The current tab carries the very picture of imgActive.
-    if (imgProg(index)->picture().cacheKey() == imgActive_->picture().cacheKey())
+    const int index = static_cast<int>(page);
+    if (index < 0 || index >= kTabCount || page == currentPage_)
         return;
 
     borderPage_->txtCode()->hide();
@@ -263,19 +253,19 @@ void FrmVorlane::lblProgClick(int index)
     toolbar1_->hide();
     editorPageShown_ = false;
 
-    switch (index) {
-    case 2:
+    switch (page) {
+    case Page::Borders:
         borderPage_->txtCode()->show();
         borderPage_->shpcode()->show();
         break;
-    case 3:
+    case Page::Editor:
         toolbar1_->show();
         editorPageShown_ = true;
         break;
-    case 4:
+    case Page::Smilies:
         Q_EMIT smiliesRequested();
         break;
-    case 7:
+    case Page::Exit:
         Q_EMIT exitRequested();
         return;
     default:
@@ -285,23 +275,25 @@ void FrmVorlane::lblProgClick(int index)
     for (ImageBox* tab : imgProg_)
         tab->setPicture(imginActive_->picture());
     imgProg(index)->setPicture(imgActive_->picture());
+    currentPage_ = page;
 
-    for (QWidget* page : picName_)
-        page->hide();
+    for (QWidget* shown : picName_)
+        shown->hide();
     // A decorator page clicked before it was made is made now.
-    if (index == 0)
+    if (page == Page::Names)
         namesPage_->build();
-    else if (index == 1)
+    else if (page == Page::Symbols)
         symbolPage_->build();
     picName(index)->show();
     // The editor's pane takes what is typed at once, also straight after
     // start-up, when no control has the focus yet.
-    if (index == 3)
+    if (page == Page::Editor)
         editorPage_->txtEdit()->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmVorlane::showNoTabCurrent()
 {
+    currentPage_.reset();
     for (ImageBox* tab : imgProg_)
         tab->setPicture(imginActive_->picture());
 }

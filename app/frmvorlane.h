@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class BorderPage;
 class EditorPage;
@@ -26,15 +27,21 @@ public:
     static constexpr int kTabCount = 8;
     static constexpr int kPageCount = 7;
 
+    // The tabs top to bottom, and the pages they show (picName(0..6)); the
+    // last tab ends the program and has no page.
+    enum class Page { Names, Symbols, Borders, Editor, Smilies, Links, About, Exit };
+    Q_ENUM(Page)
+
     // icon: the window's icon, for a caller that has made it already.
     FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWidget* parent = nullptr,
                const QIcon& icon = windowIconPicture());
     ~FrmVorlane() override;
 
-    // The page switcher (tab 0..7).
-    void lblProgClick(int index);
-    // The current page's index, or -1 before the first switch.
-    int currentPage() const;
+    // The page switcher: a click on a tab.
+    void lblProgClick(Page page);
+    // The current page; none before the first switch and after
+    // showNoTabCurrent.
+    std::optional<Page> currentPage() const { return currentPage_; }
     // True while the forum-editor page is the current page.
     bool editorPageShown() const { return editorPageShown_; }
 
@@ -87,6 +94,7 @@ private:
 
     appfolder::AppFolder folder_;
     bool notificationIconShown_ = false;
+    std::optional<Page> currentPage_;
     bool editorPageShown_ = false;
     bool drawn_ = false;
     bool centredWithFrame_ = false;

@@ -129,8 +129,8 @@ void Application::putMenuPictures()
 {
     // The pictures live in the main window's hidden picture boxes; a
     // missing one leaves its item without a picture.
-    (void)SetMenuItemPicture(frmMenu_.get(), 0, 0, frmVorlane_->picNote()->picture());
-    (void)SetMenuItemPicture(frmMenu_.get(), 0, 2, frmVorlane_->picExit()->picture());
+    (void)setMenuItemPicture(frmMenu_.get(), 0, 0, frmVorlane_->picNote()->picture());
+    (void)setMenuItemPicture(frmMenu_.get(), 0, 2, frmVorlane_->picExit()->picture());
 }
 
 void Application::followNotificationArea(bool available)
@@ -162,10 +162,10 @@ std::optional<files::Failure> Application::loadMainWindow()
     LoadingProgress progress(*frmLoading_);
     if (auto failure = w.linkPage()->loadGallery(folder_, progress))
         return failure;
-    w.lblProgClick(3);
+    w.lblProgClick(FrmVorlane::Page::Editor);
     if (auto failure = w.borderPage()->loadGallery(folder_, sites_.borderSite(), progress))
         return failure;
-    w.borderPage()->ForceMiddle();
+    w.borderPage()->forceMiddle();
     return std::nullopt;
 }
 

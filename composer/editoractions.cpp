@@ -22,31 +22,34 @@ void EditorPage::connectBehaviour()
     editPane_ = new EditPane(txtEdit_);
 
     for (int n = 1; n <= kSizeCount; ++n) {
-        connect(lblSize(n), &controls::ClickLabel::clicked, this,
-                [this, n] { pickerClick(forumcode::tagPair(u"SIZE"_s, QString::number(n))); });
+        connect(lblSize(n), &controls::ClickLabel::clicked, this, [this, n] {
+            pickerClick(forumcode::tagPair(forumcode::Tag::Size, QString::number(n)));
+        });
     }
     // The font label's caption is the face name, blanks included.
     for (controls::ClickLabel* label : lblfont_) {
-        connect(label, &controls::ClickLabel::clicked, this,
-                [this, label] { pickerClick(forumcode::tagPair(u"FONT"_s, label->text())); });
+        connect(label, &controls::ClickLabel::clicked, this, [this, label] {
+            pickerClick(forumcode::tagPair(forumcode::Tag::Font, label->text()));
+        });
     }
     for (controls::ImageBox* swatch : imgClr_) {
-        connect(swatch, &controls::ImageBox::clicked, this,
-                [this, swatch] { pickerClick(forumcode::tagPair(u"COLOR"_s, swatch->tag())); });
+        connect(swatch, &controls::ImageBox::clicked, this, [this, swatch] {
+            pickerClick(forumcode::tagPair(forumcode::Tag::Colour, swatch->tag()));
+        });
     }
 
-    connect(command2_, &QPushButton::clicked, editPane_, &EditPane::selectAll);
+    connect(selectAllButton_, &QPushButton::clicked, editPane_, &EditPane::selectAll);
     auto layoutButton = [this](QPushButton* button, const char16_t* layout) {
         connect(button, &QPushButton::clicked, this, [this, layout] {
             platform::current().loadKeyboardLayout(QString::fromUtf16(layout), true);
             txtEdit_->setFocus(Qt::OtherFocusReason);
         });
     };
-    layoutButton(command3_, tagactions::kArabicLayout);
-    layoutButton(command4_, tagactions::kDefaultLayout);
+    layoutButton(arabicKeyboardButton_, tagactions::kArabicLayout);
+    layoutButton(defaultKeyboardButton_, tagactions::kDefaultLayout);
     // Command5 ("copy"): the whole post, as the pane holds it, to the
     // clipboard; the selection and the focus stay where they are.
-    connect(command5_, &QPushButton::clicked, this, [this] {
+    connect(copyButton_, &QPushButton::clicked, this, [this] {
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->clear();
         clipboard->setText(editPane_->state().text);
@@ -56,26 +59,23 @@ void EditorPage::connectBehaviour()
     // first three buttons, with the same snapshot, guard and keyboard.
     const struct {
         QKeySequence::StandardKey keys;
-        int button;
-        const char16_t* key;
+        ToolbarButton button;
     } styleKeys[] = {
-        {QKeySequence::Bold, 1, u"B"},
-        {QKeySequence::Italic, 2, u"I"},
-        {QKeySequence::Underline, 3, u"U"},
+        {QKeySequence::Bold, ToolbarButton::Bold},
+        {QKeySequence::Italic, ToolbarButton::Italic},
+        {QKeySequence::Underline, ToolbarButton::Underline},
     };
     for (const auto& style : styleKeys) {
         auto* shortcut = new QShortcut(style.keys, txtEdit_);
         shortcut->setContext(Qt::WidgetShortcut);
         connect(shortcut, &QShortcut::activated, this,
-                [this, button = style.button, key = QString::fromUtf16(style.key)] {
-                    toolbar1ButtonClick(button, key);
-                });
+                [this, button = style.button] { toolbar1ButtonClick(button); });
     }
 }
 
-void EditorPage::toolbar1ButtonClick(int index, const QString& key)
+void EditorPage::toolbar1ButtonClick(ToolbarButton button)
 {
-    tagactions::toolbar1ButtonClick(*editPane_, index, key);
+    tagactions::toolbar1ButtonClick(*editPane_, button);
 }
 
 bool EditorPage::pickerClick(const forumcode::TagPair& tags)
@@ -83,7 +83,7 @@ bool EditorPage::pickerClick(const forumcode::TagPair& tags)
     // The snapshot comes first, so that even a refused click leaves the
     // state it refused in for button 14.
     editPane_->takeSnapshot();
-    if (!editPane_->check1())
+    if (!editPane_->requireSelection())
         return false;
     editPane_->wrapSelection(tags);
     return true;

@@ -195,10 +195,13 @@ EditorPage::EditorPage(QWidget* parent) : controls::PictureBox(parent)
     makeup::label(this, u"Label7"_s, {6180, 4020, 690, 240}, {u"الواجهة"_s, Qt::white},
                   makeup::font(u"Tahoma"_s, 9.75, true));
 
-    command2_ = makeup::button(this, u"Command2"_s, {180, 3420, 435, 375}, u"الكل"_s, dialog);
-    command5_ = makeup::button(this, u"Command5"_s, {600, 3420, 435, 375}, u"نسخ"_s, dialog);
-    command4_ = makeup::button(this, u"Command4"_s, {1080, 3420, 615, 375}, u"ENG"_s, dialog);
-    command3_ = makeup::button(this, u"Command3"_s, {1680, 3420, 615, 375}, u"عربي"_s, dialog);
+    selectAllButton_ =
+        makeup::button(this, u"Command2"_s, {180, 3420, 435, 375}, u"الكل"_s, dialog);
+    copyButton_ = makeup::button(this, u"Command5"_s, {600, 3420, 435, 375}, u"نسخ"_s, dialog);
+    defaultKeyboardButton_ =
+        makeup::button(this, u"Command4"_s, {1080, 3420, 615, 375}, u"ENG"_s, dialog);
+    arabicKeyboardButton_ =
+        makeup::button(this, u"Command3"_s, {1680, 3420, 615, 375}, u"عربي"_s, dialog);
 
     txtEdit_ = makeup::multiLineTextBox(this, u"txtEdit"_s, {240, 4020, 6885, 1785},
                                         makeup::font(u"Times New Roman"_s, 12, true));

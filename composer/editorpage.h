@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "controls.h"
 #include "forumcode.h"
+#include "toolbarbutton.h"
 
 #include <array>
 
@@ -34,15 +35,16 @@ public:
         return lblfont_.at(static_cast<size_t>(index));
     }
     QPlainTextEdit* txtEdit() const { return txtEdit_; }
-    QPushButton* command2() const { return command2_; }
-    QPushButton* command3() const { return command3_; }
-    QPushButton* command4() const { return command4_; }
-    QPushButton* command5() const { return command5_; }
+    // Command2, Command3, Command4 and Command5 of the make-up.
+    QPushButton* selectAllButton() const { return selectAllButton_; }
+    QPushButton* arabicKeyboardButton() const { return arabicKeyboardButton_; }
+    QPushButton* defaultKeyboardButton() const { return defaultKeyboardButton_; }
+    QPushButton* copyButton() const { return copyButton_; }
     // The operations on txtEdit and its undo snapshot.
     EditPane* editPane() const { return editPane_; }
 
-    // Toolbar1's click on button index (1..14) with its key.
-    void toolbar1ButtonClick(int index, const QString& key);
+    // Toolbar1's click on a button.
+    void toolbar1ButtonClick(ToolbarButton button);
     // The size, font and colour pickers: snapshot, guard, and the selection
     // wrapped in the tag pair and left selected. False when refused.
     bool pickerClick(const forumcode::TagPair& tags);
@@ -64,9 +66,9 @@ private:
     std::array<controls::ImageBox*, kColourCount> imgClr_{};
     std::array<controls::ClickLabel*, kFontCount> lblfont_{};
     QPlainTextEdit* txtEdit_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QPushButton* command3_ = nullptr;
-    QPushButton* command4_ = nullptr;
-    QPushButton* command5_ = nullptr;
+    QPushButton* selectAllButton_ = nullptr;
+    QPushButton* arabicKeyboardButton_ = nullptr;
+    QPushButton* defaultKeyboardButton_ = nullptr;
+    QPushButton* copyButton_ = nullptr;
     EditPane* editPane_ = nullptr;
 };

@@ -89,7 +89,7 @@ forumcode::Edit EditPane::state() const
     return {text(), c.selectionStart(), c.selectionEnd() - c.selectionStart()};
 }
 
-bool EditPane::check1()
+bool EditPane::requireSelection()
 {
     if (pane_->textCursor().hasSelection())
         return true;

@@ -20,10 +20,10 @@ public:
     // The pane's text (line breaks as "\n") with its selection.
     forumcode::Edit state() const;
 
-    // Check1: true when some text is selected; otherwise shows the request
-    // to select the text first, puts the focus back into the pane and
-    // answers false.
-    bool check1();
+    // True when some text is selected; otherwise shows the request to
+    // select the text first, puts the focus back into the pane and answers
+    // false.
+    bool requireSelection();
 
     // The snapshot holds the text and selection as they were; positions
     // are full-width, so a post of any length restores its selection.

@@ -87,8 +87,9 @@ void SymbolPage::build()
     controls::setTwips(frame1_, {360, 120, 6495, 705});
 
     makeup::shape(frame1_, u"Shape12"_s, {660, 180, 5655, 435});
-    command1_ = makeup::button(frame1_, u"Command1"_s, {60, 240, 435, 315}, u"الكل"_s, dialog);
-    command1_->setToolTip(u"تظليل الكل"_s);
+    selectAllButton_ =
+        makeup::button(frame1_, u"Command1"_s, {60, 240, 435, 315}, u"الكل"_s, dialog);
+    selectAllButton_->setToolTip(u"تظليل الكل"_s);
     txtOut_ = makeup::textBox(frame1_, u"txtOut"_s, {780, 240, 5415, 315},
                               makeup::font(u"Times New Roman"_s, 12, true), Qt::AlignHCenter);
 
@@ -113,7 +114,7 @@ void SymbolPage::build()
     txtOut_->setMaxLength(std::numeric_limits<int>::max());
     for (int i = 0; i < kSymbolCount; ++i)
         connect(cmd(i), &QPushButton::clicked, this, [this, i] { cmdClick(i); });
-    connect(command1_, &QPushButton::clicked, this, &SymbolPage::command1Click);
+    connect(selectAllButton_, &QPushButton::clicked, this, &SymbolPage::selectAllClick);
     connect(cmdCopy_, &QPushButton::clicked, this, &SymbolPage::cmdCopyClick);
     connect(cmdErase_, &QPushButton::clicked, this, &SymbolPage::cmdEraseClick);
 }
@@ -126,7 +127,7 @@ void SymbolPage::cmdClick(int index)
     txtOut_->insert(cmd(index)->text());
 }
 
-void SymbolPage::command1Click()
+void SymbolPage::selectAllClick()
 {
     txtOut_->selectAll();
     txtOut_->setFocus(Qt::OtherFocusReason);

@@ -21,7 +21,8 @@ public:
 
     QFrame* frame1() const { return frame1_; }
     QLineEdit* txtOut() const { return txtOut_; }
-    QPushButton* command1() const { return command1_; }
+    // Command1 of the make-up.
+    QPushButton* selectAllButton() const { return selectAllButton_; }
     QPushButton* cmdCopy() const { return cmdCopy_; }
     QPushButton* cmdErase() const { return cmdErase_; }
     QPushButton* cmd(int index) const { return cmd_.at(static_cast<size_t>(index)); }
@@ -29,8 +30,8 @@ public:
     // cmd(index) clicked: its caption as stored ("&&" for the button that
     // shows "&") goes at the end of txtOut, wherever the caret is.
     void cmdClick(int index);
-    // Command1: the whole of txtOut selected, the focus in it.
-    void command1Click();
+    // The select-all button: the whole of txtOut selected, the focus in it.
+    void selectAllClick();
     // cmdCopy: txtOut's text on the system clipboard as plain text.
     void cmdCopyClick();
     // cmdErase: txtOut emptied.
@@ -40,7 +41,7 @@ private:
     bool built_ = false;
     QFrame* frame1_ = nullptr;
     QLineEdit* txtOut_ = nullptr;
-    QPushButton* command1_ = nullptr;
+    QPushButton* selectAllButton_ = nullptr;
     QPushButton* cmdCopy_ = nullptr;
     QPushButton* cmdErase_ = nullptr;
     std::array<QPushButton*, kSymbolCount> cmd_{};

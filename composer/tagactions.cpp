@@ -15,18 +15,15 @@ namespace tagactions {
 
 namespace {
 
-constexpr int kRestoreButton = 14;
-
 // An input box without a title of its own; Cancel gives an empty answer.
 QString ask(const EditPane& pane, const QString& text)
 {
     return prompt::input(pane.pane()->window(), text);
 }
 
-// Buttons 1-3 carry the tag name in their key, 5-7 the alignment.
 bool wrap(EditPane& pane, const forumcode::TagPair& tags)
 {
-    if (!pane.check1())
+    if (!pane.requireSelection())
         return false;
     pane.wrapSelection(tags);
     return true;
@@ -89,36 +86,52 @@ QString titlePrompt()
     return u"ضع العنوان الإختياري"_s;
 }
 
-bool toolbar1ButtonClick(EditPane& pane, int index, const QString& key)
+bool toolbar1ButtonClick(EditPane& pane, ToolbarButton button)
 {
-    if (index != kRestoreButton)
+    using forumcode::Tag;
+    const auto align = [&pane](const char16_t* keyword) {
+        return wrap(pane, forumcode::tagPair(Tag::Align, QString::fromUtf16(keyword)));
+    };
+    if (button != ToolbarButton::BackToLastState)
         pane.takeSnapshot();
 
     bool done = false;
-    switch (index) {
-    case 1:
-    case 2:
-    case 3:
-        done = wrap(pane, forumcode::tagPair(key));
+    switch (button) {
+    case ToolbarButton::Bold:
+        done = wrap(pane, forumcode::tagPair(Tag::Bold));
         break;
-    case 5:
-    case 6:
-    case 7:
-        done = wrap(pane, forumcode::tagPair(u"ALIGN"_s, key));
+    case ToolbarButton::Italic:
+        done = wrap(pane, forumcode::tagPair(Tag::Italic));
         break;
-    case 9:
+    case ToolbarButton::Underline:
+        done = wrap(pane, forumcode::tagPair(Tag::Underline));
+        break;
+    case ToolbarButton::AlignLeft:
+        done = align(forumcode::kAlignLeft);
+        break;
+    case ToolbarButton::AlignCenter:
+        done = align(forumcode::kAlignCenter);
+        break;
+    case ToolbarButton::AlignRight:
+        done = align(forumcode::kAlignRight);
+        break;
+    case ToolbarButton::Picture:
         done = insertPicture(pane);
         break;
-    case 10:
+    case ToolbarButton::LinkedPicture:
         done = insertLinkedPicture(pane);
         break;
-    case 11:
+    case ToolbarButton::TextLink:
         done = insertTextLink(pane);
         break;
-    case kRestoreButton:
+    case ToolbarButton::BackToLastState:
         pane.restoreSnapshot();
         done = true;
         break;
+    case ToolbarButton::Separator1:
+    case ToolbarButton::Separator2:
+    case ToolbarButton::Separator3:
+    case ToolbarButton::Separator4:
     default:
         // Separators do nothing, and the keyboard is left alone: nothing
         // was written.

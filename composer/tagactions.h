@@ -3,6 +3,8 @@
 // put back the text as it was before the last formatting operation.
 #pragma once
 
+#include "toolbarbutton.h"
+
 #include <QString>
 
 class EditPane;
@@ -21,11 +23,11 @@ QString pictureInLinkPrompt();
 QString linkPrompt();
 QString titlePrompt();
 
-// Toolbar1's click on button index (1..14, separators counted) with its
-// key ("B", "LEFT", ... or empty). Every button but 14 first takes the undo
-// snapshot, also when its action is then refused or cancelled; after a
-// completed action the keyboard switches to Arabic so that typing goes on
-// in the post's language. Returns whether the action was completed.
-bool toolbar1ButtonClick(EditPane& pane, int index, const QString& key);
+// Toolbar1's click on a button. Every button but the one back to the last
+// state first takes the undo snapshot, also when its action is then refused
+// or cancelled; after a completed action the keyboard switches to Arabic so
+// that typing goes on in the post's language. Returns whether the action
+// was completed.
+bool toolbar1ButtonClick(EditPane& pane, ToolbarButton button);
 
 } // namespace tagactions

@@ -11,27 +11,26 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct ButtonRow {
-    int index;
+    ToolbarButton button;
     int image; // in ImageList3; 0 for a separator
-    QString key;
     QString toolTip;
 };
 
 const ButtonRow kButtons[TagToolbar::kButtonCount] = {
-    {1, 11, u"B"_s, u"خط داكن"_s},
-    {2, 12, u"I"_s, u"خط مائل"_s},
-    {3, 13, u"U"_s, u"خط سفلي"_s},
-    {4, 0, {}, {}},
-    {5, 7, u"LEFT"_s, u"جهة اليسار"_s},
-    {6, 8, u"CENTER"_s, u"في المنتصف"_s},
-    {7, 9, u"RIGHT"_s, u"جهة اليمين"_s},
-    {8, 0, {}, {}},
-    {9, 17, {}, u"صورة"_s},
-    {10, 18, {}, u"وصلة بصورة"_s},
-    {11, 21, {}, u"وصلة كتابية"_s},
-    {12, 0, {}, {}},
-    {13, 0, {}, {}},
-    {14, 23, {}, u"إعادة لآخر وضع"_s},
+    {ToolbarButton::Bold, 11, u"خط داكن"_s},
+    {ToolbarButton::Italic, 12, u"خط مائل"_s},
+    {ToolbarButton::Underline, 13, u"خط سفلي"_s},
+    {ToolbarButton::Separator1, 0, {}},
+    {ToolbarButton::AlignLeft, 7, u"جهة اليسار"_s},
+    {ToolbarButton::AlignCenter, 8, u"في المنتصف"_s},
+    {ToolbarButton::AlignRight, 9, u"جهة اليمين"_s},
+    {ToolbarButton::Separator2, 0, {}},
+    {ToolbarButton::Picture, 17, u"صورة"_s},
+    {ToolbarButton::LinkedPicture, 18, u"وصلة بصورة"_s},
+    {ToolbarButton::TextLink, 21, u"وصلة كتابية"_s},
+    {ToolbarButton::Separator3, 0, {}},
+    {ToolbarButton::Separator4, 0, {}},
+    {ToolbarButton::BackToLastState, 23, u"إعادة لآخر وضع"_s},
 };
 
 } // namespace
@@ -46,20 +45,20 @@ TagToolbar::TagToolbar(QWidget* parent) : QToolBar(parent)
     setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     for (const ButtonRow& row : kButtons) {
+        const int index = static_cast<int>(row.button);
         auto* action = new QAction(this);
-        action->setObjectName(makeup::indexed(u"Toolbar1.button"_s, row.index));
+        action->setObjectName(makeup::indexed(u"Toolbar1.button"_s, index));
         if (row.image == 0) {
             action->setSeparator(true);
         } else {
             action->setIcon(imageList3(row.image));
             action->setText(row.toolTip);
             action->setToolTip(row.toolTip);
-            action->setData(row.key);
             connect(action, &QAction::triggered, this,
-                    [this, index = row.index, key = row.key] { Q_EMIT buttonClicked(index, key); });
+                    [this, button = row.button] { Q_EMIT buttonClicked(button); });
         }
         addAction(action);
-        buttons_.at(static_cast<size_t>(row.index - 1)) = action;
+        buttons_.at(static_cast<size_t>(index - 1)) = action;
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "catalogue.h"
+#include "toolbarbutton.h"
 
 #include <QToolBar>
 
@@ -19,13 +20,13 @@ public:
     static constexpr int kImageCount = catalogue::kToolIcons;
 
     // Button 1..14 as the toolbar numbers them; nullptr outside that range.
-    // Each button's key ("B", "LEFT", ...) is in its data(), empty if none.
     QAction* button(int index) const;
+    QAction* button(ToolbarButton button) const { return this->button(static_cast<int>(button)); }
     // Image 1..23 of ImageList3.
     static QIcon imageList3(int index);
 
 Q_SIGNALS:
-    void buttonClicked(int index, const QString& key);
+    void buttonClicked(ToolbarButton button);
 
 private:
     std::array<QAction*, kButtonCount> buttons_{};

@@ -31,7 +31,7 @@ QString forumCode(const QString& address)
 
 QString centredForumCode(const QString& address)
 {
-    return forumcode::aligned(u"CENTER"_s, forumCode(address));
+    return forumcode::aligned(QString::fromUtf16(forumcode::kAlignCenter), forumCode(address));
 }
 
 QString fileName(const QString& address)
@@ -148,7 +148,7 @@ void BorderPage::sizeGallery()
     vs_->setValue(0);
 }
 
-void BorderPage::ForceMiddle()
+void BorderPage::forceMiddle()
 {
     const int line = controls::twips(l_).left;
     for (controls::ImageBox* border : imgBord_)
@@ -207,9 +207,9 @@ void BorderPage::showViewer(int index, const QString& address)
     QString local;
     if (folder_ && index < borderCount_)
         local = folder_->borderPicture(index);
-    (void)viewer_->AG()->setPictureFile(local);
-    viewer_->AG()->play();
-    viewer_->SetText(borders::forumCode(address), address);
+    (void)viewer_->borderPicture()->setPictureFile(local);
+    viewer_->borderPicture()->play();
+    viewer_->setCodes(borders::forumCode(address), address);
     viewer_->showModal();
 }
 

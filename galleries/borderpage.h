@@ -44,7 +44,7 @@ public:
     static QStringList galleryPictures(const appfolder::AppFolder& folder);
     // Centres every border on the line of l, then re-applies the scroll
     // position.
-    void ForceMiddle();
+    void forceMiddle();
 
     // A mouse button released over imgBord(index): the left button puts the
     // centred forum code into txtCode, the right one opens the viewer with
@@ -68,11 +68,13 @@ public:
     controls::PictureBox* picMoveit() const { return picMoveit_; }
     // imgBord(0) exists from the start; start-up appends imgBord(1..60).
     std::vector<controls::ImageBox*>& imgBord() { return imgBord_; }
-    QScrollBar* vs() const { return vs_; }
+    // vs of the make-up.
+    QScrollBar* scrollBar() const { return vs_; }
     controls::ClickLabel* label8() const { return label8_; }
     QLineEdit* txtCode() const { return txtCode_; }
     controls::FrameShape* shpcode() const { return shpcode_; }
-    QLabel* l() const { return l_; }
+    // l of the make-up: the line the borders are centred on.
+    QLabel* centreLine() const { return l_; }
 
 protected:
     // The mouse wheel over the gallery scrolls it as it does over vs.

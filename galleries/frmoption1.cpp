@@ -29,10 +29,10 @@ struct AlignRow {
     int width;
 };
 constexpr AlignRow kAlignRows[4] = {
-    {u"يمين", u"RIGHT", 2460, 915},
-    {u"وسط", u"CENTER", 1320, 975},
-    {u"يسار", u"LEFT", 240, 915},
-    {u"بدون", u"NONE", 3420, 915},
+    {u"يمين", forumcode::kAlignRight, 2460, 915},
+    {u"وسط", forumcode::kAlignCenter, 1320, 975},
+    {u"يسار", forumcode::kAlignLeft, 240, 915},
+    {u"بدون", forumcode::kAlignNone, 3420, 915},
 };
 
 } // namespace

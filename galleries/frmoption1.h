@@ -4,6 +4,7 @@
 #pragma once
 
 #include "formwindow.h"
+#include "forumcode.h"
 
 #include <array>
 
@@ -56,7 +57,7 @@ protected:
 private:
     QString imglink_;
     QString theLink_;
-    QString alignment_ = QStringLiteral("CENTER");
+    QString alignment_ = QString::fromUtf16(forumcode::kAlignCenter);
     controls::AnimatedPicture* imgBack_ = nullptr;
     QLineEdit* txt_ = nullptr;
     std::array<QRadioButton*, 4> optAlign_{};

@@ -213,7 +213,7 @@ void FrmSmile::agClick(int grid, int index)
     const QString tag = x->tag();
     const qsizetype p = tag.indexOf(u'|');
     preview_.agif()->setTag(tag.mid(p + 1));
-    const QString returned = preview_.Viewit(tag.left(p));
+    const QString returned = preview_.viewIt(tag.left(p));
     txtWeb_->setText(returned);
     txtWeb_->setText(forumcode::pictureCode(txtWeb_->text()));
     // Show the code from its start, as a fresh box would.

@@ -26,7 +26,7 @@ FrmView::FrmView(QWidget* parent)
     connect(agif_, &controls::AnimatedPicture::clicked, this, &FrmView::hidePreview);
 }
 
-QString FrmView::Viewit(const QString& path)
+QString FrmView::viewIt(const QString& path)
 {
     // A picture that cannot be played shows an empty preview; the picker
     // still gets its address.

@@ -13,7 +13,7 @@ public:
     // Plays the picture file at path, shows the window above all others
     // and returns the Tag of Agif. A file that cannot be played leaves the
     // preview empty.
-    QString Viewit(const QString& path);
+    QString viewIt(const QString& path);
 
     controls::AnimatedPicture* agif() const { return agif_; }
 

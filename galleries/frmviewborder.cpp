@@ -57,10 +57,10 @@ FrmViewBorder::FrmViewBorder(QWidget* parent)
     connect(cmdHide_, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void FrmViewBorder::SetText(const QString& FCode, const QString& WebCode)
+void FrmViewBorder::setCodes(const QString& forumCode, const QString& webAddress)
 {
-    txtWebCode_->setText(WebCode);
-    txtForumCode_->setText(FCode);
+    txtWebCode_->setText(webAddress);
+    txtForumCode_->setText(forumCode);
     // Long addresses show their beginning until the box is clicked.
     txtWebCode_->setCursorPosition(0);
     txtForumCode_->setCursorPosition(0);

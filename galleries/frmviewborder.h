@@ -15,13 +15,14 @@ public:
     explicit FrmViewBorder(QWidget* parent = nullptr);
 
     // The forum code into txtForumCode, the web address into txtWebCode.
-    void SetText(const QString& FCode, const QString& WebCode);
+    void setCodes(const QString& forumCode, const QString& webAddress);
 
     // Shows the viewer application-modal and returns when it has been
     // hidden (cmdHide) or discarded (its close box).
     void showModal();
 
-    controls::AnimatedPicture* AG() const { return ag_; }
+    // AG of the make-up: the border playing.
+    controls::AnimatedPicture* borderPicture() const { return ag_; }
     QLineEdit* txtWebCode() const { return txtWebCode_; }
     QLineEdit* txtForumCode() const { return txtForumCode_; }
     QPushButton* cmdHide() const { return cmdHide_; }

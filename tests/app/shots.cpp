@@ -63,11 +63,11 @@ int main(int argc, char* argv[])
     FrmVorlane& w = *tarnwell.mainWindow();
     for (int i = 0; i < FrmVorlane::kPageCount; ++i) {
         // Tab 4 opens the smilies picker rather than a page of its own.
-        w.lblProgClick(i);
+        w.lblProgClick(static_cast<FrmVorlane::Page>(i));
         QCoreApplication::processEvents();
         ok &= save(w, out + u"/page%1.png"_s.arg(i));
     }
-    w.lblProgClick(3);
+    w.lblProgClick(FrmVorlane::Page::Editor);
 
     tarnwell.showSmilePicker();
     QCoreApplication::processEvents();

@@ -36,7 +36,7 @@ private Q_SLOTS:
 
     void patternCaptionsAreShownWhole()
     {
-        window_->lblProgClick(0);
+        window_->lblProgClick(FrmVorlane::Page::Names);
         NamesPage* page = window_->namesPage();
         QVERIFY(page->isVisible());
         for (int i = 0; i < NamesPage::kPatternCount; ++i) {
@@ -52,7 +52,7 @@ private Q_SLOTS:
 
     void everySymbolHasAPlaceInTheGrid()
     {
-        window_->lblProgClick(1);
+        window_->lblProgClick(FrmVorlane::Page::Symbols);
         SymbolPage* page = window_->symbolPage();
         QVERIFY(page->isVisible());
         QVERIFY(window_->rect().contains(page->geometry()));

@@ -170,7 +170,7 @@ void TestStartup::startupShowsTheEditorPage()
     FrmVorlane* w = started();
     QVERIFY(w);
     QVERIFY(w->isVisible());
-    QCOMPARE(w->currentPage(), 3);
+    QCOMPARE(w->currentPage(), FrmVorlane::Page::Editor);
     QVERIFY(w->editorPageShown());
     QVERIFY(!named<QToolBar>(w, u"Toolbar1"_s)->isHidden());
     QVERIFY(named<QLineEdit>(w, u"txtCode"_s)->isHidden());
@@ -204,12 +204,12 @@ void TestStartup::decoratorPagesAreMadeBeforeTheyCanBeReached()
     QVERIFY(!w->findChild<QLineEdit*>(u"txtInput"_s));
     QVERIFY(!w->findChild<QPushButton*>(u"cmd(72)"_s));
     // ...but a tab clicked before then shows its page whole.
-    w->lblProgClick(1);
+    w->lblProgClick(FrmVorlane::Page::Symbols);
     QVERIFY(named<QPushButton>(w, u"cmd(72)"_s)->isVisible());
     QVERIFY(named<QLineEdit>(w, u"txtOut"_s)->isVisible());
     // The other is made once the window is on the screen.
     QTRY_VERIFY(w->findChild<QLineEdit*>(u"txtInput"_s));
-    w->lblProgClick(0);
+    w->lblProgClick(FrmVorlane::Page::Names);
     QVERIFY(named<QLineEdit>(w, u"txtInput"_s)->isVisible());
     QVERIFY(named<QRadioButton>(w, u"opt(23)"_s)->isVisible());
 }
@@ -220,14 +220,14 @@ void TestStartup::switchingPages()
     QVERIFY(w);
     auto* toolbar = named<QToolBar>(w, u"Toolbar1"_s);
     auto* txtCode = named<QLineEdit>(w, u"txtCode"_s);
-    w->lblProgClick(2);
-    QCOMPARE(w->currentPage(), 2);
+    w->lblProgClick(FrmVorlane::Page::Borders);
+    QCOMPARE(w->currentPage(), FrmVorlane::Page::Borders);
     QVERIFY(!txtCode->isHidden());
     QVERIFY(!named<QWidget>(w, u"shpcode"_s)->isHidden());
     QVERIFY(toolbar->isHidden());
     QVERIFY(!w->editorPageShown());
 
-    w->lblProgClick(0);
+    w->lblProgClick(FrmVorlane::Page::Names);
     QVERIFY(txtCode->isHidden());
     QVERIFY(!named<QWidget>(w, u"picName(0)"_s)->isHidden());
     QVERIFY(named<QWidget>(w, u"picName(2)"_s)->isHidden());
@@ -241,11 +241,11 @@ void TestStartup::switchingPages()
     // A click on a tab's caption switches like the tab itself, and so does
     // a click on its picture.
     QTest::mouseClick(named<QWidget>(w, u"lblProg(3)"_s), Qt::LeftButton);
-    QCOMPARE(w->currentPage(), 3);
+    QCOMPARE(w->currentPage(), FrmVorlane::Page::Editor);
     QVERIFY(!toolbar->isHidden());
     QVERIFY(w->editorPageShown());
     QTest::mouseClick(named<QWidget>(w, u"imgProg(1)"_s), Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(w->currentPage(), 1);
+    QCOMPARE(w->currentPage(), FrmVorlane::Page::Symbols);
 }
 
 void TestStartup::choosingTheCurrentTabAgainChangesNothing()
@@ -254,20 +254,20 @@ void TestStartup::choosingTheCurrentTabAgainChangesNothing()
     QVERIFY(w);
     auto* toolbar = named<QToolBar>(w, u"Toolbar1"_s);
     QSignalSpy smilies(w, &FrmVorlane::smiliesRequested);
-    w->lblProgClick(4);
+    w->lblProgClick(FrmVorlane::Page::Smilies);
     QCOMPARE(smilies.count(), 1);
     QVERIFY(toolbar->isHidden());
     // Choosing tab 4 again does not ask for the picker a second time.
-    w->lblProgClick(4);
+    w->lblProgClick(FrmVorlane::Page::Smilies);
     QCOMPARE(smilies.count(), 1);
-    w->lblProgClick(5);
-    w->lblProgClick(4);
+    w->lblProgClick(FrmVorlane::Page::Links);
+    w->lblProgClick(FrmVorlane::Page::Smilies);
     QCOMPARE(smilies.count(), 2);
 
     // Choosing the editor twice keeps the toolbar and the flag as they are.
-    w->lblProgClick(3);
+    w->lblProgClick(FrmVorlane::Page::Editor);
     toolbar->hide();
-    w->lblProgClick(3);
+    w->lblProgClick(FrmVorlane::Page::Editor);
     QVERIFY(toolbar->isHidden());
     QVERIFY(w->editorPageShown());
 }
@@ -278,10 +278,10 @@ void TestStartup::exitTabEndsTheProgram()
     QVERIFY(w);
     w->setNotificationIconShown(true);
     QSignalSpy ended(app_.get(), &Application::programEnded);
-    w->lblProgClick(7);
+    w->lblProgClick(FrmVorlane::Page::Exit);
     QCOMPARE(ended.count(), 1);
     // The last page stays as it was: the exit tab has no page.
-    QCOMPARE(w->currentPage(), 3);
+    QCOMPARE(w->currentPage(), FrmVorlane::Page::Editor);
 }
 
 void TestStartup::closingWithoutNotificationIconEndsTheProgram()
@@ -303,7 +303,7 @@ void TestStartup::closingWithNotificationIconOnlyHides()
     QVERIFY(!w->isVisible());
     QVERIFY(named<QToolBar>(w, u"Toolbar1"_s)->isHidden());
     // The page and the editor flag survive, for showing the window again.
-    QCOMPARE(w->currentPage(), 3);
+    QCOMPARE(w->currentPage(), FrmVorlane::Page::Editor);
     QVERIFY(w->editorPageShown());
     QCOMPARE(ended.count(), 0);
 }
@@ -313,7 +313,7 @@ void TestStartup::helpMessage()
     FrmVorlane* w = started();
     QVERIFY(w);
     PromptRecorder prompts;
-    w->lblProgClick(5);
+    w->lblProgClick(FrmVorlane::Page::Links);
     QTest::mouseClick(named<QPushButton>(w, u"cmdHelp"_s), Qt::LeftButton);
     QCOMPARE(prompts.messages.size(), 1);
     const prompt::Message m = prompts.messages.first();

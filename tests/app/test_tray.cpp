@@ -288,40 +288,42 @@ void TestTray::setMenuItemPictureIgnoresErrors()
     red.fill(Qt::red);
     QPixmap blue(12, 12);
     blue.fill(Qt::blue);
-    QVERIFY(!SetMenuItemPicture(nullptr, 0, 0, red));
-    QVERIFY(!SetMenuItemPicture(&bare, 0, 0, red)); // no menu bar
+    QVERIFY(!setMenuItemPicture(nullptr, 0, 0, red));
+    QVERIFY(!setMenuItemPicture(&bare, 0, 0, red)); // no menu bar
 
     FrmMenu frmMenu;
     QMenu* menFile = frmMenu.menFile();
-    QVERIFY(!SetMenuItemPicture(&frmMenu, 1, 0, red));
-    QVERIFY(!SetMenuItemPicture(&frmMenu, -1, 0, red));
-    QVERIFY(!SetMenuItemPicture(&frmMenu, 0, 3, red));
-    QVERIFY(!SetMenuItemPicture(&frmMenu, 0, -1, red));
+    QVERIFY(!setMenuItemPicture(&frmMenu, 1, 0, red));
+    QVERIFY(!setMenuItemPicture(&frmMenu, -1, 0, red));
+    QVERIFY(!setMenuItemPicture(&frmMenu, 0, 3, red));
+    QVERIFY(!setMenuItemPicture(&frmMenu, 0, -1, red));
     for (QAction* item : menFile->actions())
         QVERIFY(item->icon().isNull());
 
-    QVERIFY(SetMenuItemPicture(&frmMenu, 0, 2, red, blue));
+    QVERIFY(setMenuItemPicture(&frmMenu, 0, 2, red, blue));
     const QIcon picture = frmMenu.miExit()->icon();
     QVERIFY(sameImage(picture.pixmap(QSize(12, 12), QIcon::Normal, QIcon::Off), red));
     QVERIFY(sameImage(picture.pixmap(QSize(12, 12), QIcon::Normal, QIcon::On), blue));
     // No picture takes the old one away.
-    QVERIFY(SetMenuItemPicture(&frmMenu, 0, 2, QPixmap()));
+    QVERIFY(setMenuItemPicture(&frmMenu, 0, 2, QPixmap()));
     QVERIFY(frmMenu.miExit()->icon().isNull());
 }
 
 void TestTray::showRestoresTheToolbarOnlyOnTheEditorPage_data()
 {
-    QTest::addColumn<int>("page");
+    using Page = FrmVorlane::Page;
+    QTest::addColumn<Page>("page");
     QTest::addColumn<bool>("throughMenu");
-    for (const int page : {3, 2, 0, 5}) {
-        QTest::addRow("page %d, menu", page) << page << true;
-        QTest::addRow("page %d, double click", page) << page << false;
+    for (const Page page : {Page::Editor, Page::Borders, Page::Names, Page::Links}) {
+        QTest::addRow("page %d, menu", static_cast<int>(page)) << page << true;
+        QTest::addRow("page %d, double click", static_cast<int>(page)) << page << false;
     }
 }
 
 void TestTray::showRestoresTheToolbarOnlyOnTheEditorPage()
 {
-    QFETCH(int, page);
+    using Page = FrmVorlane::Page;
+    QFETCH(Page, page);
     QFETCH(bool, throughMenu);
     FrmVorlane* w = started();
     QVERIFY(w);
@@ -339,28 +341,29 @@ void TestTray::showRestoresTheToolbarOnlyOnTheEditorPage()
         notify(Reason::DoubleClick);
     QVERIFY(w->isVisible());
     QCOMPARE(w->currentPage(), page);
-    QCOMPARE(!toolbar->isHidden(), page == 3);
-    QCOMPARE(w->editorPageShown(), page == 3);
-    QCOMPARE(!named<QLineEdit>(w, u"txtCode"_s)->isHidden(), page == 2);
+    QCOMPARE(!toolbar->isHidden(), page == Page::Editor);
+    QCOMPARE(w->editorPageShown(), page == Page::Editor);
+    QCOMPARE(!named<QLineEdit>(w, u"txtCode"_s)->isHidden(), page == Page::Borders);
     for (int i = 0; i < FrmVorlane::kPageCount; ++i)
-        QCOMPARE(named<QWidget>(w, u"picName(%1)"_s.arg(i))->isHidden(), i != page);
+        QCOMPARE(named<QWidget>(w, u"picName(%1)"_s.arg(i))->isHidden(),
+                 i != static_cast<int>(page));
 }
 
 void TestTray::showingAVisibleWindowChangesNothing()
 {
     FrmVorlane* w = started();
     QVERIFY(w);
-    w->lblProgClick(5);
+    w->lblProgClick(FrmVorlane::Page::Links);
     app_->miViewClick();
     QVERIFY(w->isVisible());
-    QCOMPARE(w->currentPage(), 5);
+    QCOMPARE(w->currentPage(), FrmVorlane::Page::Links);
     QVERIFY(named<QToolBar>(w, u"Toolbar1"_s)->isHidden());
 
     // A minimised window comes back to the screen.
     w->showMinimized();
     app_->miViewClick();
     QVERIFY(!w->isMinimized());
-    QCOMPARE(w->currentPage(), 5);
+    QCOMPARE(w->currentPage(), FrmVorlane::Page::Links);
 }
 
 void TestTray::exitRemovesTheIconAndRunsNoCloseHandler()
@@ -422,7 +425,7 @@ void TestTray::notificationAreaComesAndGoes()
     setArea(true);
     QCOMPARE(changes.count(), 1);
     QVERIFY(w->notificationIconShown());
-    w->lblProgClick(2);
+    w->lblProgClick(FrmVorlane::Page::Borders);
     closeMainWindow();
     QVERIFY(w->isHidden());
     QCOMPARE(ended.count(), 0);
@@ -435,7 +438,7 @@ void TestTray::notificationAreaComesAndGoes()
     // nothing else could show it.
     setArea(false);
     QVERIFY(w->isVisible());
-    QCOMPARE(w->currentPage(), 2);
+    QCOMPARE(w->currentPage(), FrmVorlane::Page::Borders);
     QVERIFY(named<QToolBar>(w, u"Toolbar1"_s)->isHidden());
     QVERIFY(!w->notificationIconShown());
     QVERIFY(app_->notificationIcon()->isAdded());

@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
         edit->setTextCursor(c);
     };
     EditPane& pane = *page->editPane();
-    const forumcode::TagPair colour = forumcode::tagPair(u"COLOR"_s, u"red"_s);
+    const forumcode::TagPair colour = forumcode::tagPair(forumcode::Tag::Colour, u"red"_s);
     const QString picture = u"[IMG]http://www.tarnwell.example/pics/logo.gif[/IMG]"_s;
 
     // Selections are set outside the timed part.
@@ -105,14 +105,14 @@ int main(int argc, char* argv[])
         caret,
         [&] {
             prompts.answers = {u"www.tarnwell.example/pics/logo.gif"_s};
-            page->toolbar1ButtonClick(9, {});
+            page->toolbar1ButtonClick(ToolbarButton::Picture);
         },
         false);
     const double insertShown = timed(
         caret,
         [&] {
             prompts.answers = {u"www.tarnwell.example/pics/logo.gif"_s};
-            page->toolbar1ButtonClick(9, {});
+            page->toolbar1ButtonClick(ToolbarButton::Picture);
         },
         true);
 

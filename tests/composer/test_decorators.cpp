@@ -139,7 +139,7 @@ private Q_SLOTS:
         QLineEdit* out = page->txtOut();
         for (int i : {20, 44, 21})
             QTest::mouseClick(page->cmd(i), Qt::LeftButton);
-        QTest::mouseClick(page->command1(), Qt::LeftButton);
+        QTest::mouseClick(page->selectAllButton(), Qt::LeftButton);
         QCOMPARE(out->selectedText(), u"©·®"_s);
         QVERIFY(out->hasFocus());
 

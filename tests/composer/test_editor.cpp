@@ -56,16 +56,16 @@ private Q_SLOTS:
     void tagButtonsNestFromTheInsideOut()
     {
         setText(u"xabcy"_s, 1, 3);
-        page_->toolbar1ButtonClick(1, u"B"_s);
+        page_->toolbar1ButtonClick(ToolbarButton::Bold);
         QCOMPARE(edit()->toPlainText(), u"x[B]abc[/B]y"_s);
         QCOMPARE(selection(), (std::pair<int, int>{1, 10}));
-        page_->toolbar1ButtonClick(1, u"B"_s);
+        page_->toolbar1ButtonClick(ToolbarButton::Bold);
         QCOMPARE(edit()->toPlainText(), u"x[B][B]abc[/B][/B]y"_s);
         QCOMPARE(selection(), (std::pair<int, int>{1, 17}));
-        page_->toolbar1ButtonClick(6, u"CENTER"_s);
+        page_->toolbar1ButtonClick(ToolbarButton::AlignCenter);
         QCOMPARE(edit()->textCursor().selectedText(), u"[ALIGN=CENTER][B][B]abc[/B][/B][/ALIGN]"_s);
-        page_->toolbar1ButtonClick(3, u"U"_s);
-        page_->toolbar1ButtonClick(5, u"LEFT"_s);
+        page_->toolbar1ButtonClick(ToolbarButton::Underline);
+        page_->toolbar1ButtonClick(ToolbarButton::AlignLeft);
         QVERIFY(edit()->toPlainText().startsWith(u"x[ALIGN=LEFT][U][ALIGN=CENTER]"_s));
         QVERIFY(edit()->toPlainText().endsWith(u"[/ALIGN][/U][/ALIGN]y"_s));
         // Every completed action asks for the Arabic keyboard.
@@ -80,8 +80,8 @@ private Q_SLOTS:
     void refusedClickStillSnapshots()
     {
         setText(u"first"_s, 5, 0);
-        page_->command4()->setFocus();
-        page_->toolbar1ButtonClick(2, u"I"_s);
+        page_->defaultKeyboardButton()->setFocus();
+        page_->toolbar1ButtonClick(ToolbarButton::Italic);
         QCOMPARE(prompts_->messages.size(), 1);
         QCOMPARE(prompts_->messages.at(0).text, kSelectFirst);
         QCOMPARE(prompts_->messages.at(0).icon, prompt::Icon::Information);
@@ -92,20 +92,20 @@ private Q_SLOTS:
 
         // Typed on, then back to the state of the refused click.
         QTest::keyClicks(edit(), u" and more"_s);
-        page_->toolbar1ButtonClick(14, {});
+        page_->toolbar1ButtonClick(ToolbarButton::BackToLastState);
         QCOMPARE(edit()->toPlainText(), u"first"_s);
         QCOMPARE(selection(), (std::pair<int, int>{5, 0}));
         QCOMPARE(platform_->layoutIds(), QStringList{kArabic});
         // Restoring takes no snapshot: twice gives the same text.
         QTest::keyClicks(edit(), u"!"_s);
-        page_->toolbar1ButtonClick(14, {});
+        page_->toolbar1ButtonClick(ToolbarButton::BackToLastState);
         QCOMPARE(edit()->toPlainText(), u"first"_s);
     }
 
     void restoreBeforeAnySnapshot()
     {
         setText(u"typed"_s, 2, 2);
-        page_->toolbar1ButtonClick(14, {});
+        page_->toolbar1ButtonClick(ToolbarButton::BackToLastState);
         QCOMPARE(edit()->toPlainText(), QString());
         QCOMPARE(selection(), (std::pair<int, int>{0, 0}));
         QVERIFY(edit()->hasFocus());
@@ -119,7 +119,7 @@ private Q_SLOTS:
         // A selection is replaced by the inserted code, which ends selected.
         setText(u"xabcy"_s, 1, 3);
         prompts_->answers = {u"host/a.gif"_s};
-        page_->toolbar1ButtonClick(9, {});
+        page_->toolbar1ButtonClick(ToolbarButton::Picture);
         QCOMPARE(edit()->toPlainText(), u"x[IMG]http://host/a.gif[/IMG]y"_s);
         QCOMPARE(edit()->textCursor().selectedText(), u"[IMG]http://host/a.gif[/IMG]"_s);
         QCOMPARE(prompts_->inputs.at(0).prompt, u"ضع رابط الصورة"_s);
@@ -129,7 +129,7 @@ private Q_SLOTS:
         setText({}, 0, 0);
         prompts_->inputs.clear();
         prompts_->answers = {u"https://h/p.gif"_s, u"HtTp://forum/t"_s};
-        page_->toolbar1ButtonClick(10, {});
+        page_->toolbar1ButtonClick(ToolbarButton::LinkedPicture);
         QCOMPARE(edit()->toPlainText(), u"[URL=HtTp://forum/t][IMG]https://h/p.gif[/IMG][/URL]"_s);
         QCOMPARE(prompts_->inputs.size(), 2);
         QCOMPARE(prompts_->inputs.at(0).prompt, tagactions::pictureInLinkPrompt());
@@ -138,7 +138,7 @@ private Q_SLOTS:
         // The title may be left empty; the link may not.
         setText(u"ab"_s, 1, 0);
         prompts_->answers = {QString(), u"host/page"_s};
-        page_->toolbar1ButtonClick(11, {});
+        page_->toolbar1ButtonClick(ToolbarButton::TextLink);
         QCOMPARE(edit()->toPlainText(), u"a[URL=http://host/page][/URL]b"_s);
         QCOMPARE(selection(), (std::pair<int, int>{1, 28}));
         QVERIFY(edit()->hasFocus());
@@ -150,12 +150,16 @@ private Q_SLOTS:
         setText(u"keep"_s, 4, 0);
         // Cancel at the first prompt, or at the link prompt after a picture
         // address or a title.
-        const std::pair<int, QStringList> cancels[] = {
-            {9, {}}, {10, {}}, {10, {u"p.gif"_s}}, {11, {}}, {11, {u"title"_s}},
+        const std::pair<ToolbarButton, QStringList> cancels[] = {
+            {ToolbarButton::Picture, {}},
+            {ToolbarButton::LinkedPicture, {}},
+            {ToolbarButton::LinkedPicture, {u"p.gif"_s}},
+            {ToolbarButton::TextLink, {}},
+            {ToolbarButton::TextLink, {u"title"_s}},
         };
         for (const auto& [button, answers] : cancels) {
             prompts_->answers = answers;
-            page_->toolbar1ButtonClick(button, {});
+            page_->toolbar1ButtonClick(button);
             QCOMPARE(edit()->toPlainText(), u"keep"_s);
             QVERIFY(prompts_->answers.isEmpty());
         }
@@ -163,7 +167,7 @@ private Q_SLOTS:
         QVERIFY(platform_->layouts.isEmpty());
         // Each cancelled click snapshotted the text it left alone.
         QTest::keyClicks(edit(), u"er"_s);
-        page_->toolbar1ButtonClick(14, {});
+        page_->toolbar1ButtonClick(ToolbarButton::BackToLastState);
         QCOMPARE(edit()->toPlainText(), u"keep"_s);
     }
 
@@ -227,7 +231,7 @@ private Q_SLOTS:
     void paneUndoAcrossTags()
     {
         setText(u"xabcy"_s, 1, 3);
-        page_->toolbar1ButtonClick(1, u"B"_s);
+        page_->toolbar1ButtonClick(ToolbarButton::Bold);
         QTest::mouseClick(page_->imgClr(5), Qt::LeftButton);
         QCOMPARE(edit()->toPlainText(), u"x[COLOR=red][B]abc[/B][/COLOR]y"_s);
         // One step per operation, back and forth.
@@ -238,10 +242,10 @@ private Q_SLOTS:
         QTest::keyClick(edit(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(edit()->toPlainText(), u"x[B]abc[/B]y"_s);
         // The restore is one more step of the same history.
-        page_->toolbar1ButtonClick(14, {});
+        page_->toolbar1ButtonClick(ToolbarButton::BackToLastState);
         QCOMPARE(edit()->toPlainText(), u"x[B]abc[/B]y"_s);
         QTest::mouseClick(page_->lblSize(1), Qt::LeftButton);
-        page_->toolbar1ButtonClick(14, {});
+        page_->toolbar1ButtonClick(ToolbarButton::BackToLastState);
         QCOMPARE(edit()->toPlainText(), u"x[B]abc[/B]y"_s);
         QCOMPARE(selection(), (std::pair<int, int>{1, 10}));
         QTest::keyClick(edit(), Qt::Key_Z, Qt::ControlModifier);
@@ -267,18 +271,18 @@ private Q_SLOTS:
     void buttons()
     {
         setText(u"all of it"_s, 2, 0);
-        QTest::mouseClick(page_->command2(), Qt::LeftButton);
+        QTest::mouseClick(page_->selectAllButton(), Qt::LeftButton);
         QCOMPARE(selection(), (std::pair<int, int>{0, 9}));
         QVERIFY(edit()->hasFocus());
-        QTest::mouseClick(page_->command4(), Qt::LeftButton);
+        QTest::mouseClick(page_->defaultKeyboardButton(), Qt::LeftButton);
         QVERIFY(edit()->hasFocus());
-        QTest::mouseClick(page_->command3(), Qt::LeftButton);
+        QTest::mouseClick(page_->arabicKeyboardButton(), Qt::LeftButton);
         QVERIFY(edit()->hasFocus());
         QCOMPARE(platform_->layoutIds(), (QStringList{u"00000400"_s, kArabic}));
         QVERIFY(platform_->layouts.at(0).activate);
         // Command5 copies the text, leaving it and the keyboard as they are.
         QGuiApplication::clipboard()->setText(u"before"_s);
-        QTest::mouseClick(page_->command5(), Qt::LeftButton);
+        QTest::mouseClick(page_->copyButton(), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), u"all of it"_s);
         QCOMPARE(edit()->toPlainText(), u"all of it"_s);
         QCOMPARE(platform_->layouts.size(), 2);
@@ -289,12 +293,12 @@ private Q_SLOTS:
         // Positions a 16-bit snapshot could not hold.
         const QString head(40000, u'م');
         setText(head + u"abc tail"_s, 40000, 3);
-        page_->toolbar1ButtonClick(1, u"B"_s);
+        page_->toolbar1ButtonClick(ToolbarButton::Bold);
         QCOMPARE(page_->editPane()->snapshot().start, 40000);
         QCOMPARE(page_->editPane()->snapshot().length, 3);
         QCOMPARE(selection(), (std::pair<int, int>{40000, 10}));
         QTest::keyClicks(edit(), u"x"_s);
-        page_->toolbar1ButtonClick(14, {});
+        page_->toolbar1ButtonClick(ToolbarButton::BackToLastState);
         QCOMPARE(edit()->toPlainText(), head + u"abc tail"_s);
         QCOMPARE(selection(), (std::pair<int, int>{40000, 3}));
         QCOMPARE(edit()->textCursor().selectedText(), u"abc"_s);
@@ -304,8 +308,8 @@ private Q_SLOTS:
     {
         const QString text = u"line one\nسطر\u00A0ثان\n\nend"_s;
         setText(text, 9, 3);
-        page_->toolbar1ButtonClick(7, u"RIGHT"_s);
-        page_->toolbar1ButtonClick(14, {});
+        page_->toolbar1ButtonClick(ToolbarButton::AlignRight);
+        page_->toolbar1ButtonClick(ToolbarButton::BackToLastState);
         QCOMPARE(page_->editPane()->state(), (forumcode::Edit{text, 9, 3}));
         QCOMPARE(edit()->document()->blockCount(), 4);
     }
@@ -382,12 +386,12 @@ private Q_SLOTS:
         // Every line, whatever is selected; no-break spaces stay what they are.
         const QString post = u"[B]سطر\u00A0أول[/B]\n\nline three"_s;
         setText(post, 4, 3);
-        QTest::mouseClick(page_->command5(), Qt::LeftButton);
+        QTest::mouseClick(page_->copyButton(), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), post);
         QCOMPARE(page_->editPane()->state(), (forumcode::Edit{post, 4, 3}));
         // An empty post empties the clipboard's text.
         setText({}, 0, 0);
-        QTest::mouseClick(page_->command5(), Qt::LeftButton);
+        QTest::mouseClick(page_->copyButton(), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString());
     }
 
@@ -396,15 +400,15 @@ private Q_SLOTS:
         // The text now is the start of the snapshot's: only a deletion at
         // the end tells them apart.
         setText(u"one two"_s, 0, 3);
-        page_->toolbar1ButtonClick(1, u"B"_s);
-        page_->toolbar1ButtonClick(14, {});
+        page_->toolbar1ButtonClick(ToolbarButton::Bold);
+        page_->toolbar1ButtonClick(ToolbarButton::BackToLastState);
         QTextCursor c = edit()->textCursor();
         c.movePosition(QTextCursor::End);
         edit()->setTextCursor(c);
         for (int i = 0; i < 4; ++i)
             QTest::keyClick(edit(), Qt::Key_Backspace);
         QCOMPARE(edit()->toPlainText(), u"one"_s);
-        page_->toolbar1ButtonClick(14, {});
+        page_->toolbar1ButtonClick(ToolbarButton::BackToLastState);
         QCOMPARE(edit()->toPlainText(), u"one two"_s);
         QCOMPARE(edit()->textCursor().selectedText(), u"one"_s);
     }

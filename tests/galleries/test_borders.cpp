@@ -116,7 +116,7 @@ void TestBorders::startPage(const QString& site)
     controls::setTwips(page_, {120, 400, 7155, 6315});
     NoProgress progress;
     QVERIFY(!page_->loadGallery(appfolder::AppFolder(fixture_->root()), site, progress));
-    page_->ForceMiddle();
+    page_->forceMiddle();
     page_->txtCode()->show();
     host_->show();
     QVERIFY(QTest::qWaitForWindowExposed(host_.get()));
@@ -134,9 +134,9 @@ ViewerSeen TestBorders::rightClick(int i, bool closeBox)
         seen.modal = viewer->isModal();
         seen.webCode = viewer->txtWebCode()->text();
         seen.forumCode = viewer->txtForumCode()->text();
-        seen.pictureFile = viewer->AG()->pictureFile();
-        seen.frames = viewer->AG()->frameCount();
-        seen.animating = viewer->AG()->isAnimating();
+        seen.pictureFile = viewer->borderPicture()->pictureFile();
+        seen.frames = viewer->borderPicture()->frameCount();
+        seen.animating = viewer->borderPicture()->isAnimating();
         if (closeBox)
             viewer->close();
         else
@@ -180,7 +180,7 @@ void TestBorders::leftClickGivesTheCentredCode()
     QFETCH(int, index);
     QFETCH(QString, code);
     startPage(site);
-    page_->vs()->setValue(index < 30 ? 0 : page_->vs()->maximum());
+    page_->scrollBar()->setValue(index < 30 ? 0 : page_->scrollBar()->maximum());
     QTest::mouseClick(bord(index), Qt::LeftButton);
     QCOMPARE(page_->txtCode()->text(), code);
     // A code longer than the box shows its beginning.
@@ -229,10 +229,10 @@ void TestBorders::viewerOpensWithItsTextsWithoutAPicture()
         QCOMPARE(seen.webCode, u"http://b.example/zq/b%1.gif"_s.arg(i));
         QCOMPARE(seen.forumCode, u"[IMG]http://b.example/zq/b%1.gif[/IMG]"_s.arg(i));
         QCOMPARE(seen.frames, 0);
-        QVERIFY(!page_->viewer()->AG()->isAnimating());
+        QVERIFY(!page_->viewer()->borderPicture()->isAnimating());
     }
     // The end element has neither picture nor address.
-    page_->vs()->setValue(page_->vs()->maximum());
+    page_->scrollBar()->setValue(page_->scrollBar()->maximum());
     const ViewerSeen end = rightClick(60);
     QVERIFY(end.shown);
     QCOMPARE(end.webCode, QString());
@@ -261,7 +261,7 @@ void TestBorders::viewerIsHiddenByOkAndDiscardedByItsCloseBox()
     QPointer<FrmViewBorder> first = page_->viewer();
     QVERIFY(first);
     QVERIFY(first->isHidden());
-    QVERIFY(!first->AG()->isAnimating());
+    QVERIFY(!first->borderPicture()->isAnimating());
     // OK only hid it: the next right click shows the same window.
     QVERIFY(rightClick(2).shown);
     QCOMPARE(page_->viewer(), first.data());
@@ -432,7 +432,7 @@ void TestBorders::adminCommandFailedSaveChangesNothing()
 void TestBorders::scrollPositions()
 {
     startPage(u"S/"_s);
-    QScrollBar* vs = page_->vs();
+    QScrollBar* vs = page_->scrollBar();
     QWidget* panel = page_->picMoveit();
     const int endTop = twips(bord(60)).top;
     const int view = twips(page_->picture3()).height;
@@ -466,7 +466,7 @@ void TestBorders::everyBorderCanBeSeenWhole()
 {
     startPage(u"S/"_s);
 
-    QScrollBar* vs = page_->vs();
+    QScrollBar* vs = page_->scrollBar();
 
     // Collects the borders wholly visible at each position an action reaches,
     // starting from position 0.

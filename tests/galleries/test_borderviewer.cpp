@@ -1,5 +1,5 @@
 // The border viewer window: its make-up, its frame and stored position,
-// what SetText does, its select-all boxes, keeping it on top, and OK.
+// what setCodes does, its select-all boxes, keeping it on top, and OK.
 #include "findwidget.h"
 #include "frmviewborder.h"
 #include "makeup.h"
@@ -33,7 +33,7 @@ private Q_SLOTS:
         viewer.setAttribute(Qt::WA_DeleteOnClose, false); // on the stack here
 
         QCOMPARE(twips(named<QWidget>(&viewer, u"AG"_s)), (tw::Rect{420, 840, 7815, 1635}));
-        QVERIFY(viewer.AG()->pictureFile().isEmpty());
+        QVERIFY(viewer.borderPicture()->pictureFile().isEmpty());
         const struct {
             const char* name;
             tw::Rect rect;
@@ -55,8 +55,8 @@ private Q_SLOTS:
         QCOMPARE(named<QLabel>(&viewer, u"Label1"_s)->palette().color(QPalette::WindowText),
                  QColor(53, 118, 215));
 
-        // SetText: the web address in txtWebCode, the forum code in txtForumCode.
-        viewer.SetText(u"[IMG]w[/IMG]"_s, u"w"_s);
+        // setCodes: the web address in txtWebCode, the forum code in txtForumCode.
+        viewer.setCodes(u"[IMG]w[/IMG]"_s, u"w"_s);
         QCOMPARE(viewer.txtWebCode()->text(), u"w"_s);
         QCOMPARE(viewer.txtForumCode()->text(), u"[IMG]w[/IMG]"_s);
 
@@ -94,7 +94,7 @@ private Q_SLOTS:
         viewer.setAttribute(Qt::WA_DeleteOnClose, false);
         const QString address = u"http://www.example.org/"_s + QString(120, u'x') + u"/b7.gif"_s;
         const QString code = u"[IMG]"_s + address + u"[/IMG]"_s;
-        viewer.SetText(code, address);
+        viewer.setCodes(code, address);
         viewer.show();
         QVERIFY(QTest::qWaitForWindowActive(&viewer));
         // The start of a code wider than its box is what the box shows,
@@ -113,7 +113,7 @@ private Q_SLOTS:
         // start as well.
         viewer.txtForumCode()->setFocus();
         QTRY_COMPARE(viewer.txtForumCode()->selectedText(), code);
-        viewer.SetText(code + u" "_s, address);
+        viewer.setCodes(code + u" "_s, address);
         QCOMPARE(viewer.txtForumCode()->cursorPosition(), 0);
     }
 };

@@ -39,15 +39,15 @@ private Q_SLOTS:
         QVERIFY(!first->stretch());
         QVERIFY(!first->toolTip().isEmpty());
         QCOMPARE(controls::twips(first), (tw::Rect{180, 300, 5895, 675}));
-        QCOMPARE(page.vs()->singleStep(), 200);
-        QCOMPARE(page.vs()->pageStep(), 200);
+        QCOMPARE(page.scrollBar()->singleStep(), 200);
+        QCOMPARE(page.scrollBar()->pageStep(), 200);
 
         QVERIFY(page.txtCode()->isHidden());
         QVERIFY(page.shpcode()->isHidden());
         QVERIFY(!page.label8()->isHidden());
         // The marker is invisible; its left edge is the gallery's centre line.
-        QVERIFY(page.l()->text().isEmpty());
-        QCOMPARE(controls::twips(page.l()).left, 3900);
+        QVERIFY(page.centreLine()->text().isEmpty());
+        QCOMPARE(controls::twips(page.centreLine()).left, 3900);
     }
 
     void linkPage()

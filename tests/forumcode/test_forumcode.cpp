@@ -44,12 +44,19 @@ private Q_SLOTS:
     void codes()
     {
         using namespace forumcode;
-        QCOMPARE(tagPair(u"B"_s).open, u"[B]"_s);
-        QCOMPARE(tagPair(u"B"_s).close, u"[/B]"_s);
+        QCOMPARE(tagPair(Tag::Bold).open, u"[B]"_s);
+        QCOMPARE(tagPair(Tag::Bold).close, u"[/B]"_s);
         // Values go in as they are: blanks kept, nothing quoted.
-        QCOMPARE(tagPair(u"FONT"_s, u"Comic Sans MS"_s).open, u"[FONT=Comic Sans MS]"_s);
-        QCOMPARE(tagPair(u"FONT"_s, u"Comic Sans MS"_s).close, u"[/FONT]"_s);
-        QCOMPARE(tagPair(u"SIZE"_s, QString::number(7)).open, u"[SIZE=7]"_s);
+        QCOMPARE(tagPair(Tag::Font, u"Comic Sans MS"_s).open, u"[FONT=Comic Sans MS]"_s);
+        QCOMPARE(tagPair(Tag::Font, u"Comic Sans MS"_s).close, u"[/FONT]"_s);
+        QCOMPARE(tagPair(Tag::Size, QString::number(7)).open, u"[SIZE=7]"_s);
+        // Every tag under the name forums know it by.
+        QCOMPARE(tagPair(Tag::Italic).open + tagPair(Tag::Underline).close, u"[I][/U]"_s);
+        QCOMPARE(tagPair(Tag::Colour, u"red"_s).open + tagPair(Tag::Colour).close,
+                 u"[COLOR=red][/COLOR]"_s);
+        QCOMPARE(tagPair(Tag::Align, QString::fromUtf16(kAlignCenter)).open, u"[ALIGN=CENTER]"_s);
+        QCOMPARE(aligned(QString::fromUtf16(kAlignRight), u"x"_s), u"[ALIGN=RIGHT]x[/ALIGN]"_s);
+        QCOMPARE(aligned(QString::fromUtf16(kAlignLeft), u"x"_s), u"[ALIGN=LEFT]x[/ALIGN]"_s);
 
         // The picture address is not touched; the scheme rule is the caller's.
         QCOMPARE(pictureCode(u"host/a.gif"_s), u"[IMG]host/a.gif[/IMG]"_s);
@@ -106,18 +113,18 @@ private Q_SLOTS:
     {
         using forumcode::wrapSelection;
         const Edit xabcy{u"xabcy"_s, 1, 3};
-        const Edit bold = wrapSelection(xabcy, forumcode::tagPair(u"B"_s));
+        const Edit bold = wrapSelection(xabcy, forumcode::tagPair(forumcode::Tag::Bold));
         QCOMPARE(bold, (Edit{u"x[B]abc[/B]y"_s, 1, 10}));
         QCOMPARE(bold.selected(), u"[B]abc[/B]"_s);
         // Nested from the inside out, each time with the whole selected.
-        const Edit twice = wrapSelection(bold, forumcode::tagPair(u"B"_s));
+        const Edit twice = wrapSelection(bold, forumcode::tagPair(forumcode::Tag::Bold));
         QCOMPARE(twice, (Edit{u"x[B][B]abc[/B][/B]y"_s, 1, 17}));
 
         Edit e{u"abc"_s, 0, 3};
-        e = wrapSelection(e, forumcode::tagPair(u"SIZE"_s, u"3"_s));
+        e = wrapSelection(e, forumcode::tagPair(forumcode::Tag::Size, u"3"_s));
         QCOMPARE(e.length, 3 + 8 + 7);
-        e = wrapSelection(e, forumcode::tagPair(u"COLOR"_s, u"red"_s));
-        e = wrapSelection(e, forumcode::tagPair(u"FONT"_s, u"Times New Roman"_s));
+        e = wrapSelection(e, forumcode::tagPair(forumcode::Tag::Colour, u"red"_s));
+        e = wrapSelection(e, forumcode::tagPair(forumcode::Tag::Font, u"Times New Roman"_s));
         QCOMPARE(e.text, u"[FONT=Times New Roman][COLOR=red][SIZE=3]abc[/SIZE][/COLOR][/FONT]"_s);
         QCOMPARE(e.selected(), e.text);
 

@@ -7,13 +7,40 @@ using namespace Qt::StringLiterals;
 
 namespace forumcode {
 
-TagPair tagPair(const QString& name)
+QString tagName(Tag tag)
 {
+    switch (tag) {
+    case Tag::Bold:
+        return u"B"_s;
+    case Tag::Italic:
+        return u"I"_s;
+    case Tag::Underline:
+        return u"U"_s;
+    case Tag::Size:
+        return u"SIZE"_s;
+    case Tag::Font:
+        return u"FONT"_s;
+    case Tag::Colour:
+        return u"COLOR"_s;
+    case Tag::Align:
+        return u"ALIGN"_s;
+    case Tag::Picture:
+        return u"IMG"_s;
+    case Tag::Link:
+        return u"URL"_s;
+    }
+    return {};
+}
+
+TagPair tagPair(Tag tag)
+{
+    const QString name = tagName(tag);
     return {u'[' + name + u']', u"[/"_s + name + u']'};
 }
 
-TagPair tagPair(const QString& name, const QString& value)
+TagPair tagPair(Tag tag, const QString& value)
 {
+    const QString name = tagName(tag);
     return {u'[' + name + u'=' + value + u']', u"[/"_s + name + u']'};
 }
 
@@ -56,19 +83,19 @@ QString tagSafeAddress(const QString& address)
 
 QString pictureCode(const QString& pictureAddress)
 {
-    const TagPair img = tagPair(u"IMG"_s);
+    const TagPair img = tagPair(Tag::Picture);
     return img.open + tagSafeAddress(pictureAddress) + img.close;
 }
 
 QString linkedPicture(const QString& link, const QString& pictureAddress)
 {
-    const TagPair url = tagPair(u"URL"_s, tagSafeAddress(withScheme(link)));
+    const TagPair url = tagPair(Tag::Link, tagSafeAddress(withScheme(link)));
     return url.open + pictureCode(pictureAddress) + url.close;
 }
 
 QString textLink(const QString& link, const QString& title)
 {
-    const TagPair url = tagPair(u"URL"_s, tagSafeAddress(withScheme(link)));
+    const TagPair url = tagPair(Tag::Link, tagSafeAddress(withScheme(link)));
     return url.open + title + url.close;
 }
 
@@ -76,7 +103,7 @@ QString aligned(const QString& keyword, const QString& code)
 {
     if (keyword == QStringView(kAlignNone))
         return code;
-    const TagPair align = tagPair(u"ALIGN"_s, keyword);
+    const TagPair align = tagPair(Tag::Align, keyword);
     return align.open + code + align.close;
 }
 

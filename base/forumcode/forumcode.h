@@ -1,6 +1,7 @@
 // Forum code as text: tag pairs, picture and link codes, the scheme rule,
 // the name patterns, and the edits that put them into a text. Qt Core only;
-// the composer's panes and the galleries build their codes from here.
+// the composer's panes and the galleries build their codes from here, and
+// no other file spells a tag name.
 #pragma once
 
 #include <QString>
@@ -9,15 +10,30 @@ namespace forumcode {
 
 // ---------------------------------------------------------------- tags
 
+// The tags the program writes, by what they do.
+enum class Tag {
+    Bold,      // B
+    Italic,    // I
+    Underline, // U
+    Size,      // SIZE=1..7
+    Font,      // FONT=face name
+    Colour,    // COLOR=colour name
+    Align,     // ALIGN=one of the alignment keywords below
+    Picture,   // IMG
+    Link,      // URL=address
+};
+// The name the tag is written with: "B", "SIZE", "IMG", ...
+QString tagName(Tag tag);
+
 // An opening and a closing tag: "[B]" and "[/B]", or "[SIZE=3]" and
-// "[/SIZE]". Names are written as given (the callers use upper case);
-// values go in exactly as they are, without quotes, blanks or escaping.
+// "[/SIZE]". Values go in exactly as they are, without quotes, blanks or
+// escaping.
 struct TagPair {
     QString open;
     QString close;
 };
-TagPair tagPair(const QString& name);
-TagPair tagPair(const QString& name, const QString& value);
+TagPair tagPair(Tag tag);
+TagPair tagPair(Tag tag, const QString& value);
 
 // ---------------------------------------------------------- addresses
 
@@ -49,6 +65,9 @@ QString linkedPicture(const QString& link, const QString& pictureAddress);
 // as typed and may be empty.
 QString textLink(const QString& link, const QString& title);
 // The alignment keywords; "NONE" means no alignment tags.
+inline constexpr char16_t kAlignLeft[] = u"LEFT";
+inline constexpr char16_t kAlignCenter[] = u"CENTER";
+inline constexpr char16_t kAlignRight[] = u"RIGHT";
 inline constexpr char16_t kAlignNone[] = u"NONE";
 // code inside "[ALIGN=" + keyword + "]" … "[/ALIGN]", or unchanged when the
 // keyword is exactly "NONE".
