@@ -69,7 +69,7 @@ void FrmViewBorder::SetText(const QString& FCode, const QString& WebCode)
 void FrmViewBorder::showModal()
 {
     setWindowModality(Qt::ApplicationModal);
-    show();
+    showInFront();
     activateWindow();
     if (!isVisible())
         return;
