@@ -19,7 +19,7 @@ stop_window_manager() {
     OPENBOX_PID=""
 }
 
-wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/^ *window state: *//p'; }
+wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/^[[:space:]]*window state: *//p'; }
 is_iconic() { [ "$(wm_state "$1")" = Iconic ]; }
 is_normal() { [ "$(wm_state "$1")" = Normal ] && is_shown "$1"; }
 net_state() { xprop -id "$1" _NET_WM_STATE 2>/dev/null; }
@@ -60,7 +60,7 @@ step_windows_minimised() {
     wait_until 5 is_normal "$smile" || fail "the picker stayed minimised ($(wm_state "$smile"))"
 
     # Out of the way of the main window's border page.
-    xdotool windowmove --sync "$smile" 840 300 2>/dev/null || true
+    xdotool windowmove --sync "$smile" 0 300 2>/dev/null || true
     sleep 0.3
     click_rect "$smile" 60 360 555 465 # AG(0)
     preview=$(wait_until 5 preview_window) || fail "no preview after a click on a smiley"
@@ -83,6 +83,7 @@ step_windows_minimised() {
 
     # The modal border viewer goes above the preview, and the preview back
     # on top once the viewer is gone.
+    xdotool windowmove --sync "$preview" 1000 100 2>/dev/null || true # off the borders
     click_tab 2
     sleep 0.3
     page_click "${PAGE2[@]}" 3600 "$BORDER0_TOP" 600 675 3
