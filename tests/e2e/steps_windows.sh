@@ -93,6 +93,8 @@ step_windows_minimised() {
         fail "the preview covers the modal border viewer (stacking $(stacking))"
     [[ "$(net_state "$preview")" != *_NET_WM_STATE_ABOVE* ]] ||
         fail "the preview stays above all while the viewer is open"
+    [[ "$(net_state "$viewer")" == *_NET_WM_STATE_SKIP_TASKBAR* ]] ||
+        fail "the border viewer does not keep out of the taskbar: $(net_state "$viewer")"
     click_rect "$viewer" 3060 4320 1875 375 # cmdHide
     wait_until 5 is_hidden "$viewer" || fail "the viewer stayed open"
     wait_until 5 eval '[[ "$(net_state "$preview")" == *_NET_WM_STATE_ABOVE* ]]' ||
