@@ -175,8 +175,7 @@ void Application::showSmilePicker()
         frmView_ = std::make_unique<FrmView>();
         frmSmile_ = std::make_unique<FrmSmile>(folder_, *frmView_);
     }
-    frmSmile_->show();
-    frmSmile_->raise();
+    frmSmile_->showInFront();
     frmSmile_->activateWindow();
 }
 

@@ -1,7 +1,10 @@
 // Secondary windows; see formwindow.h.
 #include "formwindow.h"
 
+#include "platform.h"
+
 #include <QPainter>
+#include <QShowEvent>
 
 namespace controls {
 
@@ -58,8 +61,20 @@ void FormWindow::paintEvent(QPaintEvent*)
         painter.drawPixmap(0, 0, picture);
 }
 
+void FormWindow::showInFront()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+}
+
 void FormWindow::showEvent(QShowEvent* event)
 {
+    // The window manager drops a window's states when it is hidden, so a
+    // tool window is marked each time before it is shown.
+    if (frame_ == Frame::ToolWindow && !event->spontaneous())
+        platform::current().markToolWindow(this);
     // Placed at its stored position the first time it is shown; after that
     // it stays wherever the user moved it.
     if (!placed_ && storedPosition_) {

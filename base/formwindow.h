@@ -31,6 +31,10 @@ public:
     void setBackgroundColour(const QColor& colour);
 
     Frame frame() const { return frame_; }
+
+    // Shows the window in front of the others, bringing it back first when
+    // the user minimised it: show() alone leaves a minimised window as it is.
+    void showInFront();
     std::optional<QPoint> storedPosition() const { return storedPosition_; }
 
 protected:

@@ -7,15 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-// The preview has no caption. An empty title would not do: the window
-// system is then given the program's name instead; a lone blank shows as
-// nothing.
-const QString kNoCaption = u" "_s;
-} // namespace
-
 FrmView::FrmView(QWidget* parent)
-    : controls::FormWindow(u"frmView"_s, kNoCaption, {1800, 1365}, Frame::ToolWindow,
+    : controls::FormWindow(u"frmView"_s, QString(), {1800, 1365}, Frame::ToolWindow,
                            QPoint(7320, 5400), parent)
 {
     setBackgroundFile(u":/art/view_back.png"_s);
@@ -32,11 +25,24 @@ QString FrmView::viewIt(const QString& path)
     // still gets its address.
     if (!agif_->setPictureFile(path))
         agif_->play();
-    // Above all other windows. Asked before showing: changing the flag of a
-    // window on screen makes the system build it anew, which flickers.
+    // Above all other windows, and back from minimised.
+    keepOnTop_ = true;
     weblink::SetOnTop(this, true);
-    show();
+    showInFront();
     return agif_->tag();
+}
+
+bool FrmView::event(QEvent* event)
+{
+    // A modal window of the program blocks the preview: the preview, which
+    // cannot be used meanwhile, must not cover the modal window's boxes.
+    // It goes among the other windows while it is blocked, under the modal
+    // window shown after it, and back on top afterwards.
+    if (event->type() == QEvent::WindowBlocked && keepOnTop_)
+        weblink::SetOnTop(this, false);
+    else if (event->type() == QEvent::WindowUnblocked && keepOnTop_)
+        weblink::SetOnTop(this, true);
+    return controls::FormWindow::event(event);
 }
 
 void FrmView::closeEvent(QCloseEvent* event)

@@ -11,8 +11,9 @@ public:
     explicit FrmView(QWidget* parent = nullptr);
 
     // Plays the picture file at path, shows the window above all others
-    // and returns the Tag of Agif. A file that cannot be played leaves the
-    // preview empty.
+    // (bringing it back when it was minimised) and returns the Tag of Agif.
+    // A file that cannot be played leaves the preview empty. While a modal
+    // window of the program is open, the preview stays below it.
     QString viewIt(const QString& path);
 
     controls::AnimatedPicture* agif() const { return agif_; }
@@ -23,10 +24,12 @@ Q_SIGNALS:
     void closedByUser();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void hidePreview();
 
     controls::AnimatedPicture* agif_ = nullptr;
+    bool keepOnTop_ = false; // once shown by viewIt
 };

@@ -69,7 +69,7 @@ void FrmViewBorder::setCodes(const QString& forumCode, const QString& webAddress
 void FrmViewBorder::showModal()
 {
     setWindowModality(Qt::ApplicationModal);
-    show();
+    showInFront();
     activateWindow();
     if (!isVisible())
         return;

@@ -109,7 +109,7 @@ private:
 
 // Shows a window modally and returns once it is hidden (its own buttons)
 // or closed (its close box), as a modal form does.
-void runModal(QWidget* window)
+void runModal(controls::FormWindow* window)
 {
     class HideWatcher : public QObject {
     public:
@@ -128,7 +128,8 @@ void runModal(QWidget* window)
     };
 
     window->setWindowModality(Qt::ApplicationModal);
-    window->show();
+    // Brought back also when the user minimised it the last time.
+    window->showInFront();
     window->activateWindow();
     if (!window->isVisible())
         return;

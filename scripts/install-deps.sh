@@ -19,7 +19,9 @@ packages=(
     # and driving them in the end-to-end tests, and the rename tool the
     # Unspacer benchmark compares against.
     xvfb xauth trayer xdotool xclip x11-utils imagemagick rename
-    # A private desktop bus for the notification icon's status-notifier tests.
+    # A window manager for the end-to-end step that minimises windows, and a
+    # private desktop bus for the notification icon's status-notifier tests.
+    openbox
     dbus-daemon
     # Packaging: the Debian package's dependencies and the metainfo and
     # desktop-entry checks.

@@ -52,6 +52,11 @@ public:
     // moving or resizing it.
     virtual void setOnTop(QWidget* window, bool onTop) = 0;
 
+    // Tells the window manager, before a tool window is shown, that it
+    // stays out of the taskbar and the pager, and keeps an empty caption
+    // empty (the window system would be given the program's name).
+    virtual void markToolWindow(QWidget* window) = 0;
+
     // Starts a program or script without a window and without waiting for
     // it; false when it could not be started.
     virtual bool startHidden(const QString& program, const QString& workingFolder) = 0;

@@ -10,9 +10,13 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
+
+#include <vector>
 
 #ifdef TARNWELL_HAVE_X11
 #include <X11/XKBlib.h>
+#include <X11/Xatom.h>
 #endif
 
 namespace platform {
@@ -82,6 +86,51 @@ bool switchX11Layout(const QString& layoutId, bool activate)
     const bool locked = XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(target));
     XFlush(display);
     return locked;
+}
+
+// Adds the skip-taskbar and skip-pager states to a window that is not
+// mapped yet (Qt adds its own states to these when it maps the window),
+// and empties its caption properties when its title is empty.
+void markX11ToolWindow(QWidget* window)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    Display* display = x11 ? x11->display() : nullptr;
+    if (!display)
+        return;
+    const auto id = static_cast<Window>(window->winId());
+    const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+    std::vector<Atom> states;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, id, state, 0, 64, False, XA_ATOM, &type, &format, &count, &left,
+                           &data) == Success &&
+        data) {
+        if (type == XA_ATOM && format == 32) {
+            const auto* atoms = reinterpret_cast<const Atom*>(data);
+            states.assign(atoms, atoms + count);
+        }
+        XFree(data);
+    }
+    for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+        const Atom atom = XInternAtom(display, name, False);
+        if (std::find(states.cbegin(), states.cend(), atom) == states.cend())
+            states.push_back(atom);
+    }
+    XChangeProperty(display, id, state, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(states.data()),
+                    static_cast<int>(states.size()));
+    if (window->windowTitle().isEmpty()) {
+        const unsigned char nothing[] = {0};
+        XChangeProperty(display, id, XInternAtom(display, "_NET_WM_NAME", False),
+                        XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace, nothing, 0);
+        XChangeProperty(display, id, XA_WM_NAME, XA_STRING, 8, PropModeReplace, nothing, 0);
+    }
+    XFlush(display);
 }
 #endif
 
@@ -164,14 +213,26 @@ public:
 
     void setOnTop(QWidget* window, bool onTop) override
     {
-        const bool wasVisible = window->isVisible();
-        const QRect geometry = window->geometry();
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-        // Changing a window flag hides the window; keep it where it was.
-        if (wasVisible) {
-            window->setGeometry(geometry);
-            window->show();
+        // A window that exists is told directly: QWidget::setWindowFlag
+        // would build it anew, which hides it and shows it again (a
+        // flicker, and a window mapped anew lands above the others).
+        if (QWindow* handle = window->windowHandle()) {
+            const Qt::WindowFlags flags =
+                window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop);
+            window->overrideWindowFlags(flags);
+            handle->setFlags(flags);
+            return;
         }
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    }
+
+    void markToolWindow(QWidget* window) override
+    {
+#ifdef TARNWELL_HAVE_X11
+        markX11ToolWindow(window);
+#else
+        Q_UNUSED(window)
+#endif
     }
 
     bool startHidden(const QString& program, const QString& workingFolder) override

@@ -43,6 +43,14 @@ public:
                      0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
 
+    void markToolWindow(QWidget* window) override
+    {
+        // A tool window stays out of the taskbar by its own style; only an
+        // empty caption, which Qt fills with the program's name, is emptied.
+        if (window->windowTitle().isEmpty())
+            SetWindowTextW(reinterpret_cast<HWND>(window->winId()), L"");
+    }
+
     bool startHidden(const QString& program, const QString& workingFolder) override
     {
         const std::wstring file = QDir::toNativeSeparators(program).toStdWString();

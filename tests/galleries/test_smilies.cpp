@@ -1,15 +1,19 @@
 // The smilies picker and its preview: the smilies' names and addresses,
 // the three grids without a cell covering another, a click that puts
 // exactly one tag into txtWeb, missing pictures, hiding and showing again,
-// and the make-up of both windows.
+// minimised windows brought back, the preview beside a modal window, and
+// the make-up of both windows.
 #include "appfolderfixture.h"
 #include "findwidget.h"
 #include "frmsmile.h"
 #include "frmview.h"
+#include "frmviewborder.h"
+#include "recordingplatform.h"
 #include "sites.h"
 
 #include <QImageReader>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -34,6 +38,9 @@ private Q_SLOTS:
     void windowsMakeUp();
     void previewGoesWithThePicker();
     void previewCaptionShowsNothing();
+    void minimisedWindowsComeBack();
+    void previewStaysBelowAModalWindow();
+    void previewKeptOutOfTheTaskbar();
 
 private:
     std::unique_ptr<AppFolderFixture> folder_;
@@ -363,12 +370,76 @@ void TestSmilies::previewGoesWithThePicker()
 
 void TestSmilies::previewCaptionShowsNothing()
 {
-    // The window system is given the program's name for a window without
-    // a title; the preview's caption is to show nothing at all.
-    const QString title = view_->windowTitle();
-    QVERIFY(!title.isEmpty());
-    for (const QChar c : title)
-        QVERIFY2(c.isSpace(), qPrintable(title));
+    // Empty, not a blank: the platform keeps the window system's caption
+    // empty too instead of the program's name.
+    QVERIFY(view_->windowTitle().isEmpty());
+}
+
+void TestSmilies::minimisedWindowsComeBack()
+{
+    // Choosing the smilies tab again brings the minimised picker back.
+    smile_->showInFront();
+    QVERIFY(QTest::qWaitForWindowExposed(smile_.get()));
+    smile_->showMinimized();
+    QTRY_VERIFY(!smile_->isAnimating());
+    smile_->showInFront();
+    QVERIFY(!smile_->isMinimized());
+    QVERIFY(smile_->isVisible());
+    QTRY_VERIFY(smile_->isAnimating());
+
+    // A new smiley brings the minimised preview back.
+    smile_->agClick(0, 1);
+    QVERIFY(view_->isVisible());
+    view_->showMinimized();
+    QTRY_VERIFY(view_->isMinimized());
+    smile_->agClick(0, 2);
+    QVERIFY(!view_->isMinimized());
+    QVERIFY(view_->isVisible());
+    QVERIFY(view_->agif()->pictureFile().endsWith(u"happy/003.gif"_s));
+}
+
+void TestSmilies::previewStaysBelowAModalWindow()
+{
+    smile_->show();
+    smile_->agClick(1, 2);
+    QVERIFY(view_->isVisible());
+    QVERIFY(view_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // The border viewer, modal, over the preview: the preview no longer
+    // keeps itself above the other windows, so the viewer's boxes are not
+    // covered, and it is not built anew (hidden and shown) for that.
+    auto* viewer = new FrmViewBorder;
+    bool onTopMeanwhile = true;
+    bool shownMeanwhile = false;
+    QTimer::singleShot(0, viewer, [&] {
+        onTopMeanwhile = view_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        shownMeanwhile = view_->isVisible();
+        viewer->cmdHide()->click();
+    });
+    QSignalSpy previewHidden(view_.get(), &FrmView::closedByUser);
+    viewer->showModal();
+    QVERIFY(!onTopMeanwhile);
+    QVERIFY(shownMeanwhile);
+    QCOMPARE(previewHidden.size(), 0);
+    // Once the modal window is gone, the preview is on top again.
+    QTRY_VERIFY(view_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(view_->isVisible());
+    delete viewer;
+}
+
+void TestSmilies::previewKeptOutOfTheTaskbar()
+{
+    RecordingPlatform platform;
+    smile_->show();
+    QVERIFY(platform.toolWindows.isEmpty()); // the picker has its taskbar entry
+    smile_->agClick(0, 5);
+    QCOMPARE(platform.toolWindows.size(), 1);
+    QCOMPARE(platform.toolWindows[0].data(), static_cast<QWidget*>(view_.get()));
+    // The window manager forgets a hidden window's states: each showing
+    // says it again.
+    QVERIFY(!view_->close());
+    smile_->agClick(0, 6);
+    QCOMPARE(platform.toolWindows.size(), 2);
+    QCOMPARE(platform.toolWindows[1].data(), static_cast<QWidget*>(view_.get()));
 }
 
 QTEST_MAIN(TestSmilies)

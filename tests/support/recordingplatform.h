@@ -49,6 +49,7 @@ public:
         return openResult;
     }
     void setOnTop(QWidget* window, bool onTop) override { onTopCalls.append({window, onTop}); }
+    void markToolWindow(QWidget* window) override { toolWindows.append(window); }
     bool startHidden(const QString& program, const QString& folder) override
     {
         started.append({program, folder});
@@ -82,6 +83,7 @@ public:
     QList<Layout> layouts;
     QList<Opened> opened;
     QList<OnTop> onTopCalls;
+    QList<QPointer<QWidget>> toolWindows; // marked before they were shown
     QList<Started> started;
     QStringList hiddenFiles;
 
