@@ -4,9 +4,9 @@
 // that live for the whole run, and ends the program.
 #pragma once
 
-#include "appfolder.h"
-#include "fileaccess.h"
-#include "sitestore.h"
+#include "base/appfolder.h"
+#include "base/fileaccess.h"
+#include "base/sitestore.h"
 
 #include <QIcon>
 #include <QObject>

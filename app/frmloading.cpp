@@ -1,7 +1,7 @@
 // The loading window; see frmloading.h.
-#include "frmloading.h"
+#include "app/frmloading.h"
 
-#include "makeup.h"
+#include "base/makeup.h"
 
 #include <QGuiApplication>
 #include <QLabel>

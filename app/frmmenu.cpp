@@ -1,7 +1,7 @@
 // The tray menu's owner and setMenuItemPicture; see frmmenu.h.
-#include "frmmenu.h"
+#include "app/frmmenu.h"
 
-#include "makeup.h"
+#include "base/makeup.h"
 
 #include <QIcon>
 #include <QMenu>

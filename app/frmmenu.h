@@ -3,7 +3,7 @@
 // "خروج"), and the routine that puts a small picture beside a menu item.
 #pragma once
 
-#include "formwindow.h"
+#include "base/formwindow.h"
 
 class QAction;
 class QMenu;

@@ -1,16 +1,16 @@
 // The main window's frame, tabs, page switcher and closing; see
 // frmvorlane.h.
-#include "frmvorlane.h"
+#include "app/frmvorlane.h"
 
-#include "backdrop.h"
-#include "borderpage.h"
-#include "editorpage.h"
-#include "linkpage.h"
-#include "makeup.h"
-#include "namespage.h"
-#include "picture.h"
-#include "symbolpage.h"
-#include "tagtoolbar.h"
+#include "base/backdrop.h"
+#include "galleries/borderpage.h"
+#include "composer/editorpage.h"
+#include "galleries/linkpage.h"
+#include "base/makeup.h"
+#include "composer/namespage.h"
+#include "base/picture.h"
+#include "composer/symbolpage.h"
+#include "composer/tagtoolbar.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

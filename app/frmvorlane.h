@@ -3,8 +3,8 @@
 // between them; each page owns its own behaviour and state.
 #pragma once
 
-#include "appfolder.h"
-#include "controls.h"
+#include "base/appfolder.h"
+#include "base/controls.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 // Tarnwell: decorated names, formatting tags and picture codes for forum
 // posts.
-#include "application.h"
-#include "fontsetup.h"
+#include "app/application.h"
+#include "base/platform/fontsetup.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // The notification-area icon; see notificationicon.h.
-#include "notificationicon.h"
+#include "app/notificationicon.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -4,23 +4,23 @@
 // border galleries grown picture by picture while the loading window shows
 // the progress, the first page), then the window is shown. Also the Show
 // and Exit commands and following the notification area.
-#include "application.h"
+#include "app/application.h"
 
-#include "borderpage.h"
-#include "editorpage.h"
-#include "frmloading.h"
-#include "frmmenu.h"
-#include "frmsmile.h"
-#include "frmview.h"
-#include "frmvorlane.h"
-#include "galleryprogress.h"
-#include "linkpage.h"
-#include "notificationicon.h"
-#include "picture.h"
-#include "platform.h"
-#include "prompt.h"
-#include "tagtoolbar.h"
-#include "visualstyles.h"
+#include "galleries/borderpage.h"
+#include "composer/editorpage.h"
+#include "app/frmloading.h"
+#include "app/frmmenu.h"
+#include "galleries/frmsmile.h"
+#include "galleries/frmview.h"
+#include "app/frmvorlane.h"
+#include "galleries/galleryprogress.h"
+#include "galleries/linkpage.h"
+#include "app/notificationicon.h"
+#include "base/picture.h"
+#include "base/platform/platform.h"
+#include "base/prompt.h"
+#include "composer/tagtoolbar.h"
+#include "app/visualstyles.h"
 
 #include <QAction>
 #include <QApplication>

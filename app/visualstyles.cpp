@@ -1,7 +1,7 @@
 // The visual-styles manifest and restart script; see visualstyles.h.
-#include "visualstyles.h"
+#include "app/visualstyles.h"
 
-#include "platform.h"
+#include "base/platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // Shared drawing kit: fonts, colours, shapes, randomness and file output.
-#include "artkit.h"
+#include "art/artkit.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // mixing, ornament shapes, a seeded random source, and the file sink.
 #pragma once
 
-#include "gifwriter.h"
+#include "art/gifwriter.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,5 +1,5 @@
 // Border drawing kit: repeats between finished ends and shared ornaments.
-#include "borderkit.h"
+#include "art/borderkit.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

@@ -3,7 +3,7 @@
 // motifs share (beads, flowers, leaves, finials, curls).
 #pragma once
 
-#include "artkit.h"
+#include "art/artkit.h"
 
 namespace art::border {
 

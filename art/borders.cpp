@@ -1,10 +1,10 @@
 // Ornamental borders and separators (Border/bN.gif): sixty designs, each
 // a motif of its own or a variant of one, in twelve colourways; wide and
 // flat, finished at both ends, some animated.
-#include "borderkit.h"
+#include "art/borderkit.h"
 
-#include "catalogue.h"
-#include "sites.h"
+#include "base/catalogue.h"
+#include "base/sites.h"
 
 #include <QLinearGradient>
 #include <QtMath>

@@ -1,7 +1,7 @@
 // Geometric border motifs: star chains, braids, rings, zigzags, diamonds,
 // the key pattern, lace, rosettes, honeycomb, chequers, chain, rope,
 // fringe, a jewelled bar, dash and dot, sawtooth and circle lattice.
-#include "borderkit.h"
+#include "art/borderkit.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

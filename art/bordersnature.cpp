@@ -1,7 +1,7 @@
 // Border motifs from nature: vines, roses, tulips, laurel, daisies,
 // blossom, ivy, butterflies, a peacock feather, fern, lotus, cherries,
 // paisley, a sunburst and breaking waves.
-#include "borderkit.h"
+#include "art/borderkit.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

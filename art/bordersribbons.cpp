@@ -1,7 +1,7 @@
 // Border motifs of ribbons and lines: a ribbon with forked ends, a bow,
 // a word in a cartouche, S-scrolls, an arrow, stitching, linked hearts and
 // a fleuron between rules.
-#include "borderkit.h"
+#include "art/borderkit.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

@@ -1,7 +1,7 @@
 // Border motifs of symbols and festive things: hearts, stars, a pearl
 // swag, crescent and star, a mosque skyline, lanterns, bunting, music,
 // moon phases and snowflakes.
-#include "borderkit.h"
+#include "art/borderkit.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

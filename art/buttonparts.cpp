@@ -1,7 +1,7 @@
 // Download button parts: the nine body shapes and five pictograms.
-#include "buttonparts.h"
+#include "art/buttonparts.h"
 
-#include "artkit.h"
+#include "art/artkit.h"
 
 #include <QtMath>
 

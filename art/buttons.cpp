@@ -3,11 +3,11 @@
 // The link gallery squeezes each button into a cell of 48 x 47 pixels, so
 // the buttons are nearly square and their wording is set as large as the
 // body allows, in one or two lines.
-#include "artkit.h"
-#include "buttonparts.h"
+#include "art/artkit.h"
+#include "art/buttonparts.h"
 
-#include "catalogue.h"
-#include "sites.h"
+#include "base/catalogue.h"
+#include "base/sites.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

@@ -3,7 +3,7 @@
 // squeezed into its gallery cell, the borders on a white page, the smilies
 // at full size and in their picker cells, each sheet also magnified.
 // Not part of the build; `cmake --build <dir> --target tarnwell-art-sheet`.
-#include "catalogue.h"
+#include "base/catalogue.h"
 
 #include <QDir>
 #include <QGuiApplication>

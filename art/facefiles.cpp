@@ -1,5 +1,5 @@
 // The generator's own faces, loaded by file; see facefiles.h.
-#include "facefiles.h"
+#include "art/facefiles.h"
 
 #include <QDir>
 #include <QFile>

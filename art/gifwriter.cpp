@@ -1,6 +1,6 @@
 // GIF output: median-cut quantisation refined by a few k-means passes, and
 // the giflib encoder (transparency, frame delays, NETSCAPE2.0 looping).
-#include "gifwriter.h"
+#include "art/gifwriter.h"
 
 #include <gif_lib.h>
 

@@ -1,7 +1,7 @@
 // Small window icons: the program mark and icon sizes, the tab icons and
 // the tray menu icons.
-#include "artkit.h"
-#include "catalogue.h"
+#include "art/artkit.h"
+#include "base/catalogue.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

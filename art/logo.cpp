@@ -1,6 +1,6 @@
 // Title artwork: the program's mark, name, Arabic tagline and version, on a
 // light ground (logo.gif, about and smilies pages) or a blue one (title.png).
-#include "artkit.h"
+#include "art/artkit.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

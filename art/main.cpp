@@ -1,7 +1,7 @@
 // tarnwell-art: draws every picture the program ships (into the delivery
 // folder) and the window artwork (into the resource folder), at build time.
-#include "artkit.h"
-#include "facefiles.h"
+#include "art/artkit.h"
+#include "art/facefiles.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

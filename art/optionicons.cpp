@@ -1,8 +1,8 @@
 // The small pictures of the download-links page (zqOptions/N.gif): a
 // download arrow, chain links, a question mark and a star.
-#include "artkit.h"
-#include "buttonparts.h"
-#include "catalogue.h"
+#include "art/artkit.h"
+#include "art/buttonparts.h"
+#include "base/catalogue.h"
 
 #include <QRadialGradient>
 

@@ -1,8 +1,8 @@
 // Smiley extras: hands, drops, hats, halos, horns, hearts, letters and the
 // other things drawn around a face.
-#include "smiley.h"
+#include "art/smiley.h"
 
-#include "artkit.h"
+#include "art/artkit.h"
 
 #include <QLinearGradient>
 #include <QtMath>

@@ -1,7 +1,7 @@
 // Smiley painter: skin, eyes and mouth on a 100-unit grid.
-#include "smiley.h"
+#include "art/smiley.h"
 
-#include "artkit.h"
+#include "art/artkit.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

@@ -1,8 +1,8 @@
 // Smilies (pics/<set>/NNN.gif): three sets of faces, each a choice of
 // eyes, mouth, extra (hat, hand, tear, heart…), skin colour and motion.
-#include "artkit.h"
-#include "catalogue.h"
-#include "smiley.h"
+#include "art/artkit.h"
+#include "base/catalogue.h"
+#include "art/smiley.h"
 
 #include <QtMath>
 

@@ -1,7 +1,7 @@
 // The tag toolbar's image list (tool1..tool23): editing, alignment, text
 // style, picture and link icons on a 16-unit grid scaled to each size.
-#include "artkit.h"
-#include "catalogue.h"
+#include "art/artkit.h"
+#include "base/catalogue.h"
 
 #include <QRadialGradient>
 

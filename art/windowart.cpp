@@ -1,7 +1,7 @@
 // Window artwork: backgrounds, tab bars, colour swatches, the title picture,
 // the loading window's "Welcome" with roses, and the dialog banner.
-#include "artkit.h"
-#include "catalogue.h"
+#include "art/artkit.h"
+#include "base/catalogue.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

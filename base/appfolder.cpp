@@ -1,5 +1,5 @@
 // Application folder paths; see appfolder.h.
-#include "appfolder.h"
+#include "base/appfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // The drawn backdrops; see backdrop.h.
-#include "backdrop.h"
+#include "base/backdrop.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // Control kinds of the windows; see controls.h.
-#include "controls.h"
+#include "base/controls.h"
 
 #include <QIconEngine>
 #include <QMouseEvent>

@@ -5,8 +5,8 @@
 // through the helpers in makeup.h.
 #pragma once
 
-#include "picture.h"
-#include "twips.h"
+#include "base/picture.h"
+#include "base/twips.h"
 
 #include <QColor>
 #include <QIcon>

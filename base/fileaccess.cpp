@@ -1,5 +1,5 @@
 // Reading delivered files; see fileaccess.h.
-#include "fileaccess.h"
+#include "base/fileaccess.h"
 
 #include <QDir>
 #include <QFile>

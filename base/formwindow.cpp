@@ -1,7 +1,7 @@
 // Secondary windows; see formwindow.h.
-#include "formwindow.h"
+#include "base/formwindow.h"
 
-#include "platform.h"
+#include "base/platform/platform.h"
 
 #include <QPainter>
 #include <QShowEvent>

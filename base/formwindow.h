@@ -4,8 +4,8 @@
 // wherever the system places new windows).
 #pragma once
 
-#include "controls.h"
-#include "twips.h"
+#include "base/controls.h"
+#include "base/twips.h"
 
 #include <QPixmap>
 #include <QWidget>

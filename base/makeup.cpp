@@ -1,5 +1,5 @@
 // Builders for the windows' make-up; see makeup.h.
-#include "makeup.h"
+#include "base/makeup.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>

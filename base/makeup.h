@@ -6,8 +6,8 @@
 // frames, scroll bars), which are drawn above them where they overlap.
 #pragma once
 
-#include "controls.h"
-#include "twips.h"
+#include "base/controls.h"
+#include "base/twips.h"
 
 #include <QColor>
 #include <QFont>

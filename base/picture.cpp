@@ -1,5 +1,5 @@
 // Picture files; see picture.h.
-#include "picture.h"
+#include "base/picture.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -4,7 +4,7 @@
 // reason, so that start-up can stop on it and the viewers can skip it.
 #pragma once
 
-#include "fileaccess.h"
+#include "base/fileaccess.h"
 
 #include <QImage>
 #include <QSize>

@@ -1,7 +1,7 @@
 // Message and input boxes; see prompt.h.
-#include "prompt.h"
+#include "base/prompt.h"
 
-#include "readingdirection.h"
+#include "base/readingdirection.h"
 
 #include <QInputDialog>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // Reading direction of a text; see readingdirection.h.
-#include "readingdirection.h"
+#include "base/readingdirection.h"
 
 namespace reading {
 

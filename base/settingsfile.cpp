@@ -1,7 +1,7 @@
 // Settings files; see settingsfile.h.
-#include "settingsfile.h"
+#include "base/settingsfile.h"
 
-#include "fileaccess.h"
+#include "base/fileaccess.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // encoding the file was read in.
 #pragma once
 
-#include "fileaccess.h"
+#include "base/fileaccess.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,5 @@
 // The site store; see sitestore.h.
-#include "sitestore.h"
+#include "base/sitestore.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -10,9 +10,9 @@
 // copy; a portable copy keeps its files beside the program.
 #pragma once
 
-#include "appfolder.h"
-#include "fileaccess.h"
-#include "settingsfile.h"
+#include "base/appfolder.h"
+#include "base/fileaccess.h"
+#include "base/settingsfile.h"
 
 #include <QString>
 #include <QStringList>

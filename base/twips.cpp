@@ -1,4 +1,4 @@
-#include "twips.h"
+#include "base/twips.h"
 
 #include <cmath>
 

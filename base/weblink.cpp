@@ -1,10 +1,10 @@
 // Web pages and link labels; see weblink.h.
-#include "weblink.h"
+#include "base/weblink.h"
 
-#include "controls.h"
-#include "platform.h"
-#include "prompt.h"
-#include "sites.h"
+#include "base/controls.h"
+#include "base/platform/platform.h"
+#include "base/prompt.h"
+#include "base/sites.h"
 
 #include <QCoreApplication>
 #include <QEvent>

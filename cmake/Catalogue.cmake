@@ -36,6 +36,6 @@ endforeach()
 list(JOIN TARNWELL_SMILEY_SETS "\", u\"" _sets)
 set(TARNWELL_SMILEY_SET_NAMES "u\"${_sets}\"")
 configure_file(${PROJECT_SOURCE_DIR}/base/catalogue.h.in
-               ${PROJECT_BINARY_DIR}/catalogue/catalogue.h @ONLY)
+               ${PROJECT_BINARY_DIR}/generated/base/catalogue.h @ONLY)
 add_library(tarnwell_catalogue INTERFACE)
-target_include_directories(tarnwell_catalogue INTERFACE ${PROJECT_BINARY_DIR}/catalogue)
+target_include_directories(tarnwell_catalogue INTERFACE ${PROJECT_BINARY_DIR}/generated)

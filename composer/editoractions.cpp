@@ -2,11 +2,11 @@
 // the selection of txtEdit in their tags, the tag toolbar's clicks arrive
 // here, and the select-all, keyboard and copy buttons. The page's make-up
 // is in editorpage.cpp.
-#include "editorpage.h"
+#include "composer/editorpage.h"
 
-#include "editpane.h"
-#include "platform.h"
-#include "tagactions.h"
+#include "composer/editpane.h"
+#include "base/platform/platform.h"
+#include "composer/tagactions.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // The forum editor page: the size, colour and font pickers, the copy and
 // keyboard buttons, and the edit pane.
-#include "editorpage.h"
+#include "composer/editorpage.h"
 
-#include "makeup.h"
+#include "base/makeup.h"
 
 #include <algorithm>
 

@@ -2,10 +2,10 @@
 // pickers above the edit pane.
 #pragma once
 
-#include "catalogue.h"
-#include "controls.h"
-#include "forumcode.h"
-#include "toolbarbutton.h"
+#include "base/catalogue.h"
+#include "base/controls.h"
+#include "base/forumcode/forumcode.h"
+#include "composer/toolbarbutton.h"
 
 #include <array>
 

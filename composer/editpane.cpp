@@ -1,8 +1,8 @@
 // The operations on the edit pane; see editpane.h.
-#include "editpane.h"
+#include "composer/editpane.h"
 
-#include "prompt.h"
-#include "readingdirection.h"
+#include "base/prompt.h"
+#include "base/readingdirection.h"
 
 #include <algorithm>
 

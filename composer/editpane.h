@@ -4,7 +4,7 @@
 // the pane's own undo and redo keep working step by step across them.
 #pragma once
 
-#include "forumcode.h"
+#include "base/forumcode/forumcode.h"
 
 #include <QObject>
 

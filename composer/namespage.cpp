@@ -1,10 +1,10 @@
 // The names decorator page: the name entry, the 24 decoration patterns in
 // two columns and the result box.
-#include "namespage.h"
+#include "composer/namespage.h"
 
-#include "makeup.h"
+#include "base/makeup.h"
 
-#include "forumcode.h"
+#include "base/forumcode/forumcode.h"
 
 #include <algorithm>
 #include <limits>

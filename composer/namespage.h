@@ -2,7 +2,7 @@
 // decoration patterns and the result box.
 #pragma once
 
-#include "controls.h"
+#include "base/controls.h"
 
 #include <array>
 

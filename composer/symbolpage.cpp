@@ -1,8 +1,8 @@
 // The symbol decorator page: the result line in its frame, copy and erase,
 // and the grid of 73 symbol buttons.
-#include "symbolpage.h"
+#include "composer/symbolpage.h"
 
-#include "makeup.h"
+#include "base/makeup.h"
 
 #include <limits>
 

@@ -2,7 +2,7 @@
 // grid of 73 symbol buttons.
 #pragma once
 
-#include "controls.h"
+#include "base/controls.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // put back the text as it was before the last formatting operation.
 #pragma once
 
-#include "toolbarbutton.h"
+#include "composer/toolbarbutton.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // The tag toolbar: bold, italic, underline, the three alignments, picture
 // and link tags, and undo, with separators numbered like buttons.
-#include "tagtoolbar.h"
+#include "composer/tagtoolbar.h"
 
-#include "makeup.h"
+#include "base/makeup.h"
 
 #include <QAction>
 

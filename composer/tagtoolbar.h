@@ -2,8 +2,8 @@
 // separators included in the numbering, with images from ImageList3.
 #pragma once
 
-#include "catalogue.h"
-#include "toolbarbutton.h"
+#include "base/catalogue.h"
+#include "composer/toolbarbutton.h"
 
 #include <QToolBar>
 

@@ -1,18 +1,18 @@
 // The decorations and separators page: the border gallery panel that moves
 // inside its window, its scroll bar, the "more" link and the code box.
-#include "borderpage.h"
+#include "galleries/borderpage.h"
 
-#include "forumcode.h"
+#include "base/forumcode/forumcode.h"
 
-#include "frmviewborder.h"
-#include "gallerylayout.h"
-#include "galleryprogress.h"
-#include "makeup.h"
-#include "picture.h"
-#include "prompt.h"
-#include "sites.h"
-#include "sitestore.h"
-#include "weblink.h"
+#include "galleries/frmviewborder.h"
+#include "galleries/gallerylayout.h"
+#include "galleries/galleryprogress.h"
+#include "base/makeup.h"
+#include "base/picture.h"
+#include "base/prompt.h"
+#include "base/sites.h"
+#include "base/sitestore.h"
+#include "base/weblink.h"
 
 #include <QCoreApplication>
 #include <QLabel>

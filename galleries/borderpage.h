@@ -3,9 +3,9 @@
 // border code box.
 #pragma once
 
-#include "appfolder.h"
-#include "controls.h"
-#include "fileaccess.h"
+#include "base/appfolder.h"
+#include "base/controls.h"
+#include "base/fileaccess.h"
 
 #include <QPointer>
 

@@ -1,9 +1,9 @@
 // The image-insertion dialog; see frmoption1.h.
-#include "frmoption1.h"
+#include "galleries/frmoption1.h"
 
-#include "forumcode.h"
-#include "makeup.h"
-#include "prompt.h"
+#include "base/forumcode/forumcode.h"
+#include "base/makeup.h"
+#include "base/prompt.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

@@ -3,8 +3,8 @@
 // builds the forum code of the button linked to a download address.
 #pragma once
 
-#include "formwindow.h"
-#include "forumcode.h"
+#include "base/formwindow.h"
+#include "base/forumcode/forumcode.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
 // The link-site options window; see frmoptions.h.
-#include "frmoptions.h"
+#include "galleries/frmoptions.h"
 
-#include "forumcode.h"
-#include "makeup.h"
-#include "prompt.h"
-#include "sites.h"
-#include "sitestore.h"
+#include "base/forumcode/forumcode.h"
+#include "base/makeup.h"
+#include "base/prompt.h"
+#include "base/sites.h"
+#include "base/sitestore.h"
 
 #include <QCloseEvent>
 #include <QLabel>

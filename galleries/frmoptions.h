@@ -2,7 +2,7 @@
 // Links.dat holds it, resets it to the delivered one and saves it.
 #pragma once
 
-#include "formwindow.h"
+#include "base/formwindow.h"
 
 class SiteStore;
 class QLineEdit;

@@ -1,12 +1,12 @@
 // The smilies picker; see frmsmile.h.
-#include "frmsmile.h"
+#include "galleries/frmsmile.h"
 
-#include "forumcode.h"
-#include "frmview.h"
-#include "makeup.h"
-#include "picture.h"
-#include "sites.h"
-#include "weblink.h"
+#include "base/forumcode/forumcode.h"
+#include "galleries/frmview.h"
+#include "base/makeup.h"
+#include "base/picture.h"
+#include "base/sites.h"
+#include "base/weblink.h"
 
 #include <QCloseEvent>
 #include <QImageReader>

@@ -3,9 +3,9 @@
 // into the code box. Closing the window only hides it.
 #pragma once
 
-#include "appfolder.h"
-#include "catalogue.h"
-#include "formwindow.h"
+#include "base/appfolder.h"
+#include "base/catalogue.h"
+#include "base/formwindow.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // The preview window; see frmview.h.
-#include "frmview.h"
+#include "galleries/frmview.h"
 
-#include "weblink.h"
+#include "base/weblink.h"
 
 #include <QCloseEvent>
 

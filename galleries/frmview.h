@@ -3,7 +3,7 @@
 // only hides it.
 #pragma once
 
-#include "formwindow.h"
+#include "base/formwindow.h"
 
 class FrmView : public controls::FormWindow {
     Q_OBJECT

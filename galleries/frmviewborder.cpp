@@ -1,7 +1,7 @@
 // The border viewer; see frmviewborder.h.
-#include "frmviewborder.h"
+#include "galleries/frmviewborder.h"
 
-#include "makeup.h"
+#include "base/makeup.h"
 
 #include <QEventLoop>
 #include <QKeyEvent>

@@ -4,7 +4,7 @@
 // its close box discards it.
 #pragma once
 
-#include "formwindow.h"
+#include "base/formwindow.h"
 
 class QLineEdit;
 class QPushButton;

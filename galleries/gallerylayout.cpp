@@ -1,5 +1,5 @@
 // Gallery layout arithmetic; see gallerylayout.h.
-#include "gallerylayout.h"
+#include "galleries/gallerylayout.h"
 
 namespace gallery {
 

@@ -3,8 +3,8 @@
 // containers' heights and the scroll bars' maxima.
 #pragma once
 
-#include "catalogue.h"
-#include "twips.h"
+#include "base/catalogue.h"
+#include "base/twips.h"
 
 #include <QSize>
 

@@ -1,18 +1,18 @@
 // The download links page: the link-button gallery in its moving panel,
 // the scroll bar, and below them the code box with the help and options
 // buttons.
-#include "linkpage.h"
+#include "galleries/linkpage.h"
 
-#include "catalogue.h"
-#include "frmoption1.h"
-#include "frmoptions.h"
-#include "gallerylayout.h"
-#include "galleryprogress.h"
-#include "makeup.h"
-#include "picture.h"
-#include "prompt.h"
-#include "sites.h"
-#include "sitestore.h"
+#include "base/catalogue.h"
+#include "galleries/frmoption1.h"
+#include "galleries/frmoptions.h"
+#include "galleries/gallerylayout.h"
+#include "galleries/galleryprogress.h"
+#include "base/makeup.h"
+#include "base/picture.h"
+#include "base/prompt.h"
+#include "base/sites.h"
+#include "base/sitestore.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -2,11 +2,11 @@
 // its scroll bar, the code box and the help and options buttons.
 #pragma once
 
-#include "appfolder.h"
-#include "controls.h"
-#include "fileaccess.h"
-#include "frmoption1.h"
-#include "frmoptions.h"
+#include "base/appfolder.h"
+#include "base/controls.h"
+#include "base/fileaccess.h"
+#include "galleries/frmoption1.h"
+#include "galleries/frmoptions.h"
 
 #include <QPointer>
 

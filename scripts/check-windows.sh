@@ -17,6 +17,6 @@ units=(unspacer/platform_windows.cpp base/platform/platform_win.cpp base/platfor
 for unit in "${units[@]}"; do
     "$CXX" -std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -Werror \
         -DUNICODE -D_UNICODE -DWIN32 \
-        -isystem scripts/windows-check -Iunspacer -Ibase/platform "$unit"
+        -isystem scripts/windows-check -I. "$unit"
     echo "check-windows: $unit compiles for Windows"
 done

@@ -1,10 +1,10 @@
 // Form1: building the window, loading it (listing and renaming) and running it.
-#include "form1.h"
+#include "unspacer/form1.h"
 
-#include "messagebox.h"
-#include "names.h"
-#include "platform.h"
-#include "renamer.h"
+#include "unspacer/messagebox.h"
+#include "unspacer/names.h"
+#include "unspacer/platform.h"
+#include "unspacer/renamer.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // Unspacer: started in a folder, removes the blanks from the names of its
 // files, then shows the list of the names as they were.
-#include "form1.h"
+#include "unspacer/form1.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // The critical message box and its replaceable stand-in.
-#include "messagebox.h"
+#include "unspacer/messagebox.h"
 
 #include <QMessageBox>
 

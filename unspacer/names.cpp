@@ -1,5 +1,5 @@
 // Blank stripping, display and ordering of native file names.
-#include "names.h"
+#include "unspacer/names.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // 0 means success.
 #pragma once
 
-#include "names.h"
+#include "unspacer/names.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // Listing and no-replace renaming on POSIX systems, on the raw byte names
 // from readdir() so that names which are not valid text pass unchanged.
-#include "platform.h"
+#include "unspacer/platform.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // Listing and no-replace renaming on Windows, on UTF-16 names as the system
 // stores them.
-#include "platform.h"
+#include "unspacer/platform.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

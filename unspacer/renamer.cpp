@@ -1,7 +1,7 @@
 // The renaming run and the wording of its failures.
-#include "renamer.h"
+#include "unspacer/renamer.h"
 
-#include "platform.h"
+#include "unspacer/platform.h"
 
 using namespace Qt::StringLiterals;
 

@@ -2,7 +2,7 @@
 // the first failure.
 #pragma once
 
-#include "names.h"
+#include "unspacer/names.h"
 
 #include <QString>
 

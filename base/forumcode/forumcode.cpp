@@ -1,5 +1,5 @@
 // Forum code as text; see forumcode.h.
-#include "forumcode.h"
+#include "base/forumcode/forumcode.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // Narrowing the font set through fontconfig; see fontsetup.h.
-#include "fontsetup.h"
+#include "base/platform/fontsetup.h"
 
 #include <QFileInfo>
 

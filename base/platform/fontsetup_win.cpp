@@ -1,5 +1,5 @@
 // Windows draws with its own font system; see fontsetup.h.
-#include "fontsetup.h"
+#include "base/platform/fontsetup.h"
 
 namespace fontsetup {
 

@@ -1,5 +1,5 @@
 // The current platform; see platform.h.
-#include "platform.h"
+#include "base/platform/platform.h"
 
 namespace platform {
 

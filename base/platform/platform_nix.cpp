@@ -1,5 +1,5 @@
 // Platform layer for Linux and other Unix desktops.
-#include "platform.h"
+#include "base/platform/platform.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 // Platform layer for Windows.
-#include "platform.h"
-#include "shellanswer_win.h"
+#include "base/platform/platform.h"
+#include "base/platform/shellanswer_win.h"
 
 #include <QDir>
 #include <QWidget>

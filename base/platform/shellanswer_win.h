@@ -3,7 +3,7 @@
 // that the reading is tested on every platform.
 #pragma once
 
-#include "platform.h"
+#include "base/platform/platform.h"
 
 namespace platform {
 

@@ -8,11 +8,11 @@
 //
 //   bench_startup [runs]                 the driver (default 9 runs per role)
 //   bench_startup --child full|bare|tabs the roles it starts
-#include "appfolder.h"
-#include "application.h"
-#include "fontsetup.h"
-#include "frmvorlane.h"
-#include "twips.h"
+#include "base/appfolder.h"
+#include "app/application.h"
+#include "base/platform/fontsetup.h"
+#include "app/frmvorlane.h"
+#include "base/twips.h"
 
 #include <QApplication>
 #include <QDirIterator>

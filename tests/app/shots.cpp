@@ -5,12 +5,12 @@
 //   page0.png ... page6.png each page of the main window
 //   frmSmile.png            the smilies picker
 //   <name>.png              every other secondary window that exists by then
-#include "application.h"
-#include "fontsetup.h"
-#include "formwindow.h"
-#include "frmloading.h"
-#include "frmsmile.h"
-#include "frmvorlane.h"
+#include "app/application.h"
+#include "base/platform/fontsetup.h"
+#include "base/formwindow.h"
+#include "app/frmloading.h"
+#include "galleries/frmsmile.h"
+#include "app/frmvorlane.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,13 +2,13 @@
 // temporary directory: the galleries, the first page, the page switcher,
 // closing, and every way start-up stops when a delivered file is missing,
 // broken or not a file at all.
-#include "appfolderfixture.h"
-#include "application.h"
-#include "controls.h"
-#include "findwidget.h"
-#include "frmloading.h"
-#include "frmvorlane.h"
-#include "promptrecorder.h"
+#include "tests/support/appfolderfixture.h"
+#include "app/application.h"
+#include "base/controls.h"
+#include "tests/support/findwidget.h"
+#include "app/frmloading.h"
+#include "app/frmvorlane.h"
+#include "tests/support/promptrecorder.h"
 
 #include <QLabel>
 #include <QLineEdit>

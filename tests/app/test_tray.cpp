@@ -4,14 +4,14 @@
 // area coming and going, and the icon's use while start-up still runs.
 // (There is no notification area offscreen: the tests drive the icon's
 // own notifications and tell it whether an area exists.)
-#include "appfolderfixture.h"
-#include "application.h"
-#include "findwidget.h"
-#include "frmmenu.h"
-#include "frmvorlane.h"
-#include "notificationicon.h"
-#include "promptrecorder.h"
-#include "recordingplatform.h"
+#include "tests/support/appfolderfixture.h"
+#include "app/application.h"
+#include "tests/support/findwidget.h"
+#include "app/frmmenu.h"
+#include "app/frmvorlane.h"
+#include "app/notificationicon.h"
+#include "tests/support/promptrecorder.h"
+#include "tests/support/recordingplatform.h"
 
 #include <QLineEdit>
 #include <QMenu>

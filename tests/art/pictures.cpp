@@ -1,7 +1,7 @@
 // Helpers the picture tests share.
-#include "pictures.h"
+#include "tests/art/pictures.h"
 
-#include "catalogue.h"
+#include "base/catalogue.h"
 
 #include <QImageReader>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // The generator's drawing kit: font fallbacks and Arabic shaping, text
 // fitting, seeded randomness, curves and the file sink.
-#include "test_art.h"
+#include "tests/art/test_art.h"
 
-#include "artkit.h"
+#include "art/artkit.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,9 +2,9 @@
 // picture's edges, both ends alike), and drawn from at least forty motifs,
 // where a motif used twice comes back in another shape, not only in other
 // colours.
-#include "test_art.h"
+#include "tests/art/test_art.h"
 
-#include "pictures.h"
+#include "tests/art/pictures.h"
 
 #include <QMap>
 #include <QProcess>

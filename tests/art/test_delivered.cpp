@@ -1,10 +1,10 @@
 // The generated pictures as the program meets them: delivered files beside
 // it (TARNWELL_BIN_DIR) and window artwork compiled in under :/art.
-#include "test_art.h"
+#include "tests/art/test_art.h"
 
-#include "catalogue.h"
-#include "pictures.h"
-#include "sites.h"
+#include "base/catalogue.h"
+#include "tests/art/pictures.h"
+#include "base/sites.h"
 
 #include <QCryptographicHash>
 #include <QDir>

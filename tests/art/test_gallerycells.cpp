@@ -2,9 +2,9 @@
 // fixed cells (48 x 47 for a button, 37 x 31 for a smiley), where a button
 // must keep its shape and its wording must still read, and where every
 // smiley fills its cell and looks like no other.
-#include "test_art.h"
+#include "tests/art/test_art.h"
 
-#include "pictures.h"
+#include "tests/art/pictures.h"
 
 #include <QTest>
 

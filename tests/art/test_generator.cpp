@@ -1,7 +1,7 @@
 // The generator run as a whole: a fresh run reproduces the built files
 // byte for byte (builds are reproducible), whatever other fonts the machine
 // has, and fails loudly when it cannot write or a face is missing.
-#include "test_art.h"
+#include "tests/art/test_art.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // The GIF writer on its own: quantisation quality and limits, transparency,
 // animation timing and looping, file permissions; read back through Qt.
-#include "test_art.h"
+#include "tests/art/test_art.h"
 
-#include "gifwriter.h"
+#include "art/gifwriter.h"
 
 #include <gif_lib.h>
 

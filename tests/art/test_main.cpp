@@ -1,5 +1,5 @@
 // Runs the test classes of the picture generator in one program.
-#include "test_art.h"
+#include "tests/art/test_art.h"
 
 #include <QGuiApplication>
 #include <QTest>

@@ -1,9 +1,9 @@
 // What the window artwork promises the windows that show it: plain areas
 // under text, white text readable on the tabs, swatches in their colours.
-#include "test_art.h"
+#include "tests/art/test_art.h"
 
-#include "backdrop.h"
-#include "catalogue.h"
+#include "base/backdrop.h"
+#include "base/catalogue.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,8 +1,8 @@
 // The building blocks of the windows: twip geometry kept exactly, image
 // controls that size themselves to their pictures and decode them late,
 // copies of control-array elements, and the mouse events they report.
-#include "controls.h"
-#include "makeup.h"
+#include "base/controls.h"
+#include "base/makeup.h"
 
 #include <QImage>
 #include <QSignalSpy>

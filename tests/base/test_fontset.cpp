@@ -1,7 +1,7 @@
 // The font set delivered beside the program: it keeps the system's
 // rendering choices and faces, leaves out the Noto faces of other scripts,
 // and is what the font system has loaded once start-up has waited for it.
-#include "fontsetup.h"
+#include "base/platform/fontsetup.h"
 
 #include <QApplication>
 #include <QFileInfo>

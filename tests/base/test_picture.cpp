@@ -1,8 +1,8 @@
 // Opening picture files: the whole-structure check of a GIF, files that are
 // no files at all, and the animated-picture viewer that plays them.
-#include "controls.h"
-#include "fileaccess.h"
-#include "picture.h"
+#include "base/controls.h"
+#include "base/fileaccess.h"
+#include "base/picture.h"
 
 #include <QBuffer>
 #include <QDirIterator>

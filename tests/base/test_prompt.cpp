@@ -1,7 +1,7 @@
 // The real message and input boxes (the other tests answer them through the
 // prompt recorder): their reading direction and button captions follow
 // the text, long paths can wrap, and Cancel answers with an empty text.
-#include "prompt.h"
+#include "base/prompt.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 // The text logic under the windows: settings files, application-folder
 // paths and picture names, and rounding.
-#include "appfolder.h"
-#include "settingsfile.h"
-#include "twips.h"
+#include "base/appfolder.h"
+#include "base/settingsfile.h"
+#include "base/twips.h"
 
 #include <QDir>
 #include <QFile>

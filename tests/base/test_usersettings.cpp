@@ -1,8 +1,8 @@
 // Settings of one's own: where an installed copy's application folder is
 // not the user's to write, sites are saved to and read from the user's
 // settings folder; a portable copy keeps its files beside the program.
-#include "appfolder.h"
-#include "sitestore.h"
+#include "base/appfolder.h"
+#include "base/sitestore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 // Sending the user to web pages: the messages of a failed browser start,
 // also when the opener fails after starting, the link labels' pressed look
 // and clicks, and keeping a window on top.
-#include "controls.h"
-#include "platform.h"
-#include "promptrecorder.h"
-#include "recordingplatform.h"
-#include "shellanswer_win.h"
-#include "weblink.h"
+#include "base/controls.h"
+#include "base/platform/platform.h"
+#include "tests/support/promptrecorder.h"
+#include "tests/support/recordingplatform.h"
+#include "base/platform/shellanswer_win.h"
+#include "base/weblink.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>

@@ -1,9 +1,9 @@
 // Development aid: pictures of the composer pages holding Arabic and Latin
 // text, for judging text direction, alignment and the font picker's faces:
 // composer_look <folder>
-#include "editorpage.h"
-#include "namespage.h"
-#include "symbolpage.h"
+#include "composer/editorpage.h"
+#include "composer/namespage.h"
+#include "composer/symbolpage.h"
 
 #include <QApplication>
 #include <QDir>

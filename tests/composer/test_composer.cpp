@@ -1,10 +1,10 @@
 // The composer pages and the tag toolbar: arrays complete and in the right
 // cells, captions that are easy to get wrong, start-up state and stacking.
-#include "editorpage.h"
-#include "makeup.h"
-#include "namespage.h"
-#include "symbolpage.h"
-#include "tagtoolbar.h"
+#include "composer/editorpage.h"
+#include "base/makeup.h"
+#include "composer/namespage.h"
+#include "composer/symbolpage.h"
+#include "composer/tagtoolbar.h"
 
 #include <QAction>
 #include <QFrame>

@@ -1,9 +1,9 @@
 // The names and symbol decorators through their real widgets: the patterns
 // waiting for a name, the name stored when the entry is left, symbols
 // appended at the end, the result boxes selecting all, and the clipboard.
-#include "findwidget.h"
-#include "namespage.h"
-#include "symbolpage.h"
+#include "tests/support/findwidget.h"
+#include "composer/namespage.h"
+#include "composer/symbolpage.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,13 +1,13 @@
 // The forum editor through its real widgets: the tag toolbar's clicks, the
 // prompts, the size, font and colour pickers, the undo snapshot against the
 // pane's own history, the keyboard-layout requests and the copy button.
-#include "editorpage.h"
-#include "editpane.h"
-#include "findwidget.h"
-#include "promptrecorder.h"
-#include "recordingplatform.h"
-#include "sites.h"
-#include "tagactions.h"
+#include "composer/editorpage.h"
+#include "composer/editpane.h"
+#include "tests/support/findwidget.h"
+#include "tests/support/promptrecorder.h"
+#include "tests/support/recordingplatform.h"
+#include "base/sites.h"
+#include "composer/tagactions.h"
 
 #include <QClipboard>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // `xvfb-run -a env QT_QPA_PLATFORM=xcb`) it switches between the layout
 // groups that `setxkbmap` configures, and puts the server's layouts back
 // afterwards.
-#include "platform.h"
+#include "base/platform/platform.h"
 
 #include <QGuiApplication>
 #include <QProcess>

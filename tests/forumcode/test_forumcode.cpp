@@ -1,6 +1,6 @@
 // The forum-code text logic: the scheme rule, picture and link codes, the
 // name patterns and the two edits, character for character.
-#include "forumcode.h"
+#include "base/forumcode/forumcode.h"
 
 #include <QTest>
 

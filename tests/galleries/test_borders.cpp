@@ -1,17 +1,17 @@
 // The border page as a forum member uses it: the codes a click gives, the
 // viewer a right click opens, the administrative site command, scrolling
 // the list, the "more" link; and the viewer window itself.
-#include "appfolderfixture.h"
-#include "borderpage.h"
-#include "findwidget.h"
-#include "frmviewborder.h"
-#include "galleryprogress.h"
-#include "picture.h"
-#include "promptrecorder.h"
-#include "recordingplatform.h"
-#include "sites.h"
-#include "sitestore.h"
-#include "weblink.h"
+#include "tests/support/appfolderfixture.h"
+#include "galleries/borderpage.h"
+#include "tests/support/findwidget.h"
+#include "galleries/frmviewborder.h"
+#include "galleries/galleryprogress.h"
+#include "base/picture.h"
+#include "tests/support/promptrecorder.h"
+#include "tests/support/recordingplatform.h"
+#include "base/sites.h"
+#include "base/sitestore.h"
+#include "base/weblink.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // The border viewer window: its make-up, its frame and stored position,
 // what setCodes does, its select-all boxes, keeping it on top, and OK.
-#include "findwidget.h"
-#include "frmviewborder.h"
-#include "makeup.h"
-#include "recordingplatform.h"
-#include "weblink.h"
+#include "tests/support/findwidget.h"
+#include "galleries/frmviewborder.h"
+#include "base/makeup.h"
+#include "tests/support/recordingplatform.h"
+#include "base/weblink.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,10 +2,10 @@
 // element of each growing array, scroll steps and what starts hidden; the
 // download gallery's frame and wheel, a long code shown from its start, and
 // captions aligned to the side the windows give them.
-#include "borderpage.h"
-#include "linkpage.h"
-#include "makeup.h"
-#include "sitestore.h"
+#include "galleries/borderpage.h"
+#include "galleries/linkpage.h"
+#include "base/makeup.h"
+#include "base/sitestore.h"
 
 #include <QApplication>
 #include <QDir>

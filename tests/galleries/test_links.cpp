@@ -3,16 +3,16 @@
 // every kind of download address; a click on a button from the prompt to
 // the code box, including Cancel, the close box and the end element; and
 // the link-site options window reading, resetting and saving Links.dat.
-#include "appfolderfixture.h"
-#include "findwidget.h"
-#include "frmoption1.h"
-#include "frmoptions.h"
-#include "galleryprogress.h"
-#include "linkpage.h"
-#include "makeup.h"
-#include "promptrecorder.h"
-#include "sites.h"
-#include "sitestore.h"
+#include "tests/support/appfolderfixture.h"
+#include "tests/support/findwidget.h"
+#include "galleries/frmoption1.h"
+#include "galleries/frmoptions.h"
+#include "galleries/galleryprogress.h"
+#include "galleries/linkpage.h"
+#include "base/makeup.h"
+#include "tests/support/promptrecorder.h"
+#include "base/sites.h"
+#include "base/sitestore.h"
 
 #include <QDir>
 #include <QLabel>

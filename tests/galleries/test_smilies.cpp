@@ -3,13 +3,13 @@
 // exactly one tag into txtWeb, missing pictures, hiding and showing again,
 // minimised windows brought back, the preview beside a modal window, and
 // the make-up of both windows.
-#include "appfolderfixture.h"
-#include "findwidget.h"
-#include "frmsmile.h"
-#include "frmview.h"
-#include "frmviewborder.h"
-#include "recordingplatform.h"
-#include "sites.h"
+#include "tests/support/appfolderfixture.h"
+#include "tests/support/findwidget.h"
+#include "galleries/frmsmile.h"
+#include "galleries/frmview.h"
+#include "galleries/frmviewborder.h"
+#include "tests/support/recordingplatform.h"
+#include "base/sites.h"
 
 #include <QImageReader>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // See appfolderfixture.h.
-#include "appfolderfixture.h"
+#include "tests/support/appfolderfixture.h"
 
 #include <QDir>
 #include <QDirIterator>

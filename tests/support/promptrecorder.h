@@ -3,7 +3,7 @@
 // questions from another (empty = No).
 #pragma once
 
-#include "prompt.h"
+#include "base/prompt.h"
 
 #include <QList>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // with results the test chooses. Installed for its lifetime.
 #pragma once
 
-#include "platform.h"
+#include "base/platform/platform.h"
 
 #include <QList>
 #include <QPointer>

@@ -2,7 +2,7 @@
 // as a child whose tests hang the ways tests have hung (a dialog left open,
 // a prompt reaching a real input box, an event loop nobody ends) and checks
 // that the child fails within seconds, saying which window or test it was.
-#include "prompt.h"
+#include "base/prompt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

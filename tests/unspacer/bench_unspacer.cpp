@@ -1,9 +1,9 @@
 // Renaming 10,000 files with blanks: Unspacer's load against a bare
 // no-replace rename loop (the floor) and against Debian's `rename` tool.
-#include "form1.h"
-#include "names.h"
-#include "platform.h"
-#include "renamer.h"
+#include "unspacer/form1.h"
+#include "unspacer/names.h"
+#include "unspacer/platform.h"
+#include "unspacer/renamer.h"
 
 #include <QApplication>
 #include <QDir>

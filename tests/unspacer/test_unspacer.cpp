@@ -1,8 +1,8 @@
 // Unspacer in temporary folders: what ends up on disk, what File1 lists, the
 // failure message, and the window.
-#include "form1.h"
-#include "messagebox.h"
-#include "platform.h"
+#include "unspacer/form1.h"
+#include "unspacer/messagebox.h"
+#include "unspacer/platform.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,42 @@
+# Fails when a source file includes from a floor above its own or from a
+# sibling: base/ is the floor of everything, composer/ and galleries/ stand
+# on it side by side, app/ on all three; art/ draws with base/, and
+# Unspacer includes nothing of Tarnwell's. Run as
+#   cmake -DSOURCE_DIR=<checkout> -P CheckFloors.cmake
+cmake_minimum_required(VERSION 3.21)
+set(_allowed_base base)
+set(_allowed_composer base composer)
+set(_allowed_galleries base galleries)
+set(_allowed_app base composer galleries app)
+set(_allowed_art base art)
+set(_allowed_unspacer unspacer)
+set(_floors base composer galleries app art unspacer)
+
+set(_faults "")
+foreach(floor IN LISTS _floors)
+    file(GLOB_RECURSE _files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${floor}/*.h ${SOURCE_DIR}/${floor}/*.cpp)
+    foreach(file IN LISTS _files)
+        file(STRINGS ${SOURCE_DIR}/${file} _lines REGEX "^[ \t]*#[ \t]*include[ \t]+\"")
+        foreach(line IN LISTS _lines)
+            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]+\"([^\"]*)\".*" "\\1" _target "${line}")
+            if(_target MATCHES "\\.moc$" OR _target MATCHES "^ui_")
+                continue()
+            endif()
+            if(NOT _target MATCHES "/")
+                string(APPEND _faults "${file}: \"${_target}\" does not name its floor\n")
+                continue()
+            endif()
+            string(REGEX REPLACE "/.*" "" _to "${_target}")
+            if(NOT _to IN_LIST _floors)
+                continue() # a header of a library, such as the MinGW check's
+            endif()
+            if(NOT _to IN_LIST _allowed_${floor})
+                string(APPEND _faults "${file}: includes \"${_target}\" from ${_to}/, which ${floor}/ may not use\n")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(_faults)
+    message(FATAL_ERROR "Includes across the floors:\n${_faults}")
+endif()
+message(STATUS "Every include stays on its floor or below.")
