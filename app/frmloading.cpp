@@ -2,6 +2,7 @@
 #include "app/frmloading.h"
 
 #include "base/makeup.h"
+#include "base/version.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -75,7 +76,8 @@ FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, 
     // embedded right to left (U+202B ... U+202C), so that it reads from the
     // right while both lines keep to the label's left edge.
     makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
-                  {u"Tarnwell 1.3\n\u202Bبرمجة Dravik\u202C"_s, QColor(253, 15, 45)}, windowFont());
+                  {u"Tarnwell "_s + QLatin1StringView(version::kVersion) + u"\n\u202Bبرمجة Dravik\u202C"_s,
+                   QColor(253, 15, 45)}, windowFont());
 
     pLoading_ = new LoadingBar(this);
     pLoading_->setObjectName(u"PLoading"_s);

@@ -3,6 +3,7 @@
 #include "app/frmvorlane.h"
 
 #include "base/backdrop.h"
+#include "base/version.h"
 #include "galleries/borderpage.h"
 #include "composer/editorpage.h"
 #include "galleries/linkpage.h"
@@ -75,7 +76,7 @@ FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWi
       folder_(folder)
 {
     setObjectName(u"frmVorlane"_s);
-    setWindowTitle(u"Tarnwell 1.3"_s);
+    setWindowTitle(u"Tarnwell "_s + QLatin1StringView(version::kVersion));
     setWindowIcon(icon);
     setFont(makeup::dialogFont());
     setFixedSize(tw::toPixels(kClientArea).size());

@@ -2,6 +2,7 @@
 // posts.
 #include "app/application.h"
 #include "base/platform/fontsetup.h"
+#include "base/version.h"
 
 #include <QApplication>
 
@@ -12,7 +13,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     fontsetup::finishLoadingFontSet();
     QApplication::setApplicationName(QStringLiteral("Tarnwell"));
-    QApplication::setApplicationVersion(QStringLiteral("1.3"));
+    QApplication::setApplicationVersion(QString::fromLatin1(version::kVersion));
     // The main window hides instead of closing; the program ends explicitly.
     QApplication::setQuitOnLastWindowClosed(false);
     return runTarnwell(appfolder::AppFolder::ofExecutable());

@@ -110,6 +110,8 @@ void Application::addNotificationIcon()
             &Application::followNotificationArea);
     // The tip keeps the version the icon has always shown. The menu is made
     // now only for a desktop-bus panel, which shows it by itself.
+    // The tip says "Tarnwell 1.2" on purpose: it is the tip the icon has
+    // always shown, kept as it is while the captions follow the version.
     notificationIcon_->add(u"Tarnwell 1.2"_s, windowIcon_, [this] { return frmMenu()->menFile(); });
 }
 

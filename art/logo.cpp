@@ -1,6 +1,7 @@
 // Title artwork: the program's mark, name, Arabic tagline and version, on a
 // light ground (logo.gif, about and smilies pages) or a blue one (title.png).
 #include "art/artkit.h"
+#include "base/version.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -131,7 +132,7 @@ QImage titleArt(QSize size, bool blueGround)
     p.setBrush(badgeFill);
     p.drawRoundedRect(badge, 15, 15);
     gloss(p, roundedRect(badge, 15), 0.7);
-    const QString version = u"الإصدار 1.3"_s;
+    const QString version = u"الإصدار "_s + QLatin1StringView(version::kVersion);
     titleText(
         p, version,
         fitted(font(Face::ArabicSans, 17, QFont::Bold), version, badge.size() - QSizeF(20, 8)),

@@ -108,9 +108,4 @@ void makeLinkLabel(controls::ClickLabel* label, const QString& address)
     });
 }
 
-void SetOnTop(QWidget* window, bool onTop)
-{
-    platform::current().setOnTop(window, onTop);
-}
-
 } // namespace weblink

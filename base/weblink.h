@@ -26,8 +26,4 @@ void openWebPage(QWidget* parent, const QString& address);
 // held on it, and one opening per complete click (press and release on it).
 void makeLinkLabel(controls::ClickLabel* label, const QString& address);
 
-// Keeps a window above all others, or puts it back among them, without
-// moving or resizing it.
-void SetOnTop(QWidget* window, bool onTop);
-
 } // namespace weblink

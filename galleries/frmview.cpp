@@ -1,7 +1,7 @@
 // The preview window; see frmview.h.
 #include "galleries/frmview.h"
 
-#include "base/weblink.h"
+#include "base/platform/platform.h"
 
 #include <QCloseEvent>
 
@@ -27,7 +27,7 @@ QString FrmView::viewIt(const QString& path)
         agif_->play();
     // Above all other windows, and back from minimised.
     keepOnTop_ = true;
-    weblink::SetOnTop(this, true);
+    platform::current().setOnTop(this, true);
     showInFront();
     return agif_->tag();
 }
@@ -39,9 +39,9 @@ bool FrmView::event(QEvent* event)
     // It goes among the other windows while it is blocked, under the modal
     // window shown after it, and back on top afterwards.
     if (event->type() == QEvent::WindowBlocked && keepOnTop_)
-        weblink::SetOnTop(this, false);
+        platform::current().setOnTop(this, false);
     else if (event->type() == QEvent::WindowUnblocked && keepOnTop_)
-        weblink::SetOnTop(this, true);
+        platform::current().setOnTop(this, true);
     return controls::FormWindow::event(event);
 }
 

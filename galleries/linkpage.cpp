@@ -323,6 +323,8 @@ FrmOption1& LinkPage::ensureFrmOption1()
 void LinkPage::dimgClick(int index)
 {
     const QString example = QString::fromLatin1(sites::kExampleDownload);
+    // The prompt's title keeps "Tarnwell1.2", as it always read, whatever
+    // the version.
     const QString answer =
         prompt::input(this,
                       u"ضع وصلة التحميل التي تريد ان تنقلك الصورة إليها عند الضغط عليها "_s +

@@ -292,8 +292,8 @@ void TestWeblink::setOnTopKeepsThePlace()
     const QRect where = window.geometry();
     {
         RecordingPlatform platform;
-        weblink::SetOnTop(&window, true);
-        weblink::SetOnTop(&window, false);
+        platform::current().setOnTop(&window, true);
+        platform::current().setOnTop(&window, false);
         QCOMPARE(platform.onTopCalls.size(), 2);
         QCOMPARE(platform.onTopCalls[0].window.data(), &window);
         QVERIFY(platform.onTopCalls[0].onTop);
@@ -302,12 +302,12 @@ void TestWeblink::setOnTopKeepsThePlace()
     }
     // The real platform: on top and back, neither moved nor resized, still
     // shown.
-    weblink::SetOnTop(&window, true);
+    platform::current().setOnTop(&window, true);
     QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(window.windowType(), Qt::Tool);
     QVERIFY(window.isVisible());
     QTRY_COMPARE(window.geometry(), where);
-    weblink::SetOnTop(&window, false);
+    platform::current().setOnTop(&window, false);
     QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
     QVERIFY(window.isVisible());
     QTRY_COMPARE(window.geometry(), where);

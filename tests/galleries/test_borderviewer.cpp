@@ -2,9 +2,9 @@
 // what setCodes does, its select-all boxes, keeping it on top, and OK.
 #include "tests/support/findwidget.h"
 #include "galleries/frmviewborder.h"
+#include "base/platform/platform.h"
 #include "base/makeup.h"
 #include "tests/support/recordingplatform.h"
-#include "base/weblink.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -74,8 +74,8 @@ private Q_SLOTS:
 
         // Keeping it on top goes through the platform and leaves it in place.
         const QRect where = viewer.geometry();
-        weblink::SetOnTop(&viewer, true);
-        weblink::SetOnTop(&viewer, false);
+        platform::current().setOnTop(&viewer, true);
+        platform::current().setOnTop(&viewer, false);
         QCOMPARE(platform.onTopCalls.size(), 2);
         QCOMPARE(platform.onTopCalls[0].window.data(), static_cast<QWidget*>(&viewer));
         QVERIFY(platform.onTopCalls[0].onTop);
