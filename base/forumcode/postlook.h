@@ -1,0 +1,50 @@
+// Reading a post's forum code as a classic forum engine shows it, and the
+// rich text the post's look window draws from it.
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace forumcode {
+
+// One piece of a read post: literal text, or a tag the program writes with
+// the pieces it holds.
+struct PostNode {
+    enum class Kind { Root, Text, Bold, Italic, Underline, Align, Size, Font, Colour, Picture, Link };
+    Kind kind = Kind::Root;
+    // Text: the letters as typed. Picture: the picture's address.
+    QString text;
+    // Align: "LEFT", "CENTER" or "RIGHT"; Size: "1" to "7"; Font: the face's
+    // name; Colour: a colour name or #rrggbb; Link: the address of
+    // [URL=address] (empty for [URL]address[/URL], whose text is the address).
+    QString value;
+    std::vector<PostNode> children;
+};
+
+// The post as a tree. The tags the program writes (B, I, U, ALIGN, SIZE,
+// FONT, COLOR, IMG, URL, in any letter case, with checked values) become
+// nodes; everything else, unknown tags, bracket groups of the name
+// patterns, a closing tag without its opener and an opener never closed,
+// stays literal text. No letter of the input is dropped. Formatting still
+// open across a misnested close carries on after it, as a browser shows it.
+PostNode readPost(const QString& post);
+
+// The rich text of a read post, for QTextDocument: flat paragraphs (an
+// alignment closes and reopens around an inner one, inline formatting
+// reopened in each), sizes 1..7 in pixels at a 16 px base (10, 13, 16, 18,
+// 24, 32, 48), colours as CSS names, blanks and line breaks kept, each
+// paragraph in the direction of its first strong letter, text escaped.
+// A picture is <img src="address">; a link is underlined with its address
+// as its title, and names it in href.
+QString postHtml(const PostNode& post);
+inline QString postHtml(const QString& post)
+{
+    return postHtml(readPost(post));
+}
+
+// The letters the look shows as text, in order: the input less the tags
+// that were read (a picture's and a bare link's address count as shown).
+QString postPlainText(const PostNode& post);
+
+} // namespace forumcode
