@@ -3,6 +3,7 @@
 // settings folder; a portable copy keeps its files beside the program.
 #include "base/appfolder.h"
 #include "base/sitestore.h"
+#include "tests/support/asnobody.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,25 +78,19 @@ bool asUserOfInstalledCopy(const Installed& copy, const std::function<bool()>& c
                     locked ? (folder ? 0555 : 0444) : (folder ? 0755 : 0644));
         }
     };
-    if (geteuid() != 0) {
-        setModes(true);
-        const bool ok = check();
-        setModes(false);
-        return ok;
+    // Root's child drops to nobody, who may read the folder but not write
+    // it, and whose home the user's folder then is.
+    const bool root = geteuid() == 0;
+    setModes(!root);
+    if (root) {
+        const QByteArray home = QFile::encodeName(copy.home.path());
+        ::chmod(home.constData(), 0755);
+        if (::chown(home.constData(), 65534, 65534) != 0)
+            return false;
     }
-    setModes(false); // readable by nobody, writable by root only
-    const QByteArray home = QFile::encodeName(copy.home.path());
-    ::chmod(home.constData(), 0755);
-    if (::chown(home.constData(), 65534, 65534) != 0)
-        return false;
-    const pid_t child = fork();
-    if (child == 0) {
-        const bool dropped = setgid(65534) == 0 && setuid(65534) == 0;
-        _exit(dropped && check() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    const bool ok = asUnprivilegedUser(check);
+    setModes(false);
+    return ok;
 }
 #endif
 
