@@ -31,18 +31,26 @@ step_link_dialog() {
         "$(copy_selection)"
 }
 
-step_options_save() {
+# Opens the options window from the download-links page, types a site into
+# txtSite and saves it, answering the saved message; leaves the window open
+# and its id in OPTIONS_WIN.
+save_site_in_options() { # <site>
     page_click "${PAGE5[@]}" $((PICTEXT[0] + 4440)) $((PICTEXT[1] + 660)) 795 375 # cmdOptions
-    local options
-    options=$(wait_window '^خيارات$' 10)
-    shot "$options" "$E2E_WORK/frmOptions.png"
-    click_rect "$options" 300 1020 5535 300 # txtSite
-    type_in_window "$options" 'pictures.e2e.example/zqlink/'
-    click_rect "$options" 4800 1800 1275 375 # cmdSave
+    OPTIONS_WIN=$(wait_window '^خيارات$' 10)
+    click_rect "$OPTIONS_WIN" 300 1020 5535 300 # txtSite
+    key_in_window "$OPTIONS_WIN" ctrl+a
+    type_in_window "$OPTIONS_WIN" "$1"
+    click_rect "$OPTIONS_WIN" 4800 1800 1275 375 # cmdSave
     local message
     message=$(wait_window '^Tarnwell$' 10)
     key_in_window "$message" Return
     wait_until 5 is_hidden "$message" || fail "the saved message stayed open"
+}
+
+step_options_save() {
+    save_site_in_options 'pictures.e2e.example/zqlink/'
+    local options="$OPTIONS_WIN"
+    shot "$options" "$E2E_WORK/frmOptions.png"
     expect_eq "Links.dat after the save" 'http://pictures.e2e.example/zqlink/' "$(link_site)"
     [ "$(tail -c2 "$APP_DIR/zqLink/Links.dat" | od -An -c | tr -d ' ')" = '\r\n' ] ||
         fail "Links.dat does not end in CR LF"

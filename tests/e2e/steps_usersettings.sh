@@ -39,17 +39,8 @@ step_user_saves_link_site() {
     start_tarnwell_as_user
     click_tab 5
     sleep 0.3
-    page_click "${PAGE5[@]}" $((PICTEXT[0] + 4440)) $((PICTEXT[1] + 660)) 795 375 # cmdOptions
-    local options
-    options=$(wait_window '^خيارات$' 10)
-    click_rect "$options" 300 1020 5535 300 # txtSite
-    key_in_window "$options" ctrl+a
-    type_in_window "$options" "$USER_SITE"
-    click_rect "$options" 4800 1800 1275 375 # cmdSave
-    local message
-    message=$(wait_window '^Tarnwell$' 10)
-    key_in_window "$message" Return
-    wait_until 5 is_hidden "$message" || fail "the saved message stayed open"
+    save_site_in_options "$USER_SITE"
+    local options="$OPTIONS_WIN"
     local own="$E2E_WORK/nobody/.config/tarnwell/zqLink/Links.dat"
     [ -f "$own" ] || fail "no settings file in the user's folder ($own)"
     expect_eq "the user's Links.dat" "http://$USER_SITE" "$(head -n1 "$own" | tr -d '\r')"
