@@ -1,6 +1,7 @@
 // The loading window; see frmloading.h.
 #include "app/frmloading.h"
 
+#include "base/controls/twipgeometry.h"
 #include "base/makeup.h"
 #include "base/version.h"
 

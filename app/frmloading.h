@@ -2,7 +2,7 @@
 // progress bar and a status line naming the picture just read.
 #pragma once
 
-#include "base/controls.h"
+#include "base/controls/backgroundpicture.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

@@ -3,6 +3,10 @@
 #include "app/frmvorlane.h"
 
 #include "base/backdrop.h"
+#include "base/controls/building.h"
+#include "base/controls/clicklabel.h"
+#include "base/controls/iconahead.h"
+#include "base/controls/twipgeometry.h"
 #include "base/version.h"
 #include "galleries/borderpage.h"
 #include "composer/editorpage.h"
@@ -16,6 +20,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>

@@ -4,7 +4,8 @@
 #pragma once
 
 #include "base/appfolder.h"
-#include "base/controls.h"
+#include "base/controls/imagebox.h"
+#include "base/controls/picturebox.h"
 
 #include <QIcon>
 #include <QPixmap>

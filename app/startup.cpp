@@ -6,6 +6,7 @@
 // and Exit commands and following the notification area.
 #include "app/application.h"
 
+#include "base/controls/backgroundpicture.h"
 #include "galleries/borderpage.h"
 #include "composer/editorpage.h"
 #include "app/frmloading.h"

@@ -4,7 +4,7 @@
 // wherever the system places new windows).
 #pragma once
 
-#include "base/controls.h"
+#include "base/controls/lazypicture.h"
 #include "base/twips.h"
 
 #include <QPixmap>

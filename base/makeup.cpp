@@ -1,6 +1,9 @@
 // Builders for the windows' make-up; see makeup.h.
 #include "base/makeup.h"
 
+#include "base/controls/twipgeometry.h"
+#include "base/picture.h"
+
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHash>

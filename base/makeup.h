@@ -6,7 +6,10 @@
 // frames, scroll bars), which are drawn above them where they overlap.
 #pragma once
 
-#include "base/controls.h"
+#include "base/controls/clicklabel.h"
+#include "base/controls/imagebox.h"
+#include "base/controls/picturebox.h"
+#include "base/controls/shapes.h"
 #include "base/twips.h"
 
 #include <QColor>

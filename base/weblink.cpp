@@ -1,7 +1,7 @@
 // Web pages and link labels; see weblink.h.
 #include "base/weblink.h"
 
-#include "base/controls.h"
+#include "base/controls/clicklabel.h"
 #include "base/platform/platform.h"
 #include "base/prompt.h"
 #include "base/sites.h"

@@ -4,6 +4,8 @@
 // is in editorpage.cpp.
 #include "composer/editorpage.h"
 
+#include "base/controls/clicklabel.h"
+#include "base/controls/imagebox.h"
 #include "composer/editpane.h"
 #include "base/platform/platform.h"
 #include "composer/tagactions.h"

@@ -2,6 +2,7 @@
 // keyboard buttons, and the edit pane.
 #include "composer/editorpage.h"
 
+#include "base/controls/twipgeometry.h"
 #include "base/makeup.h"
 
 #include <algorithm>

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "base/catalogue.h"
-#include "base/controls.h"
+#include "base/controls/clicklabel.h"
+#include "base/controls/imagebox.h"
+#include "base/controls/picturebox.h"
 #include "base/forumcode/forumcode.h"
 #include "composer/toolbarbutton.h"
 

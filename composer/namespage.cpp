@@ -2,6 +2,8 @@
 // two columns and the result box.
 #include "composer/namespage.h"
 
+#include "base/controls/codebox.h"
+#include "base/controls/twipgeometry.h"
 #include "base/makeup.h"
 
 #include "base/forumcode/forumcode.h"

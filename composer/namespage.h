@@ -2,7 +2,8 @@
 // decoration patterns and the result box.
 #pragma once
 
-#include "base/controls.h"
+#include "base/controls/building.h"
+#include "base/controls/picturebox.h"
 
 #include <array>
 

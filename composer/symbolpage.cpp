@@ -2,6 +2,7 @@
 // and the grid of 73 symbol buttons.
 #include "composer/symbolpage.h"
 
+#include "base/controls/twipgeometry.h"
 #include "base/makeup.h"
 
 #include <limits>

@@ -2,7 +2,8 @@
 // grid of 73 symbol buttons.
 #pragma once
 
-#include "base/controls.h"
+#include "base/controls/building.h"
+#include "base/controls/picturebox.h"
 
 #include <array>
 

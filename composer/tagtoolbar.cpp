@@ -2,6 +2,7 @@
 // and link tags, and undo, with separators numbered like buttons.
 #include "composer/tagtoolbar.h"
 
+#include "base/controls/iconahead.h"
 #include "base/makeup.h"
 
 #include <QAction>

@@ -2,6 +2,8 @@
 // inside its window, its scroll bar, the "more" link and the code box.
 #include "galleries/borderpage.h"
 
+#include "base/controls/codebox.h"
+#include "base/controls/twipgeometry.h"
 #include "base/forumcode/forumcode.h"
 
 #include "galleries/frmviewborder.h"

@@ -4,7 +4,10 @@
 #pragma once
 
 #include "base/appfolder.h"
-#include "base/controls.h"
+#include "base/controls/clicklabel.h"
+#include "base/controls/imagebox.h"
+#include "base/controls/picturebox.h"
+#include "base/controls/shapes.h"
 #include "base/fileaccess.h"
 
 #include <QPointer>

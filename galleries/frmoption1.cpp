@@ -1,6 +1,7 @@
 // The image-insertion dialog; see frmoption1.h.
 #include "galleries/frmoption1.h"
 
+#include "base/controls/twipgeometry.h"
 #include "base/forumcode/forumcode.h"
 #include "base/makeup.h"
 #include "base/prompt.h"

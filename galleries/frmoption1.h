@@ -3,6 +3,7 @@
 // builds the forum code of the button linked to a download address.
 #pragma once
 
+#include "base/controls/animatedpicture.h"
 #include "base/formwindow.h"
 #include "base/forumcode/forumcode.h"
 

@@ -1,6 +1,8 @@
 // The smilies picker; see frmsmile.h.
 #include "galleries/frmsmile.h"
 
+#include "base/controls/codebox.h"
+#include "base/controls/twipgeometry.h"
 #include "base/forumcode/forumcode.h"
 #include "galleries/frmview.h"
 #include "base/makeup.h"

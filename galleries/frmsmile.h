@@ -5,6 +5,9 @@
 
 #include "base/appfolder.h"
 #include "base/catalogue.h"
+#include "base/controls/clicklabel.h"
+#include "base/controls/imagebox.h"
+#include "base/controls/lazypicture.h"
 #include "base/formwindow.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,7 @@
 // The preview window; see frmview.h.
 #include "galleries/frmview.h"
 
+#include "base/controls/twipgeometry.h"
 #include "base/platform/platform.h"
 
 #include <QCloseEvent>

@@ -3,6 +3,7 @@
 // only hides it.
 #pragma once
 
+#include "base/controls/animatedpicture.h"
 #include "base/formwindow.h"
 
 class FrmView : public controls::FormWindow {

@@ -1,6 +1,8 @@
 // The border viewer; see frmviewborder.h.
 #include "galleries/frmviewborder.h"
 
+#include "base/controls/codebox.h"
+#include "base/controls/twipgeometry.h"
 #include "base/makeup.h"
 
 #include <QEventLoop>

@@ -4,6 +4,7 @@
 // its close box discards it.
 #pragma once
 
+#include "base/controls/animatedpicture.h"
 #include "base/formwindow.h"
 
 class QLineEdit;

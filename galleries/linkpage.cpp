@@ -4,6 +4,9 @@
 #include "galleries/linkpage.h"
 
 #include "base/catalogue.h"
+#include "base/controls/codebox.h"
+#include "base/controls/shapes.h"
+#include "base/controls/twipgeometry.h"
 #include "galleries/frmoption1.h"
 #include "galleries/frmoptions.h"
 #include "galleries/gallerylayout.h"

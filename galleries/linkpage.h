@@ -3,7 +3,8 @@
 #pragma once
 
 #include "base/appfolder.h"
-#include "base/controls.h"
+#include "base/controls/imagebox.h"
+#include "base/controls/picturebox.h"
 #include "base/fileaccess.h"
 #include "galleries/frmoption1.h"
 #include "galleries/frmoptions.h"

@@ -4,7 +4,9 @@
 // broken or not a file at all.
 #include "tests/support/appfolderfixture.h"
 #include "app/application.h"
-#include "base/controls.h"
+#include "base/controls/imagebox.h"
+#include "base/controls/picturebox.h"
+#include "base/controls/twipgeometry.h"
 #include "tests/support/findwidget.h"
 #include "app/frmloading.h"
 #include "app/frmvorlane.h"

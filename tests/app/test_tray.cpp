@@ -4,6 +4,7 @@
 // area coming and going, and the icon's use while start-up still runs.
 // (There is no notification area offscreen: the tests drive the icon's
 // own notifications and tell it whether an area exists.)
+#include "base/controls/picturebox.h"
 #include "tests/support/appfolderfixture.h"
 #include "app/application.h"
 #include "tests/support/findwidget.h"

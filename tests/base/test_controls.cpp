@@ -1,9 +1,12 @@
 // The building blocks of the windows: twip geometry kept exactly, image
 // controls that size themselves to their pictures and decode them late,
 // copies of control-array elements, and the mouse events they report.
-#include "base/controls.h"
+#include "base/controls/iconahead.h"
+#include "base/controls/imagebox.h"
+#include "base/controls/twipgeometry.h"
 #include "base/makeup.h"
 
+#include <QFontDatabase>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>

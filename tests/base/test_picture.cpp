@@ -1,6 +1,6 @@
 // Opening picture files: the whole-structure check of a GIF, files that are
 // no files at all, and the animated-picture viewer that plays them.
-#include "base/controls.h"
+#include "base/controls/animatedpicture.h"
 #include "base/fileaccess.h"
 #include "base/picture.h"
 

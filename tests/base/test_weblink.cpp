@@ -1,7 +1,7 @@
 // Sending the user to web pages: the messages of a failed browser start,
 // also when the opener fails after starting, the link labels' pressed look
 // and clicks, and keeping a window on top.
-#include "base/controls.h"
+#include "base/controls/clicklabel.h"
 #include "base/platform/platform.h"
 #include "tests/support/promptrecorder.h"
 #include "tests/support/recordingplatform.h"

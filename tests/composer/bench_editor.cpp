@@ -2,6 +2,7 @@
 // holding a 1 MB post (UTF-8), the median of several runs each. Printed for
 // the operation alone, for the whole click (snapshot and guard included)
 // and for the click with the pane's relayout and repaint that follow it.
+#include "base/controls/twipgeometry.h"
 #include "composer/editorpage.h"
 #include "composer/editpane.h"
 #include "tests/support/promptrecorder.h"

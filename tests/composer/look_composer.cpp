@@ -1,6 +1,7 @@
 // Development aid: pictures of the composer pages holding Arabic and Latin
 // text, for judging text direction, alignment and the font picker's faces:
 // composer_look <folder>
+#include "base/controls/twipgeometry.h"
 #include "composer/editorpage.h"
 #include "composer/namespage.h"
 #include "composer/symbolpage.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>

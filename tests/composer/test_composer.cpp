@@ -1,5 +1,9 @@
 // The composer pages and the tag toolbar: arrays complete and in the right
 // cells, captions that are easy to get wrong, start-up state and stacking.
+#include "base/controls/clicklabel.h"
+#include "base/controls/imagebox.h"
+#include "base/controls/shapes.h"
+#include "base/controls/twipgeometry.h"
 #include "composer/editorpage.h"
 #include "base/makeup.h"
 #include "composer/namespage.h"

@@ -1,6 +1,7 @@
 // The forum editor through its real widgets: the tag toolbar's clicks, the
 // prompts, the size, font and colour pickers, the undo snapshot against the
 // pane's own history, the keyboard-layout requests and the copy button.
+#include "base/controls/twipgeometry.h"
 #include "composer/editorpage.h"
 #include "composer/editpane.h"
 #include "tests/support/findwidget.h"

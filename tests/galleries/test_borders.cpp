@@ -1,6 +1,9 @@
 // The border page as a forum member uses it: the codes a click gives, the
 // viewer a right click opens, the administrative site command, scrolling
 // the list, the "more" link; and the viewer window itself.
+#include "base/controls/clicklabel.h"
+#include "base/controls/imagebox.h"
+#include "base/controls/twipgeometry.h"
 #include "tests/support/appfolderfixture.h"
 #include "galleries/borderpage.h"
 #include "tests/support/findwidget.h"

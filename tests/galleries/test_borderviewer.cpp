@@ -1,5 +1,6 @@
 // The border viewer window: its make-up, its frame and stored position,
 // what setCodes does, its select-all boxes, keeping it on top, and OK.
+#include "base/controls/twipgeometry.h"
 #include "tests/support/findwidget.h"
 #include "galleries/frmviewborder.h"
 #include "base/platform/platform.h"

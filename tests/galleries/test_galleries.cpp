@@ -2,6 +2,9 @@
 // element of each growing array, scroll steps and what starts hidden; the
 // download gallery's frame and wheel, a long code shown from its start, and
 // captions aligned to the side the windows give them.
+#include "base/controls/imagebox.h"
+#include "base/controls/shapes.h"
+#include "base/controls/twipgeometry.h"
 #include "galleries/borderpage.h"
 #include "galleries/linkpage.h"
 #include "base/makeup.h"

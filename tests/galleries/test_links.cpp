@@ -3,6 +3,8 @@
 // every kind of download address; a click on a button from the prompt to
 // the code box, including Cancel, the close box and the end element; and
 // the link-site options window reading, resetting and saving Links.dat.
+#include "base/controls/imagebox.h"
+#include "base/controls/twipgeometry.h"
 #include "tests/support/appfolderfixture.h"
 #include "tests/support/findwidget.h"
 #include "galleries/frmoption1.h"

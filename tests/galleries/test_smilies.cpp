@@ -3,6 +3,8 @@
 // exactly one tag into txtWeb, missing pictures, hiding and showing again,
 // minimised windows brought back, the preview beside a modal window, and
 // the make-up of both windows.
+#include "base/controls/imagebox.h"
+#include "base/controls/twipgeometry.h"
 #include "tests/support/appfolderfixture.h"
 #include "tests/support/findwidget.h"
 #include "galleries/frmsmile.h"

@@ -1,0 +1,41 @@
+// The clickable label; see clicklabel.h.
+#include "base/controls/clicklabel.h"
+
+#include "base/controls/mousereport.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace controls {
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
+{
+}
+
+void ClickLabel::setBorderStyle(int style)
+{
+    borderStyle_ = style;
+    update();
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event)
+{
+    reportPress(this, event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    reportRelease(this, event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (borderStyle_ == 1) {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+} // namespace controls

@@ -1,0 +1,68 @@
+// The image control: a picture stretched to the control or setting its size.
+#pragma once
+
+#include "base/controls/lazypicture.h"
+#include "base/fileaccess.h"
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QMovie;
+
+namespace controls {
+
+// An image control: shows a picture, either stretched to the control or
+// with the control sized to the picture (then its twip size follows the
+// picture's pixel size). Only the first frame of an animated file is shown
+// unless a movie is set.
+class ImageBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageBox(QWidget* parent = nullptr, bool stretch = true);
+
+    bool stretch() const { return stretch_; }
+    void setPicture(const QPixmap& picture);
+    // A picture file whose header has been read (size in pixels); it is
+    // decoded when it is first drawn or asked for.
+    void setPictureFile(const QString& path, const QSize& size);
+    // Decodes the picture file on the worker thread from now on: for
+    // pictures of the first window shown.
+    void decodeAhead() { picture_.decodeAhead(); }
+    const QPixmap& picture() const { return picture_.get(); }
+    bool hasPicture() const { return picture_.isSet(); }
+    // Plays an animated picture file instead of a still one; the failure
+    // if the file cannot be played (the control then stays empty).
+    std::optional<files::Failure> playFile(const QString& path);
+
+    // A free text a caller keeps with the control.
+    QString tag() const { return tag_; }
+    void setTag(const QString& tag) { tag_ = tag; }
+
+    // A new element of the same control array: same kind, size, stretch
+    // setting, tooltip and cursor, no picture, hidden.
+    ImageBox* copyOf(QWidget* parent) const;
+
+Q_SIGNALS:
+    void clicked();
+    void mouseDown(Qt::MouseButton button);
+    void mouseUp(Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    bool stretch_;
+    LazyPicture picture_;
+    QMovie* movie_ = nullptr;
+    QString tag_;
+};
+
+} // namespace controls
