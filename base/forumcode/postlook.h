@@ -35,16 +35,21 @@ PostNode readPost(const QString& post);
 // reopened in each), sizes 1..7 in pixels at a 16 px base (10, 13, 16, 18,
 // 24, 32, 48), colours as CSS names, blanks and line breaks kept, each
 // paragraph in the direction of its first strong letter, text escaped.
+// Every line is a paragraph of its own; a paragraph without a strong letter
+// takes the document's own direction. The line break after an alignment's
+// close is swallowed, as the forum engine does.
 // A picture is <img src="address">; a link is underlined with its address
-// as its title, and names it in href.
+// as its title, and names it in href. A link with an empty title shows its
+// address, as the forum does.
 QString postHtml(const PostNode& post);
 inline QString postHtml(const QString& post)
 {
     return postHtml(readPost(post));
 }
 
-// The letters the look shows as text, in order: the input less the tags
-// that were read (a picture's and a bare link's address count as shown).
+// The input less the tags that were read, in order: the letters the look
+// shows as text (a picture's and a bare link's address count as shown; the
+// address an empty link shows is part of its tag, so not counted).
 QString postPlainText(const PostNode& post);
 
 } // namespace forumcode
