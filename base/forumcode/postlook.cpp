@@ -28,10 +28,10 @@ struct Token {
 };
 
 constexpr std::array kNamed{
-    std::pair{Tag::Bold, Kind::Bold},     std::pair{Tag::Italic, Kind::Italic},
+    std::pair{Tag::Bold, Kind::Bold},           std::pair{Tag::Italic, Kind::Italic},
     std::pair{Tag::Underline, Kind::Underline}, std::pair{Tag::Align, Kind::Align},
-    std::pair{Tag::Size, Kind::Size},     std::pair{Tag::Font, Kind::Font},
-    std::pair{Tag::Colour, Kind::Colour}, std::pair{Tag::Picture, Kind::Picture},
+    std::pair{Tag::Size, Kind::Size},           std::pair{Tag::Font, Kind::Font},
+    std::pair{Tag::Colour, Kind::Colour},       std::pair{Tag::Picture, Kind::Picture},
     std::pair{Tag::Link, Kind::Link},
 };
 constexpr int kKindCount = static_cast<int>(Kind::Link) + 1;
@@ -184,8 +184,8 @@ private:
     std::optional<Token> atom(Kind kind, qsizetype at, qsizetype contentStart)
     {
         const int slot = kind == Kind::Picture ? 0 : 1;
-        const QString close = u"[/"_s + tagName(kind == Kind::Picture ? Tag::Picture : Tag::Link) +
-                              u']';
+        const QString close =
+            u"[/"_s + tagName(kind == Kind::Picture ? Tag::Picture : Tag::Link) + u']';
         // The searches only ever move forward, so a post full of openers
         // is still read in one pass.
         qsizetype& closeAt = nextClose_[slot];
@@ -239,7 +239,7 @@ void match(std::vector<Token>& tokens)
 // browser carries formatting across misnested markup.
 class Builder {
 public:
-    explicit Builder(QStringView text) : text_(text) { open_.push_back({&root_, false}); }
+    explicit Builder(QStringView text) : text_(text) { open_.push_back({&root_}); }
 
     PostNode build(const std::vector<Token>& tokens)
     {
@@ -263,7 +263,6 @@ public:
 private:
     struct Open {
         PostNode* node;
-        bool reopened; // carried on across a misnested close
     };
 
     void addText(qsizetype from, qsizetype to)
@@ -290,8 +289,8 @@ private:
     void push(Kind kind, const QString& value, bool reopened)
     {
         auto& children = open_.back().node->children;
-        children.push_back(PostNode{kind, {}, value, {}});
-        open_.push_back({&children.back(), reopened});
+        children.push_back(PostNode{kind, {}, value, {}, reopened});
+        open_.push_back({&children.back()});
     }
 
     // The innermost open node of that kind is the close's partner: pairing
@@ -309,7 +308,7 @@ private:
         while (open_.size() > at) {
             const Open o = open_.back();
             open_.pop_back();
-            if (o.reopened && o.node->children.empty())
+            if (o.node->carriedOn && o.node->children.empty())
                 open_.back().node->children.pop_back();
         }
         for (const auto& [k, v] : reopen)
@@ -339,6 +338,12 @@ void appendEscaped(QString& out, QStringView text)
         case u'"':
             out += u"&quot;"_s;
             break;
+        case 0xfdd0:
+        case 0xfdd1:
+            // Qt's marks of a frame's start and end: as letters they would
+            // break the document apart.
+            out += QChar::ReplacementCharacter;
+            break;
         default:
             out += c;
         }
@@ -350,9 +355,9 @@ constexpr int kSizePixels[7] = {10, 13, 16, 18, 24, 32, 48};
 
 // The formatting in force at one place of the post.
 struct Style {
-    QString css;     // the span's style, empty for none
-    QString link;    // the link's address, empty for none
-    QString align;   // "left", "center", "right" or empty
+    QString css;   // the span's style, empty for none
+    QString link;  // the link's address, empty for none
+    QString align; // "left", "center", "right" or empty
 };
 
 // Writes the read post as paragraphs, one per line of text and one more at
@@ -393,14 +398,16 @@ private:
             closeLink();
             return;
         case Kind::Align: {
-            endLine();
+            // An alignment carried on is the same block as the one just
+            // ended: its paragraph goes on.
+            boundary_ = !node.carriedOn;
             absorbBreak_ = false;
             Style s = styles_.back();
             s.align = node.value.toLower();
             styles_.push_back(std::move(s));
             children(node);
             styles_.pop_back();
-            endLine();
+            boundary_ = true;
             // The forum engine swallows the line break after an alignment.
             absorbBreak_ = true;
             return;
@@ -442,7 +449,7 @@ private:
         case Kind::Link:
             // A bare link: its text is its address.
             s.link = node.value.isEmpty() && !node.children.empty() ? node.children.front().text
-                                                                     : node.value;
+                                                                    : node.value;
             break;
         default:
             break;
@@ -527,20 +534,35 @@ private:
         }
     }
 
-    // Something shown on the current line.
+    // Something shown on the current line; a line that had its
+    // alignment changed since ends first.
     void content()
     {
-        hasContent_ = true;
+        startLine();
         absorbBreak_ = false;
+    }
+
+    void startLine()
+    {
+        if (boundary_) {
+            endLine();
+            boundary_ = false;
+        }
+        if (!hasContent_) {
+            hasContent_ = true;
+            lineAlign_ = styles_.back().align;
+        }
     }
 
     void lineBreak()
     {
         if (absorbBreak_) {
             absorbBreak_ = false;
+            endLine();
+            boundary_ = false;
             return;
         }
-        hasContent_ = true;
+        startLine();
         endLine();
     }
 
@@ -550,14 +572,14 @@ private:
     {
         if (!hasContent_)
             return;
-        const QString& align = styles_.back().align;
+        const QString& align = lineAlign_;
         out_ += u"<p"_s;
         if (line_.isEmpty())
             out_ += u" style=\"-qt-paragraph-type:empty\""_s;
         if (!align.isEmpty())
             out_ += u" align=\""_s + align + u'"';
-        if (!dir_.isEmpty())
-            out_ += u" dir=\""_s + dir_ + u'"';
+        // Qt reads a paragraph without a direction as left to right.
+        out_ += dir_ == u"ltr"_s ? u" dir=\"ltr\""_s : u" dir=\"rtl\""_s;
         out_ += u'>';
         out_ += line_.isEmpty() ? u"<br/>"_s : line_;
         out_ += u"</p>"_s;
@@ -569,7 +591,11 @@ private:
     QString out_;
     QString line_;
     QString dir_;
+    QString lineAlign_;
     bool hasContent_ = false;
+    // The alignment changed: the line on hand ends before anything more
+    // goes on a line.
+    bool boundary_ = false;
     bool absorbBreak_ = false;
     std::vector<Style> styles_;
 };

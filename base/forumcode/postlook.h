@@ -11,7 +11,19 @@ namespace forumcode {
 // One piece of a read post: literal text, or a tag the program writes with
 // the pieces it holds.
 struct PostNode {
-    enum class Kind { Root, Text, Bold, Italic, Underline, Align, Size, Font, Colour, Picture, Link };
+    enum class Kind {
+        Root,
+        Text,
+        Bold,
+        Italic,
+        Underline,
+        Align,
+        Size,
+        Font,
+        Colour,
+        Picture,
+        Link
+    };
     Kind kind = Kind::Root;
     // Text: the letters as typed. Picture: the picture's address.
     QString text;
@@ -20,6 +32,9 @@ struct PostNode {
     // [URL=address] (empty for [URL]address[/URL], whose text is the address).
     QString value;
     std::vector<PostNode> children;
+    // Formatting carried on after a misnested close: an alignment carried
+    // on goes on in the same paragraph, as the browser's block does.
+    bool carriedOn = false;
 };
 
 // The post as a tree. The tags the program writes (B, I, U, ALIGN, SIZE,
@@ -36,7 +51,8 @@ PostNode readPost(const QString& post);
 // 24, 32, 48), colours as CSS names, blanks and line breaks kept, each
 // paragraph in the direction of its first strong letter, text escaped.
 // Every line is a paragraph of its own; a paragraph without a strong letter
-// takes the document's own direction. The line break after an alignment's
+// (an empty line, a line of symbols) reads right to left, as in the pages
+// of the Arabic forums the program writes for. The line break after an alignment's
 // close is swallowed, as the forum engine does.
 // A picture is <img src="address">; a link is underlined with its address
 // as its title, and names it in href. A link with an empty title shows its
