@@ -254,7 +254,9 @@ private Q_SLOTS:
         for (const QString& bold : {u"b"_s, u"c"_s, u"d"_s})
             QCOMPARE(look.format(bold).fontWeight(), QFont::Bold);
         QCOMPARE(look.format(u"e"_s).fontWeight(), QFont::Normal);
-        QVERIFY(!forumcode::postHtml(post).contains(u"<div"_s));
+        const QString html = forumcode::postHtml(post);
+        QCOMPARE(html.count(u"<div"_s), 4);
+        QCOMPARE(html.count(u"</div><div"_s), 3);
 
         // A line break before an alignment ends the line it is on; the
         // one after an alignment's close is the forum's own and shows
@@ -297,9 +299,9 @@ private Q_SLOTS:
     // Blanks stay as typed; LF, CR LF and a lone CR each end one line.
     void blanksAndLineBreaks()
     {
-        QCOMPARE(Look(u"  a   b  \r\nc\rd\n\n\tx \t y"_s).blocks(),
+        QCOMPARE(Look(u"  a   b  \r\nc\rd\n\n\tx \t y\n[B]e [/B] f\nأ [B]g [/B]"_s).blocks(),
                  (QStringList{u"  a   b  /ltr"_s, u"c/ltr"_s, u"d/ltr"_s, u"/rtl"_s,
-                              u"\tx \t y/ltr"_s}));
+                              u"\tx \t y/ltr"_s, u"e  f/ltr"_s, u"أ g /rtl"_s}));
         QCOMPARE(forumcode::postPlainText(forumcode::readPost(u"[B]a\r\n[/B]b"_s)), u"a\r\nb"_s);
     }
 
