@@ -50,13 +50,14 @@ PostNode readPost(const QString& post);
 // reopened in each), sizes 1..7 in pixels at a 16 px base (10, 13, 16, 18,
 // 24, 32, 48), colours as CSS names, blanks and line breaks kept, each
 // paragraph in the direction of its first strong letter, text escaped.
-// Every line is a paragraph of its own; a paragraph without a strong letter
-// (an empty line, a line of symbols) reads right to left, as in the pages
-// of the Arabic forums the program writes for. The line break after an alignment's
-// close is swallowed, as the forum engine does.
+// Every line is a paragraph (a <div>) of its own; a paragraph without a
+// strong letter (an empty line, a line of symbols) reads right to left, as
+// in the pages of the Arabic forums the program writes for. The line break
+// after an alignment's close is swallowed, as the forum engine does. The
+// body sets the 16 px base.
 // A picture is <img src="address">; a link is underlined with its address
-// as its title, and names it in href. A link with an empty title shows its
-// address, as the forum does.
+// as its title, and names it in href (a linked picture sits inside its
+// link). A link with an empty title shows its address, as the forum does.
 QString postHtml(const PostNode& post);
 inline QString postHtml(const QString& post)
 {
