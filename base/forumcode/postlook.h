@@ -11,7 +11,19 @@ namespace forumcode {
 // One piece of a read post: literal text, or a tag the program writes with
 // the pieces it holds.
 struct PostNode {
-    enum class Kind { Root, Text, Bold, Italic, Underline, Align, Size, Font, Colour, Picture, Link };
+    enum class Kind {
+        Root,
+        Text,
+        Bold,
+        Italic,
+        Underline,
+        Align,
+        Size,
+        Font,
+        Colour,
+        Picture,
+        Link
+    };
     Kind kind = Kind::Root;
     // Text: the letters as typed. Picture: the picture's address.
     QString text;
@@ -20,6 +32,9 @@ struct PostNode {
     // [URL=address] (empty for [URL]address[/URL], whose text is the address).
     QString value;
     std::vector<PostNode> children;
+    // Formatting carried on after a misnested close: an alignment carried
+    // on goes on in the same paragraph, as the browser's block does.
+    bool carriedOn = false;
 };
 
 // The post as a tree. The tags the program writes (B, I, U, ALIGN, SIZE,
@@ -35,16 +50,23 @@ PostNode readPost(const QString& post);
 // reopened in each), sizes 1..7 in pixels at a 16 px base (10, 13, 16, 18,
 // 24, 32, 48), colours as CSS names, blanks and line breaks kept, each
 // paragraph in the direction of its first strong letter, text escaped.
+// Every line is a paragraph (a <div>) of its own; a paragraph without a
+// strong letter (an empty line, a line of symbols) reads right to left, as
+// in the pages of the Arabic forums the program writes for. The line break
+// after an alignment's close is swallowed, as the forum engine does. The
+// body sets the 16 px base.
 // A picture is <img src="address">; a link is underlined with its address
-// as its title, and names it in href.
+// as its title, and names it in href (a linked picture sits inside its
+// link). A link with an empty title shows its address, as the forum does.
 QString postHtml(const PostNode& post);
 inline QString postHtml(const QString& post)
 {
     return postHtml(readPost(post));
 }
 
-// The letters the look shows as text, in order: the input less the tags
-// that were read (a picture's and a bare link's address count as shown).
+// The input less the tags that were read, in order: the letters the look
+// shows as text (a picture's and a bare link's address count as shown; the
+// address an empty link shows is part of its tag, so not counted).
 QString postPlainText(const PostNode& post);
 
 } // namespace forumcode
