@@ -11,8 +11,8 @@
 using namespace Qt::StringLiterals;
 
 FrmPostLook::FrmPostLook(const EditPane& source, QWidget* parent)
-    : controls::FormWindow(u"frmPostLook"_s, u"معاينة المشاركة"_s, {7215, 5400}, Frame::ToolWindow,
-                           QPoint(4200, 1800), parent),
+    : controls::FormWindow(u"frmPostLook"_s, u"معاينة المشاركة"_s, {6000, 5400}, Frame::ToolWindow,
+                           QPoint(120, 1200), parent),
       source_(source)
 {
     // A post longer than the window is read by scrolling, or by making the
