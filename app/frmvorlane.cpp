@@ -208,6 +208,7 @@ void FrmVorlane::buildPages(SiteStore& sites)
     symbolPage_ = new SymbolPage(this, controls::Building::WhenNeeded);
     borderPage_ = new BorderPage(sites, this);
     editorPage_ = new EditorPage(this);
+    editorPage_->setLocalPictures(LocalPictures(folder_, &sites));
     smiliesPage_ = new PictureBox(this);
     smiliesPage_->setObjectName(makeup::indexed(u"picName"_s, 4));
     // The smilies page shows the title artwork until start-up puts the

@@ -6,13 +6,15 @@
 
 #include "base/controls/clicklabel.h"
 #include "base/controls/imagebox.h"
-#include "composer/editpane.h"
 #include "base/platform/platform.h"
+#include "composer/editpane.h"
+#include "composer/frmpostlook.h"
 #include "composer/tagactions.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -73,6 +75,44 @@ void EditorPage::connectBehaviour()
         connect(shortcut, &QShortcut::activated, this,
                 [this, button = style.button] { toolbar1ButtonClick(button); });
     }
+
+    // The post's look: F5 and an entry of the pane's context menu.
+    auto* look = new QShortcut(Qt::Key_F5, txtEdit_);
+    look->setContext(Qt::WidgetShortcut);
+    connect(look, &QShortcut::activated, this, &EditorPage::togglePostLook);
+    txtEdit_->installEventFilter(this);
+    txtEdit_->viewport()->installEventFilter(this);
+}
+
+void EditorPage::setLocalPictures(LocalPictures pictures)
+{
+    localPictures_ = std::move(pictures);
+    if (postLook_)
+        postLook_->setLocalPictures(localPictures_);
+}
+
+void EditorPage::togglePostLook()
+{
+    if (!postLook_) {
+        // Owned by the main window, above which it stays.
+        postLook_ = new FrmPostLook(*editPane_, window());
+        postLook_->setLocalPictures(localPictures_);
+    }
+    postLook_->toggle();
+}
+
+void EditorPage::showTxtEditMenu(const QPoint& globalPos)
+{
+    QMenu* menu =
+        txtEdit_->createStandardContextMenu(txtEdit_->viewport()->mapFromGlobal(globalPos));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    QAction* look = menu->addAction(u"معاينة المشاركة"_s);
+    look->setCheckable(true);
+    look->setChecked(postLook_ && postLook_->isVisible());
+    // Queued: the menu closes before the window appears over the pane.
+    connect(look, &QAction::triggered, this, &EditorPage::togglePostLook, Qt::QueuedConnection);
+    menu->popup(globalPos);
 }
 
 void EditorPage::toolbar1ButtonClick(ToolbarButton button)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
@@ -267,6 +268,13 @@ void EditorPage::showEvent(QShowEvent* event)
 
 bool EditorPage::eventFilter(QObject* watched, QEvent* event)
 {
+    // The pane's menu comes to its viewport from the mouse and to the pane
+    // itself from the keyboard.
+    if (event->type() == QEvent::ContextMenu &&
+        (watched == txtEdit_ || watched == txtEdit_->viewport())) {
+        showTxtEditMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
     if (event->type() == QEvent::FontChange && captionsFitted_) {
         if (auto* label = qobject_cast<QLabel*>(watched))
             fitCaption(label);

@@ -7,11 +7,15 @@
 #include "base/controls/imagebox.h"
 #include "base/controls/picturebox.h"
 #include "base/forumcode/forumcode.h"
+#include "base/localpictures.h"
 #include "composer/toolbarbutton.h"
 
 #include <array>
+#include <optional>
 
 class EditPane;
+class FrmPostLook;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -51,6 +55,14 @@ public:
     // wrapped in the tag pair and left selected. False when refused.
     bool pickerClick(const forumcode::TagPair& tags);
 
+    // Where the post's look finds the pictures of the program's own sites.
+    void setLocalPictures(LocalPictures pictures);
+    // F5 and the pane's context-menu entry: shows the post's look window,
+    // or hides it. It is made the first time it is asked for.
+    void togglePostLook();
+    // nullptr until it was first shown.
+    FrmPostLook* postLook() const { return postLook_; }
+
 protected:
     // Keeps the size and font captions on one visible line when their font
     // changes.
@@ -63,6 +75,8 @@ private:
     void connectBehaviour();
     // Gives every size and font caption the width its text needs.
     void fitCaptions();
+    // txtEdit's context menu: the pane's own entries and the post's look.
+    void showTxtEditMenu(const QPoint& globalPos);
     bool captionsFitted_ = false;
     std::array<controls::ClickLabel*, kSizeCount> lblSize_{};
     std::array<controls::ImageBox*, kColourCount> imgClr_{};
@@ -73,4 +87,6 @@ private:
     QPushButton* defaultKeyboardButton_ = nullptr;
     QPushButton* copyButton_ = nullptr;
     EditPane* editPane_ = nullptr;
+    FrmPostLook* postLook_ = nullptr;
+    std::optional<LocalPictures> localPictures_;
 };
