@@ -20,6 +20,7 @@ class FrmSmile;
 class FrmView;
 class FrmVorlane;
 class NotificationIcon;
+class SingleInstance;
 
 class Application : public QObject {
     Q_OBJECT
@@ -89,5 +90,6 @@ private:
 };
 
 // Runs Tarnwell from the given application folder and returns the exit
-// status: 0 after a normal end or a restart, 1 when start-up failed.
-int runTarnwell(const appfolder::AppFolder& folder);
+// status: 0 after a normal end or a restart, 1 when start-up failed. A later
+// start that hands over to this copy shows its main window.
+int runTarnwell(const appfolder::AppFolder& folder, SingleInstance* instance = nullptr);

@@ -17,6 +17,7 @@
 #include "galleries/galleryprogress.h"
 #include "galleries/linkpage.h"
 #include "app/notificationicon.h"
+#include "app/singleinstance.h"
 #include "base/picture.h"
 #include "base/platform/platform.h"
 #include "base/prompt.h"
@@ -212,9 +213,12 @@ void Application::miExitClick()
     QCoreApplication::exit(0);
 }
 
-int runTarnwell(const appfolder::AppFolder& folder)
+int runTarnwell(const appfolder::AppFolder& folder, SingleInstance* instance)
 {
     Application tarnwell(folder);
+    if (instance)
+        QObject::connect(instance, &SingleInstance::showRequested, &tarnwell,
+                         &Application::miViewClick);
     switch (tarnwell.start()) {
     case Application::StartResult::Failed:
         return 1;
