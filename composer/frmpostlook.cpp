@@ -73,6 +73,14 @@ void FrmPostLook::showEvent(QShowEvent* event)
     controls::FormWindow::showEvent(event);
 }
 
+void FrmPostLook::hideEvent(QHideEvent* event)
+{
+    // A change still settling when the look is hidden is drawn when it is
+    // next shown, not now.
+    settle_.stop();
+    controls::FormWindow::hideEvent(event);
+}
+
 void FrmPostLook::resizeEvent(QResizeEvent* event)
 {
     view_->setGeometry(rect());

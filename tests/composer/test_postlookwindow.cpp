@@ -3,6 +3,7 @@
 // moment, keeps its place in a long post, draws the program's own pictures
 // from the delivered files and anything else as a placeholder without going
 // to the network, and never opens a link.
+#include "base/controls/twipgeometry.h"
 #include "base/forumcode/postlook.h"
 #include "base/localpictures.h"
 #include "base/sites.h"
@@ -368,4 +369,4 @@ private:
 };
 
 QTEST_MAIN(TestPostLook)
-#include "test_postlook.moc"
+#include "test_postlookwindow.moc"
