@@ -274,9 +274,26 @@ void softShadow(QPainter& p, const QPainterPath& shape, QPointF offset, int alph
     p.restore();
 }
 
+namespace {
+int scale = 1;
+} // namespace
+
+int drawingScale()
+{
+    return scale;
+}
+
+void setDrawingScale(int s)
+{
+    scale = s;
+}
+
 QImage canvas(int w, int h, const QColor& fill)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    // The painter takes the pixel ratio as its scale: the drawing code
+    // keeps its units.
+    QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
 }
@@ -327,8 +344,11 @@ Sink::Sink(QString deliveredDir, QString resourceDir)
 {
 }
 
-QString Sink::prepare(const QString& dir, const QString& relative)
+QString Sink::prepare(const QString& dir, const QString& name)
 {
+    QString relative = name;
+    if (const qsizetype dot = relative.lastIndexOf(u'.'); dot > relative.lastIndexOf(u'/'))
+        relative.insert(dot, suffix_);
     const QString path = QDir(dir).filePath(relative);
     QDir base(dir);
     if (!base.exists()) {

@@ -68,8 +68,12 @@ void gloss(QPainter& p, const QPainterPath& shape, qreal strength = 1.0);
 // Soft drop shadow of `shape`, drawn with a few expanding translucent copies.
 void softShadow(QPainter& p, const QPainterPath& shape, QPointF offset, int alpha = 60);
 
-// A transparent (or filled) ARGB canvas ready for antialiased painting.
+// A transparent (or filled) ARGB canvas ready for antialiased painting,
+// w x h in drawing units: drawingScale() pixels to the unit, so that one
+// drawing gives the picture and its sharper copy for 2x screens.
 QImage canvas(int w, int h, const QColor& fill = Qt::transparent);
+int drawingScale();
+void setDrawingScale(int scale);
 void begin(QPainter& p, QImage& image);
 
 // ---- seeded randomness -----------------------------------------------------
@@ -94,6 +98,10 @@ class Sink {
 public:
     Sink(QString deliveredDir, QString resourceDir);
 
+    // Inserted before the extension of every name from now on: "@2x" while
+    // the sharper copies are drawn, as Qt names them.
+    void setSuffix(const QString& suffix) { suffix_ = suffix; }
+
     void deliverGif(const QString& relative, const QList<gif::Frame>& frames,
                     const gif::Options& options = {});
     void deliverGif(const QString& relative, const QImage& still, const gif::Options& options = {});
@@ -113,6 +121,7 @@ private:
 
     QString delivered_;
     QString resources_;
+    QString suffix_;
     QStringList errors_;
     int written_ = 0;
 };

@@ -100,6 +100,19 @@ int main(int argc, char* argv[])
     }
     if (!icons.isEmpty())
         art::drawThemeIcons(sink, icons);
+    if (pictures) {
+        // The pictures the windows show, drawn again at twice the size for
+        // 2x screens as name@2x beside name; the forum's pictures (buttons,
+        // borders, smilies) are what the forum shows and have no copy.
+        art::setDrawingScale(2);
+        sink.setSuffix(u"@2x"_s);
+        stage("logo 2x", art::drawLogo);
+        stage("options 2x", art::drawOptionIcons);
+        stage("window 2x", art::drawWindowArt);
+        stage("icons 2x", art::drawIcons);
+        art::setDrawingScale(1);
+        sink.setSuffix({});
+    }
 
     for (const QString& error : sink.errors())
         std::fprintf(stderr, "tarnwell-art: %s\n", qPrintable(error));

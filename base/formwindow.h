@@ -29,6 +29,7 @@ public:
     // The picture drawn at the top left corner of the client area.
     void setBackgroundFile(const QString& path);
     void setBackgroundColour(const QColor& colour);
+    const QPixmap& backgroundPicture() const { return picture_.get(); }
 
     Frame frame() const { return frame_; }
 

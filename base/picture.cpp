@@ -3,6 +3,8 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
 #include <QMovie>
@@ -218,7 +220,36 @@ QImage decodeFirstFrame(const QString& path)
     return reader.read();
 }
 
+QStringList forScreens(const QString& path)
+{
+    if (!qGuiApp || qGuiApp->devicePixelRatio() <= 1.0)
+        return {path};
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (dot <= path.lastIndexOf(u'/'))
+        return {path};
+    QString sharper = path;
+    sharper.insert(dot, u"@2x"_s);
+    if (!QFileInfo::exists(sharper))
+        return {path};
+    return {sharper, path};
+}
+
+QImage decodeFirstFrame(const QStringList& files)
+{
+    // A sharper copy that cannot be read leaves the plain picture.
+    for (const QString& file : files) {
+        if (QImage image = decodeFirstFrame(file); !image.isNull())
+            return image;
+    }
+    return {};
+}
+
 std::shared_future<QImage> decodeFirstFrameAhead(const QString& path)
+{
+    return decodeFirstFrameAhead(QStringList{path});
+}
+
+std::shared_future<QImage> decodeFirstFrameAhead(const QStringList& files)
 {
     // One worker: the second core decodes while the first builds windows,
     // and the pictures come out in the order they were asked for.
@@ -228,7 +259,7 @@ std::shared_future<QImage> decodeFirstFrameAhead(const QString& path)
         return pool;
     }();
     auto task =
-        std::make_shared<std::packaged_task<QImage()>>([path] { return decodeFirstFrame(path); });
+        std::make_shared<std::packaged_task<QImage()>>([files] { return decodeFirstFrame(files); });
     std::shared_future<QImage> decoded = task->get_future().share();
     worker->start([task] { (*task)(); });
     return decoded;

@@ -56,9 +56,19 @@ private:
 // The first frame of a picture file; a null image when it cannot be read.
 QImage decodeFirstFrame(const QString& path);
 
+// The files that may hold path's picture for this program's screens, best
+// first: where a screen has more than one pixel to the point, name@2x.ext
+// beside name.ext when there is one (read with a pixel ratio of 2, so it
+// takes the same room), then path itself. Only the plain file is looked at
+// on 1x screens. On the GUI thread.
+QStringList forScreens(const QString& path);
+// The first frame of the first of the files that can be read.
+QImage decodeFirstFrame(const QStringList& files);
+
 // The same, decoded on a worker thread that takes the files in the order
 // they are asked for, while the caller goes on building its window.
 std::shared_future<QImage> decodeFirstFrameAhead(const QString& path);
+std::shared_future<QImage> decodeFirstFrameAhead(const QStringList& files);
 
 // A movie playing the file, owned by parent, or why there is none. The
 // file is checked first: the movie player accepts a truncated GIF and only

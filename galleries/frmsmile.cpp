@@ -4,11 +4,11 @@
 #include "base/controls/codebox.h"
 #include "base/controls/twipgeometry.h"
 #include "base/forumcode/forumcode.h"
-#include "galleries/frmview.h"
 #include "base/makeup.h"
 #include "base/picture.h"
 #include "base/sites.h"
 #include "base/weblink.h"
+#include "galleries/frmview.h"
 
 #include <QCloseEvent>
 #include <QImageReader>
@@ -258,16 +258,21 @@ void FrmSmile::paintEvent(QPaintEvent* event)
 {
     // Scaled once: the cells repaint their small squares many times a
     // second, and each repaint draws the background under them.
-    if (scaledBackground_.size() != size()) {
+    // In the screen's pixels: a 2x screen gets the sharper picture scaled
+    // to its own pixels.
+    const qreal ratio = devicePixelRatioF();
+    if (scaledBackground_.deviceIndependentSize() != QSizeF(size())) {
         const QPixmap& picture = background_.get();
         scaledBackground_ = picture.isNull() ? QPixmap()
-                                             : picture.scaled(size(), Qt::IgnoreAspectRatio,
+                                             : picture.scaled(size() * ratio, Qt::IgnoreAspectRatio,
                                                               Qt::SmoothTransformation);
+        scaledBackground_.setDevicePixelRatio(ratio);
     }
     QPainter painter(this);
     const QRect dirty = event->rect();
     if (scaledBackground_.isNull())
         painter.fillRect(dirty, Qt::white);
     else
-        painter.drawPixmap(dirty, scaledBackground_, dirty);
+        painter.drawPixmap(QRectF(dirty), scaledBackground_,
+                           QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
 }

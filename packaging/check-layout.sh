@@ -86,7 +86,7 @@ if [ -n "$bin" ]; then
     done <<<"$delivered"
 else
     extra=$(cd "$app" && find . -mindepth 1 -maxdepth 1 |
-        grep -v -x -E '\./(tarnwell|unspacer|logo\.gif|fonts\.conf|zqLink|Border|zqOptions|pics)' || true)
+        grep -v -x -E '\./(tarnwell|unspacer|logo\.gif|logo@2x\.gif|fonts\.conf|zqLink|Border|zqOptions|pics)' || true)
     [ -z "$extra" ] || fail "unexpected entries in the application folder: $(echo "$extra" | tr '\n' ' ')"
 fi
 

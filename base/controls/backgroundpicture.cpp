@@ -6,7 +6,9 @@
 namespace controls {
 
 BackgroundPicture::BackgroundPicture(const QString& path)
-    : decoding_(std::async(std::launch::async, [path] { return picture::decodeFirstFrame(path); }))
+    : decoding_(std::async(std::launch::async, [files = picture::forScreens(path)] {
+          return picture::decodeFirstFrame(files);
+      }))
 {
 }
 

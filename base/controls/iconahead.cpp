@@ -68,7 +68,7 @@ QIcon iconAhead(const QList<std::pair<QString, QSize>>& files)
 {
     QList<AheadIconEngine::Entry> entries;
     for (const auto& [path, size] : files)
-        entries.append({size, picture::decodeFirstFrameAhead(path)});
+        entries.append({size, picture::decodeFirstFrameAhead(picture::forScreens(path))});
     return QIcon(new AheadIconEngine(std::move(entries)));
 }
 

@@ -32,7 +32,7 @@ void ImageBox::setPicture(const QPixmap& picture)
 {
     picture_.set(picture);
     if (!stretch_ && !picture.isNull())
-        fitToPicture(this, picture.size());
+        fitToPicture(this, picture.deviceIndependentSize().toSize());
     update();
 }
 
@@ -48,10 +48,19 @@ std::optional<files::Failure> ImageBox::playFile(const QString& path)
 {
     delete movie_;
     movie_ = nullptr;
-    const files::Result<QMovie*> movie = picture::openMovie(path, this);
-    if (!movie.ok())
-        return movie.failure();
-    movie_ = movie.value();
+    // The sharper copy first on 2x screens; the plain file answers for
+    // itself.
+    std::optional<files::Failure> failure;
+    for (const QString& file : picture::forScreens(path)) {
+        const files::Result<QMovie*> movie = picture::openMovie(file, this);
+        if (movie.ok()) {
+            movie_ = movie.value();
+            break;
+        }
+        failure = movie.failure();
+    }
+    if (!movie_)
+        return failure;
     connect(movie_, &QMovie::frameChanged, this, [this] { update(); });
     if (isVisible())
         movie_->start();
@@ -85,9 +94,14 @@ ImageBox* ImageBox::copyOf(QWidget* parent) const
     return copy;
 }
 
+QPixmap ImageBox::shownPicture() const
+{
+    return movie_ ? movie_->currentPixmap() : picture();
+}
+
 void ImageBox::paintEvent(QPaintEvent*)
 {
-    const QPixmap frame = movie_ ? movie_->currentPixmap() : picture();
+    const QPixmap frame = shownPicture();
     if (frame.isNull())
         return;
     QPainter painter(this);

@@ -33,6 +33,10 @@ public:
     // pictures of the first window shown.
     void decodeAhead() { picture_.decodeAhead(); }
     const QPixmap& picture() const { return picture_.get(); }
+    // The file the picture comes from; empty when it was set directly.
+    const QString& pictureFile() const { return picture_.file(); }
+    // What is drawn now: the movie's frame while one plays.
+    QPixmap shownPicture() const;
     bool hasPicture() const { return picture_.isSet(); }
     // Plays an animated picture file instead of a still one; the failure
     // if the file cannot be played (the control then stays empty).

@@ -8,23 +8,25 @@ namespace controls {
 void LazyPicture::set(const QPixmap& picture)
 {
     picture_ = picture;
-    pendingFile_.clear();
+    pendingFiles_.clear();
+    file_.clear();
     decoding_ = {};
 }
 
 void LazyPicture::setFile(const QString& path)
 {
     picture_ = QPixmap();
-    pendingFile_ = path;
+    pendingFiles_ = picture::forScreens(path);
+    file_ = path;
     decoding_ = {};
 }
 
 void LazyPicture::decodeAhead()
 {
-    if (pendingFile_.isEmpty())
+    if (pendingFiles_.isEmpty())
         return;
-    decoding_ = picture::decodeFirstFrameAhead(pendingFile_);
-    pendingFile_.clear();
+    decoding_ = picture::decodeFirstFrameAhead(pendingFiles_);
+    pendingFiles_.clear();
 }
 
 const QPixmap& LazyPicture::get() const
@@ -32,9 +34,9 @@ const QPixmap& LazyPicture::get() const
     if (decoding_.valid()) {
         picture_ = QPixmap::fromImage(decoding_.get());
         decoding_ = {};
-    } else if (!pendingFile_.isEmpty()) {
-        picture_ = QPixmap::fromImage(picture::decodeFirstFrame(pendingFile_));
-        pendingFile_.clear();
+    } else if (!pendingFiles_.isEmpty()) {
+        picture_ = QPixmap::fromImage(picture::decodeFirstFrame(pendingFiles_));
+        pendingFiles_.clear();
     }
     return picture_;
 }

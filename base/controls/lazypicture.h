@@ -20,12 +20,16 @@ public:
     const QPixmap& get() const;
     bool isSet() const
     {
-        return !picture_.isNull() || !pendingFile_.isEmpty() || decoding_.valid();
+        return !picture_.isNull() || !pendingFiles_.isEmpty() || decoding_.valid();
     }
+    // The file named last, empty when the picture was set directly.
+    const QString& file() const { return file_; }
 
 private:
     mutable QPixmap picture_;
-    mutable QString pendingFile_;
+    // The file and, on 2x screens, its sharper copy first.
+    mutable QStringList pendingFiles_;
+    QString file_;
     mutable std::shared_future<QImage> decoding_;
 };
 

@@ -21,6 +21,8 @@ public:
     // Decoded when first drawn or asked for.
     void setPictureFile(const QString& path);
     const QPixmap& picture() const { return picture_.get(); }
+    // The file the picture comes from; empty when it was set directly.
+    const QString& pictureFile() const { return picture_.file(); }
     void setBackground(const QColor& colour);
 
 protected:

@@ -8,10 +8,10 @@
 //
 //   bench_startup [runs]                 the driver (default 9 runs per role)
 //   bench_startup --child full|bare|tabs the roles it starts
-#include "base/appfolder.h"
 #include "app/application.h"
-#include "base/platform/fontsetup.h"
 #include "app/frmvorlane.h"
+#include "base/appfolder.h"
+#include "base/platform/fontsetup.h"
 #include "base/twips.h"
 
 #include <QApplication>
@@ -221,8 +221,9 @@ double decodeAllMs()
     QDirIterator it(binDir(), {u"*.gif"_s}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        // Only what start-up reads: the logo, link buttons, borders, options.
-        if (!path.contains(u"/pics/"_s))
+        // Only what start-up reads at 1x: the logo, link buttons, borders,
+        // options (not their copies for 2x screens).
+        if (!path.contains(u"/pics/"_s) && !path.contains(u"@2x."_s))
             files << path;
     }
     std::vector<double> runs;
