@@ -76,9 +76,11 @@ FrmLoading::FrmLoading(std::shared_ptr<controls::BackgroundPicture> background, 
     // Two lines, each in its own reading direction: the Arabic one is
     // embedded right to left (U+202B ... U+202C), so that it reads from the
     // right while both lines keep to the label's left edge.
-    makeup::label(this, u"lblStat"_s, {60, 480, 1455, 675},
-                  {u"Tarnwell "_s + QLatin1StringView(version::kVersion) + u"\n\u202Bبرمجة Dravik\u202C"_s,
-                   QColor(253, 15, 45)}, windowFont());
+    makeup::label(
+        this, u"lblStat"_s, {60, 480, 1455, 675},
+        {u"Tarnwell "_s + QLatin1StringView(version::kVersion) + u"\n\u202Bبرمجة Dravik\u202C"_s,
+         QColor(253, 15, 45)},
+        windowFont());
 
     pLoading_ = new LoadingBar(this);
     pLoading_->setObjectName(u"PLoading"_s);

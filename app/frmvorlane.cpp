@@ -7,21 +7,21 @@
 #include "base/controls/clicklabel.h"
 #include "base/controls/iconahead.h"
 #include "base/controls/twipgeometry.h"
-#include "base/version.h"
-#include "galleries/borderpage.h"
-#include "composer/editorpage.h"
-#include "galleries/linkpage.h"
 #include "base/makeup.h"
-#include "composer/namespage.h"
 #include "base/picture.h"
+#include "base/version.h"
+#include "composer/editorpage.h"
+#include "composer/namespage.h"
 #include "composer/symbolpage.h"
 #include "composer/tagtoolbar.h"
+#include "galleries/borderpage.h"
+#include "galleries/linkpage.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
 

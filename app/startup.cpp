@@ -6,23 +6,23 @@
 // and Exit commands and following the notification area.
 #include "app/application.h"
 
-#include "base/controls/backgroundpicture.h"
-#include "galleries/borderpage.h"
-#include "composer/editorpage.h"
 #include "app/frmloading.h"
 #include "app/frmmenu.h"
-#include "galleries/frmsmile.h"
-#include "galleries/frmview.h"
 #include "app/frmvorlane.h"
-#include "galleries/galleryprogress.h"
-#include "galleries/linkpage.h"
 #include "app/notificationicon.h"
 #include "app/singleinstance.h"
+#include "app/visualstyles.h"
+#include "base/controls/backgroundpicture.h"
 #include "base/picture.h"
 #include "base/platform/platform.h"
 #include "base/prompt.h"
+#include "composer/editorpage.h"
 #include "composer/tagtoolbar.h"
-#include "app/visualstyles.h"
+#include "galleries/borderpage.h"
+#include "galleries/frmsmile.h"
+#include "galleries/frmview.h"
+#include "galleries/galleryprogress.h"
+#include "galleries/linkpage.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Smilies (pics/<set>/NNN.gif): three sets of faces, each a choice of
 // eyes, mouth, extra (hat, hand, tear, heart…), skin colour and motion.
 #include "art/artkit.h"
-#include "base/catalogue.h"
 #include "art/smiley.h"
+#include "base/catalogue.h"
 
 #include <QtMath>
 

@@ -69,8 +69,7 @@ QString userSettingsRoot()
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
 #else
     return QDir::toNativeSeparators(
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-        u"/tarnwell"_s);
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u"/tarnwell"_s);
 #endif
 }
 

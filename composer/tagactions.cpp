@@ -1,11 +1,11 @@
 // The tag toolbar's actions; see tagactions.h.
 #include "composer/tagactions.h"
 
-#include "composer/editpane.h"
 #include "base/forumcode/forumcode.h"
 #include "base/platform/platform.h"
 #include "base/prompt.h"
 #include "base/sites.h"
+#include "composer/editpane.h"
 
 #include <QPlainTextEdit>
 

@@ -6,15 +6,15 @@
 #include "base/controls/twipgeometry.h"
 #include "base/forumcode/forumcode.h"
 
-#include "galleries/frmviewborder.h"
-#include "galleries/gallerylayout.h"
-#include "galleries/galleryprogress.h"
 #include "base/makeup.h"
 #include "base/picture.h"
 #include "base/prompt.h"
 #include "base/sites.h"
 #include "base/sitestore.h"
 #include "base/weblink.h"
+#include "galleries/frmviewborder.h"
+#include "galleries/gallerylayout.h"
+#include "galleries/galleryprogress.h"
 
 #include <QCoreApplication>
 #include <QLabel>

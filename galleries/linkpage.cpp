@@ -7,15 +7,15 @@
 #include "base/controls/codebox.h"
 #include "base/controls/shapes.h"
 #include "base/controls/twipgeometry.h"
-#include "galleries/frmoption1.h"
-#include "galleries/frmoptions.h"
-#include "galleries/gallerylayout.h"
-#include "galleries/galleryprogress.h"
 #include "base/makeup.h"
 #include "base/picture.h"
 #include "base/prompt.h"
 #include "base/sites.h"
 #include "base/sitestore.h"
+#include "galleries/frmoption1.h"
+#include "galleries/frmoptions.h"
+#include "galleries/gallerylayout.h"
+#include "galleries/galleryprogress.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -6,11 +6,11 @@
 //   frmSmile.png            the smilies picker
 //   <name>.png              every other secondary window that exists by then
 #include "app/application.h"
-#include "base/platform/fontsetup.h"
-#include "base/formwindow.h"
 #include "app/frmloading.h"
-#include "galleries/frmsmile.h"
 #include "app/frmvorlane.h"
+#include "base/formwindow.h"
+#include "base/platform/fontsetup.h"
+#include "galleries/frmsmile.h"
 
 #include <QApplication>
 #include <QDir>

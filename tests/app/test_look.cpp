@@ -1,13 +1,13 @@
 // What the started main window shows of its decorator pages: every
 // pattern caption of the names page whole, and every symbol button of the
 // symbol page reachable inside the page and the grid's frame.
-#include "tests/support/appfolderfixture.h"
 #include "app/application.h"
-#include "tests/support/findwidget.h"
 #include "app/frmvorlane.h"
 #include "composer/namespage.h"
-#include "tests/support/promptrecorder.h"
 #include "composer/symbolpage.h"
+#include "tests/support/appfolderfixture.h"
+#include "tests/support/findwidget.h"
+#include "tests/support/promptrecorder.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -2,14 +2,14 @@
 // temporary directory: the galleries, the first page, the page switcher,
 // closing, and every way start-up stops when a delivered file is missing,
 // broken or not a file at all.
-#include "tests/support/appfolderfixture.h"
 #include "app/application.h"
+#include "app/frmloading.h"
+#include "app/frmvorlane.h"
 #include "base/controls/imagebox.h"
 #include "base/controls/picturebox.h"
 #include "base/controls/twipgeometry.h"
+#include "tests/support/appfolderfixture.h"
 #include "tests/support/findwidget.h"
-#include "app/frmloading.h"
-#include "app/frmvorlane.h"
 #include "tests/support/promptrecorder.h"
 
 #include <QLabel>

@@ -4,13 +4,13 @@
 // area coming and going, and the icon's use while start-up still runs.
 // (There is no notification area offscreen: the tests drive the icon's
 // own notifications and tell it whether an area exists.)
-#include "base/controls/picturebox.h"
-#include "tests/support/appfolderfixture.h"
 #include "app/application.h"
-#include "tests/support/findwidget.h"
 #include "app/frmmenu.h"
 #include "app/frmvorlane.h"
 #include "app/notificationicon.h"
+#include "base/controls/picturebox.h"
+#include "tests/support/appfolderfixture.h"
+#include "tests/support/findwidget.h"
 #include "tests/support/promptrecorder.h"
 #include "tests/support/recordingplatform.h"
 

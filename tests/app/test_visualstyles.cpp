@@ -1,8 +1,8 @@
 // The visual-styles manifest and restart script: the bytes of both files,
 // the manifest's path, the three ways a start finds things, and starts where
 // the files cannot be written or the script cannot be started.
-#include "tests/support/recordingplatform.h"
 #include "app/visualstyles.h"
+#include "tests/support/recordingplatform.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

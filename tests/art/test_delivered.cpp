@@ -3,8 +3,8 @@
 #include "tests/art/test_art.h"
 
 #include "base/catalogue.h"
-#include "tests/art/pictures.h"
 #include "base/sites.h"
+#include "tests/art/pictures.h"
 
 #include <QCryptographicHash>
 #include <QDir>

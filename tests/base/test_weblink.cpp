@@ -3,10 +3,10 @@
 // and clicks, and keeping a window on top.
 #include "base/controls/clicklabel.h"
 #include "base/platform/platform.h"
-#include "tests/support/promptrecorder.h"
-#include "tests/support/recordingplatform.h"
 #include "base/platform/shellanswer_win.h"
 #include "base/weblink.h"
+#include "tests/support/promptrecorder.h"
+#include "tests/support/recordingplatform.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>

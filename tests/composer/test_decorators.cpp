@@ -2,9 +2,9 @@
 // waiting for a name, the name stored when the entry is left, symbols
 // appended at the end, the result boxes selecting all, and the clipboard.
 #include "base/controls/twipgeometry.h"
-#include "tests/support/findwidget.h"
 #include "composer/namespage.h"
 #include "composer/symbolpage.h"
+#include "tests/support/findwidget.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

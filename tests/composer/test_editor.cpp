@@ -2,13 +2,13 @@
 // prompts, the size, font and colour pickers, the undo snapshot against the
 // pane's own history, the keyboard-layout requests and the copy button.
 #include "base/controls/twipgeometry.h"
+#include "base/sites.h"
 #include "composer/editorpage.h"
 #include "composer/editpane.h"
+#include "composer/tagactions.h"
 #include "tests/support/findwidget.h"
 #include "tests/support/promptrecorder.h"
 #include "tests/support/recordingplatform.h"
-#include "base/sites.h"
-#include "composer/tagactions.h"
 
 #include <QClipboard>
 #include <QFileInfo>

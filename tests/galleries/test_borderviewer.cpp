@@ -1,10 +1,10 @@
 // The border viewer window: its make-up, its frame and stored position,
 // what setCodes does, its select-all boxes, keeping it on top, and OK.
 #include "base/controls/twipgeometry.h"
-#include "tests/support/findwidget.h"
-#include "galleries/frmviewborder.h"
-#include "base/platform/platform.h"
 #include "base/makeup.h"
+#include "base/platform/platform.h"
+#include "galleries/frmviewborder.h"
+#include "tests/support/findwidget.h"
 #include "tests/support/recordingplatform.h"
 
 #include <QLabel>

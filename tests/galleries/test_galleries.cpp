@@ -5,10 +5,10 @@
 #include "base/controls/imagebox.h"
 #include "base/controls/shapes.h"
 #include "base/controls/twipgeometry.h"
-#include "galleries/borderpage.h"
-#include "galleries/linkpage.h"
 #include "base/makeup.h"
 #include "base/sitestore.h"
+#include "galleries/borderpage.h"
+#include "galleries/linkpage.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The galleries' arithmetic: the download buttons' grid, the heights and
 // scroll ranges of both galleries, and where a scroll position puts them.
-#include "galleries/gallerylayout.h"
 #include "base/twips.h"
+#include "galleries/gallerylayout.h"
 
 #include <QtTest>
 

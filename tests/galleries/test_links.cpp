@@ -5,16 +5,16 @@
 // the link-site options window reading, resetting and saving Links.dat.
 #include "base/controls/imagebox.h"
 #include "base/controls/twipgeometry.h"
-#include "tests/support/appfolderfixture.h"
-#include "tests/support/findwidget.h"
+#include "base/makeup.h"
+#include "base/sites.h"
+#include "base/sitestore.h"
 #include "galleries/frmoption1.h"
 #include "galleries/frmoptions.h"
 #include "galleries/galleryprogress.h"
 #include "galleries/linkpage.h"
-#include "base/makeup.h"
+#include "tests/support/appfolderfixture.h"
+#include "tests/support/findwidget.h"
 #include "tests/support/promptrecorder.h"
-#include "base/sites.h"
-#include "base/sitestore.h"
 
 #include <QDir>
 #include <QLabel>

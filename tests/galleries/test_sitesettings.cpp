@@ -4,11 +4,11 @@
 // with a message; a file from Windows keeps its code page; a second copy of
 // the program does not silently undo the first one's save; the password is
 // asked for in a box that hides it.
-#include "tests/support/appfolderfixture.h"
+#include "base/sitestore.h"
 #include "galleries/borderpage.h"
 #include "galleries/frmoptions.h"
+#include "tests/support/appfolderfixture.h"
 #include "tests/support/promptrecorder.h"
-#include "base/sitestore.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -5,13 +5,13 @@
 // the make-up of both windows.
 #include "base/controls/imagebox.h"
 #include "base/controls/twipgeometry.h"
-#include "tests/support/appfolderfixture.h"
-#include "tests/support/findwidget.h"
+#include "base/sites.h"
 #include "galleries/frmsmile.h"
 #include "galleries/frmview.h"
 #include "galleries/frmviewborder.h"
+#include "tests/support/appfolderfixture.h"
+#include "tests/support/findwidget.h"
 #include "tests/support/recordingplatform.h"
-#include "base/sites.h"
 
 #include <QImageReader>
 #include <QLineEdit>
