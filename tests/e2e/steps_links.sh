@@ -11,7 +11,10 @@ PICTEXT=(60 4740)   # picText inside it (Picture1 at Top 120)
 
 link_site() { head -n1 "$APP_DIR/zqLink/Links.dat" | tr -d '\r'; }
 
-step_link_dialog() {
+# Puts the first download button's code into txtdcode through the address
+# prompt and the insertion dialog, and copies it into DOWNLOAD_CODE; the
+# dialog's picture goes to the file given, if any.
+first_button_code() { # [<dialog picture>]
     click_tab 5
     sleep 0.3
     # dimg(0), the first button: picCont at 180, 240 in Picture1, the button at 60, 60.
@@ -22,13 +25,18 @@ step_link_dialog() {
     key_in_window "$ask" Return
     local dialog
     dialog=$(wait_window '^اختر الوضعية$' 10)
-    shot "$dialog" "$E2E_WORK/frmOption1.png"
+    [ -z "${1:-}" ] || shot "$dialog" "$1"
     click_rect "$dialog" 1560 3420 2775 435 # cmdOk
     wait_until 5 is_hidden "$dialog" || fail "the insertion dialog stayed open"
     page_click "${PAGE5[@]}" $((PICTEXT[0] + 180)) $((PICTEXT[1] + 120)) 6795 375 # txtdcode
+    DOWNLOAD_CODE=$(copy_selection)
+}
+
+step_link_dialog() {
+    first_button_code "$E2E_WORK/frmOption1.png"
     expect_eq "the download code on the clipboard" \
         "[ALIGN=CENTER][URL=http://www.example.org/file.zip][IMG]$(link_site)Link0.gif[/IMG][/URL][/ALIGN]" \
-        "$(copy_selection)"
+        "$DOWNLOAD_CODE"
 }
 
 # Opens the options window from the download-links page, types a site into

@@ -53,20 +53,9 @@ step_user_saves_link_site() {
 step_user_site_after_restart() {
     user_can_run || return 0
     start_tarnwell_as_user
-    click_tab 5
-    sleep 0.3
-    page_click "${PAGE5[@]}" $((180 + 60)) $((120 + 240 + 60)) 720 705 # the first button
-    local ask
-    ask=$(wait_window '^Tarnwell1\.2$' 10)
-    type_in_window "$ask" 'www.example.org/file.zip'
-    key_in_window "$ask" Return
-    local dialog
-    dialog=$(wait_window '^اختر الوضعية$' 10)
-    click_rect "$dialog" 1560 3420 2775 435 # cmdOk
-    wait_until 5 is_hidden "$dialog" || fail "the insertion dialog stayed open"
-    page_click "${PAGE5[@]}" $((PICTEXT[0] + 180)) $((PICTEXT[1] + 120)) 6795 375 # txtdcode
+    first_button_code
     expect_eq "the download code after a restart" \
         "[ALIGN=CENTER][URL=http://www.example.org/file.zip][IMG]http://${USER_SITE}Link0.gif[/IMG][/URL][/ALIGN]" \
-        "$(copy_selection)"
+        "$DOWNLOAD_CODE"
     stop_tarnwell
 }
