@@ -631,14 +631,14 @@ void appendPlain(const PostNode& node, QString& out)
 
 } // namespace
 
-PostNode readPost(const QString& post)
+PostNode readPost(const QString& post, Engine /*engine*/)
 {
     std::vector<Token> tokens = Scanner(post).tokens();
     match(tokens);
     return Builder(post).build(tokens);
 }
 
-QString postHtml(const PostNode& post)
+QString postHtml(const PostNode& post, Engine /*engine*/)
 {
     return HtmlWriter().write(post);
 }

@@ -2,6 +2,8 @@
 // rich text the post's look window draws from it.
 #pragma once
 
+#include "base/forumcode/engine.h"
+
 #include <QString>
 
 #include <vector>
@@ -43,7 +45,9 @@ struct PostNode {
 // patterns, a closing tag without its opener and an opener never closed,
 // stays literal text. No letter of the input is dropped. Formatting still
 // open across a misnested close carries on after it, as a browser shows it.
-PostNode readPost(const QString& post);
+// The engine decides which tags are read and how (its alignment tags, its
+// sizes, the face names it accepts); the classic dialect by default.
+PostNode readPost(const QString& post, Engine engine = Engine::Classic);
 
 // The rich text of a read post, for QTextDocument: flat paragraphs (an
 // alignment closes and reopens around an inner one, inline formatting
@@ -58,10 +62,11 @@ PostNode readPost(const QString& post);
 // A picture is <img src="address">; a link is underlined with its address
 // as its title, and names it in href (a linked picture sits inside its
 // link). A link with an empty title shows its address, as the forum does.
-QString postHtml(const PostNode& post);
-inline QString postHtml(const QString& post)
+// A size is drawn at the engine's own size for its value.
+QString postHtml(const PostNode& post, Engine engine = Engine::Classic);
+inline QString postHtml(const QString& post, Engine engine = Engine::Classic)
 {
-    return postHtml(readPost(post));
+    return postHtml(readPost(post, engine), engine);
 }
 
 // The input less the tags that were read, in order: the letters the look
