@@ -4,6 +4,7 @@
 
 #include "base/backdrop.h"
 #include "base/controls/building.h"
+#include "base/controls/choice.h"
 #include "base/controls/clicklabel.h"
 #include "base/controls/iconahead.h"
 #include "base/controls/twipgeometry.h"
@@ -17,13 +18,16 @@
 #include "galleries/borderpage.h"
 #include "galleries/linkpage.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using controls::ClickLabel;
@@ -63,6 +67,15 @@ constexpr tw::Rect kPageRects[FrmVorlane::kPageCount] = {
     {0, 0, 7395, 6735},     {120, 720, 7275, 6015}, {0, 0, 7395, 6735},
 };
 
+// A caption as a screen reader should read it: without the stretching
+// strokes (tatweel) that widen some captions on their bars.
+QString spokenCaption(const char16_t* caption)
+{
+    QString text = QString::fromUtf16(caption);
+    text.remove(QChar(0x0640));
+    return text;
+}
+
 } // namespace
 
 QIcon FrmVorlane::windowIconPicture()
@@ -90,6 +103,7 @@ FrmVorlane::FrmVorlane(const appfolder::AppFolder& folder, SiteStore& sites, QWi
     buildTabs();
     buildFrame();
     buildPages(sites);
+    buildKeys();
 
     centreOnScreen();
 }
@@ -131,6 +145,9 @@ void FrmVorlane::buildTabs()
         auto* tab =
             makeup::image(this, makeup::indexed(u"imgProg"_s, i), {7500, row.top, 1815, 495}, true);
         tab->setCursor(Qt::PointingHandCursor);
+        // The tab bar itself takes the keyboard's focus; its caption and
+        // icon lie on it.
+        controls::makeChoice(tab, spokenCaption(row.caption), QAccessible::PageTab);
         connect(tab, &ImageBox::clicked, this, [this, i] { lblProgClick(static_cast<Page>(i)); });
         imgProg_[static_cast<size_t>(i)] = tab;
     }
@@ -171,6 +188,7 @@ void FrmVorlane::buildTabs()
         shown.setBottom(bar.bottom());
         caption->setGeometry(shown);
         caption->setCursor(Qt::PointingHandCursor);
+        caption->setAccessibleName(spokenCaption(row.caption));
         connect(caption, &ClickLabel::clicked, this,
                 [this, i] { lblProgClick(static_cast<Page>(i)); });
     }
@@ -190,6 +208,8 @@ void FrmVorlane::buildFrame()
         {u"خيارات إدارية"_s, QColor(240, 4, 39), Qt::AlignHCenter | Qt::AlignTop},
         makeup::font(u"Times New Roman"_s, 9.75, true));
     lll->setCursor(Qt::PointingHandCursor);
+    controls::makeChoice(lll, lll->text(), QAccessible::Link);
+    lll_ = lll;
     connect(lll, &ClickLabel::clicked, this, [this] { borderPage_->lllClick(); });
 
     // The pictures of the notification-area menu's items.
@@ -229,6 +249,68 @@ void FrmVorlane::buildPages(SiteStore& sites)
     toolbar1_->hide();
     toolbar1_->raise();
     connect(toolbar1_, &TagToolbar::buttonClicked, editorPage_, &EditorPage::toolbar1ButtonClick);
+}
+
+void FrmVorlane::buildKeys()
+{
+    // The usual keys of a page book step through the seven pages, round
+    // and round, from wherever the focus is in the window.
+    const struct {
+        QKeySequence keys;
+        int step;
+    } steps[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& step : steps) {
+        auto* shortcut = new QShortcut(step.keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, by = step.step] { stepPage(by); });
+    }
+
+    // The tool buttons join the Tab chain after the frame's own controls,
+    // the rightmost first; the editor page's controls follow them.
+    QList<QWidget*> tools;
+    for (int i = TagToolbar::kButtonCount; i >= 1; --i) {
+        QAction* action = toolbar1_->button(i);
+        if (action->isSeparator())
+            continue;
+        if (QWidget* button = toolbar1_->widgetForAction(action)) {
+            button->setFocusPolicy(Qt::TabFocus);
+            tools.append(button);
+        }
+    }
+    QWidget* previous = lll_;
+    for (QWidget* tool : tools) {
+        setTabOrder(previous, tool);
+        previous = tool;
+    }
+}
+
+void FrmVorlane::stepPage(int by)
+{
+    const int from = currentPage_ ? static_cast<int>(*currentPage_) : 0;
+    const int to = ((from + by) % kPageCount + kPageCount) % kPageCount;
+    lblProgClick(static_cast<Page>(to));
+    // The new page's first control takes the focus, unless the page put it
+    // somewhere itself (the editor's pane) or opened a window (the smilies).
+    if (currentPage_ != static_cast<Page>(to) || !isActiveWindow())
+        return;
+    QWidget* page = picName(to);
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && page->isAncestorOf(focused) && focused->isVisible())
+        return;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    // A page without controls (the about page) leaves the focus on its tab.
+    imgProg(to)->setFocus(Qt::TabFocusReason);
 }
 
 NamesPage* FrmVorlane::namesPage() const

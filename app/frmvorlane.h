@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/appfolder.h"
+#include "base/controls/clicklabel.h"
 #include "base/controls/imagebox.h"
 #include "base/controls/picturebox.h"
 
@@ -90,6 +91,11 @@ private:
     void buildFrame();
     void buildPages(SiteStore& sites);
     void buildWaitingPages() const;
+    // Ctrl+Tab and its kin, and the tool buttons' place in the Tab chain.
+    void buildKeys();
+    // The page `by` steps after (or before) the current one, wrapping
+    // round the seven pages, chosen as its tab's click does.
+    void stepPage(int by);
     QWidget* picName(int i) const { return picName_.at(static_cast<size_t>(i)); }
     controls::ImageBox* imgProg(int i) const { return imgProg_.at(static_cast<size_t>(i)); }
 
@@ -104,6 +110,7 @@ private:
     std::array<controls::ImageBox*, kTabCount> imgProg_{};
     controls::ImageBox* imgActive_ = nullptr;
     controls::ImageBox* imginActive_ = nullptr;
+    controls::ClickLabel* lll_ = nullptr;
     controls::PictureBox* picNote_ = nullptr;
     controls::PictureBox* picExit_ = nullptr;
     std::array<QWidget*, kPageCount> picName_{};

@@ -2,14 +2,17 @@
 // keyboard buttons, and the edit pane.
 #include "composer/editorpage.h"
 
+#include "base/controls/choice.h"
 #include "base/controls/twipgeometry.h"
 #include "base/makeup.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -72,6 +75,30 @@ const Swatch kSwatches[3][9] = {
      {19, u"indigo"_s},
      {20, u"purple"_s}},
 };
+
+// The colours' names as a screen reader reads them, the name the code
+// carries after each.
+QString spokenColour(const QString& tag)
+{
+    static const QHash<QString, QString> kArabic = {
+        {u"black"_s, u"أسود"_s},          {u"white"_s, u"أبيض"_s},
+        {u"gray"_s, u"رمادي"_s},          {u"orangered"_s, u"أحمر برتقالي"_s},
+        {u"crimson"_s, u"قرمزي"_s},       {u"red"_s, u"أحمر"_s},
+        {u"firebrick"_s, u"أحمر طوبي"_s}, {u"darkred"_s, u"أحمر داكن"_s},
+        {u"green"_s, u"أخضر"_s},          {u"blue"_s, u"أزرق"_s},
+        {u"darkblue"_s, u"أزرق داكن"_s},  {u"skyblue"_s, u"أزرق سماوي"_s},
+        {u"royalblue"_s, u"أزرق ملكي"_s}, {u"orange"_s, u"برتقالي"_s},
+        {u"tomato"_s, u"أحمر طماطمي"_s},  {u"limegreen"_s, u"أخضر ليموني"_s},
+        {u"seagreen"_s, u"أخضر بحري"_s},  {u"deeppink"_s, u"وردي غامق"_s},
+        {u"coral"_s, u"مرجاني"_s},        {u"indigo"_s, u"نيلي"_s},
+        {u"purple"_s, u"أرجواني"_s},      {u"sandybrown"_s, u"بني رملي"_s},
+        {u"burlywood"_s, u"خشبي"_s},      {u"chocolate"_s, u"بني شوكولاتي"_s},
+        {u"sienna"_s, u"بني محمر"_s},     {u"silver"_s, u"فضي"_s},
+        {u"teal"_s, u"أزرق مخضر"_s},
+    };
+    const QString arabic = kArabic.value(tag);
+    return arabic.isEmpty() ? tag : arabic + u" ("_s + tag + u')';
+}
 
 struct FontRow {
     int index;
@@ -211,6 +238,49 @@ EditorPage::EditorPage(QWidget* parent) : controls::PictureBox(parent)
     txtEdit_->setLayoutDirection(Qt::RightToLeft);
 
     connectBehaviour();
+    makeKeyboardReachable();
+}
+
+void EditorPage::makeKeyboardReachable()
+{
+    // Every picker is a choice, read by what it puts into the post.
+    for (int n = 1; n <= kSizeCount; ++n)
+        controls::makeChoice(lblSize(n), u"حجم "_s + QString::number(n));
+    for (controls::ImageBox* swatch : imgClr_)
+        controls::makeChoice(swatch, spokenColour(swatch->tag()));
+    for (controls::ClickLabel* face : lblfont_)
+        controls::makeChoice(face, face->text());
+    for (QPushButton* button :
+         {selectAllButton_, copyButton_, defaultKeyboardButton_, arabicKeyboardButton_})
+        controls::clickOnEnter(button);
+    txtEdit_->setAccessibleName(u"نص المشاركة"_s);
+
+    // Tab reads the page from the right, row by row: the sizes, the
+    // swatches, the font names, the buttons above the pane, the pane.
+    QList<QWidget*> order;
+    for (int n = kSizeCount; n >= 1; --n)
+        order.append(lblSize(n));
+    for (const auto& row : kSwatches) {
+        for (int c = 8; c >= 0; --c)
+            order.append(imgClr(row[c].index));
+    }
+    QList<const FontRow*> faces;
+    for (const FontRow& row : kFonts)
+        faces.append(&row);
+    // Rows from the top, each from its right end; the last row's labels
+    // stand a little out of line, so a row is what starts within a label's
+    // height.
+    std::sort(faces.begin(), faces.end(), [](const FontRow* a, const FontRow* b) {
+        if (std::abs(a->top - b->top) >= 200)
+            return a->top < b->top;
+        return a->left > b->left;
+    });
+    for (const FontRow* row : faces)
+        order.append(lblfont(row->index));
+    order << arabicKeyboardButton_ << defaultKeyboardButton_ << copyButton_ << selectAllButton_
+          << txtEdit_;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void EditorPage::preparePickers()

@@ -73,6 +73,8 @@ private:
     // The clicks of the pickers and buttons, and the bold, italic and
     // underline keys of the edit pane.
     void connectBehaviour();
+    // The pickers as choices of the keyboard, named, and the Tab chain.
+    void makeKeyboardReachable();
     // Gives every size and font caption the width its text needs.
     void fitCaptions();
     // txtEdit's context menu: the pane's own entries and the post's look.

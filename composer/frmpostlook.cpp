@@ -24,6 +24,7 @@ FrmPostLook::FrmPostLook(const EditPane& source, QWidget* parent)
 
     view_ = new PostLookView(this);
     view_->setObjectName(u"txtLook"_s);
+    view_->setAccessibleName(u"شكل المشاركة"_s);
     view_->setGeometry(rect());
 
     settle_.setSingleShot(true);

@@ -92,6 +92,7 @@ void NamesPage::build()
     txtInput_ = makeup::textBox(this, u"txtInput"_s, {420, 120, 5655, 375}, nameFont,
                                 Qt::AlignHCenter, Qt::white);
     txtInput_->setToolTip(u"اكتب هنا الإسم الذي تريد ان تزخرفه"_s);
+    txtInput_->setAccessibleName(u"الاسم"_s);
 
     // The patterns wait for a name: start-up leaves them disabled until
     // something has been typed.
@@ -120,6 +121,25 @@ void NamesPage::build()
     txtOutput_->setMaxLength(std::numeric_limits<int>::max());
     // The result is there to be copied whole.
     controls::selectAllOnFocusAndClick(txtOutput_);
+    controls::nameCodeBox(txtOutput_, u"الاسم المزخرف"_s);
+
+    // Tab reads the page from the right: the name, the right column of
+    // patterns top down, the left column, then the result.
+    QList<QWidget*> order{txtInput_};
+    for (const int column : {3660, 360}) {
+        QList<const PatternRow*> rows;
+        for (const PatternRow& row : kPatterns) {
+            if (row.left == column)
+                rows.append(&row);
+        }
+        std::sort(rows.begin(), rows.end(),
+                  [](const PatternRow* a, const PatternRow* b) { return a->top < b->top; });
+        for (const PatternRow* row : rows)
+            order.append(opt(row->index));
+    }
+    order.append(txtOutput_);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
     connect(txtInput_, &QLineEdit::textChanged, this, &NamesPage::txtInputChange);
     txtInput_->installEventFilter(this);
     for (int i = 0; i < kPatternCount; ++i)

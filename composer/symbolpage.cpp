@@ -2,6 +2,7 @@
 // and the grid of 73 symbol buttons.
 #include "composer/symbolpage.h"
 
+#include "base/controls/choice.h"
 #include "base/controls/twipgeometry.h"
 #include "base/makeup.h"
 
@@ -110,6 +111,28 @@ void SymbolPage::build()
         }
     }
     place(kStrayIndex, kStrayCell);
+
+    // A screen reader reads each symbol as shown ("&&" shows "&"), and
+    // Enter clicks every button of the page as Space does.
+    txtOut_->setAccessibleName(u"سطر الرموز"_s);
+    for (int i = 0; i < kSymbolCount; ++i) {
+        QString shown = kSymbols[static_cast<size_t>(i)];
+        cmd(i)->setAccessibleName(shown.replace(u"&&"_s, u"&"_s));
+        controls::clickOnEnter(cmd(i));
+    }
+    for (QPushButton* button : {selectAllButton_, cmdCopy_, cmdErase_})
+        controls::clickOnEnter(button);
+
+    // Tab reads the page as it is laid out, from the right: the line and
+    // its select-all button, copy and erase, then the grid row by row.
+    QList<QWidget*> order{txtOut_, selectAllButton_, cmdCopy_, cmdErase_};
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = kColumns - 1; c >= 0; --c)
+            order.append(cmd(kGrid[r][c]));
+    }
+    order.append(cmd(kStrayIndex));
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 
     // A long line of symbols must not be cut short.
     txtOut_->setMaxLength(std::numeric_limits<int>::max());

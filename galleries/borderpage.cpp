@@ -2,6 +2,7 @@
 // inside its window, its scroll bar, the "more" link and the code box.
 #include "galleries/borderpage.h"
 
+#include "base/controls/choice.h"
 #include "base/controls/codebox.h"
 #include "base/controls/twipgeometry.h"
 #include "base/forumcode/forumcode.h"
@@ -17,10 +18,13 @@
 #include "galleries/galleryprogress.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -57,6 +61,7 @@ BorderPage::BorderPage(SiteStore& sites, QWidget* parent)
         {u"لمزيد من الفواصل والزخارف إضغط هنا"_s, Qt::black, Qt::AlignHCenter | Qt::AlignTop},
         dialog);
     weblink::makeLinkLabel(label8_, weblink::homePage());
+    controls::makeChoice(label8_, label8_->text(), QAccessible::Link);
 
     // The code box and its frame only appear once a border has been chosen.
     shpcode_ = makeup::shape(this, u"shpcode"_s, {180, 5820, 6555, 435});
@@ -88,6 +93,7 @@ BorderPage::BorderPage(SiteStore& sites, QWidget* parent)
     txtCode_->setToolTip(u"هنا سوف يظهر الإسم المزخرف"_s);
     txtCode_->hide();
     controls::selectAllOnFocusAndClick(txtCode_);
+    controls::nameCodeBox(txtCode_, u"رمز الزخرفة"_s);
 
     connect(vs_, &QScrollBar::valueChanged, this, &BorderPage::vsScroll);
 }
@@ -134,7 +140,55 @@ std::optional<files::Failure> BorderPage::loadGallery(const appfolder::AppFolder
         progress.loaded(path, i);
     }
     sizeGallery();
+    makeBordersChoices();
     return std::nullopt;
+}
+
+void BorderPage::makeBordersChoices()
+{
+    // Each border with a picture is a choice, read by its number; Tab goes
+    // down the column, then to the "more" link and the code box.
+    QWidget* previous = nullptr;
+    for (int i = 0; i < borderCount_; ++i) {
+        controls::ImageBox* border = imgBord_.at(static_cast<size_t>(i));
+        controls::makeChoice(border, u"زخرفة "_s + QString::number(i + 1));
+        border->installEventFilter(this);
+        if (previous)
+            setTabOrder(previous, border);
+        previous = border;
+    }
+    if (!previous)
+        return;
+    setTabOrder(previous, label8_);
+    setTabOrder(label8_, txtCode_);
+}
+
+bool BorderPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // A border reached by the keyboard is scrolled into the gallery's
+    // window, as the scroll bar would bring it.
+    if (event->type() == QEvent::FocusIn) {
+        const auto found = std::find(imgBord_.begin(), imgBord_.end(), watched);
+        if (found != imgBord_.end())
+            scrollIntoView(*found);
+    }
+    return controls::PictureBox::eventFilter(watched, event);
+}
+
+void BorderPage::scrollIntoView(const controls::ImageBox* border)
+{
+    const int step = gallery::kBorderScrollUnit;
+    const tw::Rect at = controls::twips(border);
+    const int view = controls::twips(picture3_).height;
+    // The positions at which the border's top and bottom are both inside
+    // the window; the nearest to the present one.
+    const int lowest = (borderGalleryTop_ + at.top + at.height - view + step - 1) / step;
+    const int highest = (borderGalleryTop_ + at.top) / step;
+    const int value = vs_->value();
+    if (value > highest)
+        vs_->setValue(highest);
+    else if (value < lowest)
+        vs_->setValue(std::min(lowest, highest));
 }
 
 void BorderPage::sizeGallery()

@@ -82,11 +82,15 @@ public:
 protected:
     // The mouse wheel over the gallery scrolls it as it does over vs.
     void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     SiteStore& sites_;
     void vsScroll();
     void sizeGallery();
+    // The borders as the keyboard reaches them, in the Tab chain top down.
+    void makeBordersChoices();
+    void scrollIntoView(const controls::ImageBox* border);
     void listenToBorder(controls::ImageBox* border, int index);
     void showViewer(int index, const QString& address);
 

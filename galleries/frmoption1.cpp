@@ -71,6 +71,7 @@ FrmOption1::FrmOption1(QWidget* parent)
 
     txt_ = makeup::textBox(this, u"txt"_s, {360, 2280, 3435, 375}, bold);
     txt_->setLayoutDirection(Qt::RightToLeft);
+    txt_->setAccessibleName(label1->text());
 
     for (size_t i = 0; i < optAlign_.size(); ++i) {
         const AlignRow& row = kAlignRows[i];

@@ -36,6 +36,7 @@ FrmOptions::FrmOptions(SiteStore& sites, QWidget* parent)
     // is taken whole.
     txtSite_->setMaxLength(std::numeric_limits<int>::max());
     txtSite_->setText(QString::fromLatin1(sites::kDefaultLinkSite));
+    txtSite_->setAccessibleName(u"موقع الصور"_s);
     cmdBack_ = makeup::button(this, u"cmdBack"_s, {180, 1800, 1275, 375}, u"تراجع"_s, windowFont);
     cmdDefault_ =
         makeup::button(this, u"cmdDefault"_s, {2580, 1800, 1095, 375}, u"الإفتراضي"_s, windowFont);

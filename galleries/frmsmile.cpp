@@ -1,6 +1,7 @@
 // The smilies picker; see frmsmile.h.
 #include "galleries/frmsmile.h"
 
+#include "base/controls/choice.h"
 #include "base/controls/codebox.h"
 #include "base/controls/twipgeometry.h"
 #include "base/forumcode/forumcode.h"
@@ -12,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
@@ -99,10 +101,12 @@ FrmSmile::FrmSmile(const appfolder::AppFolder& folder, FrmView& preview, QWidget
                            {u"لمزيد من الإبتسامات إضغط هنا"_s, Qt::black, Qt::AlignCenter}, font());
     label1_->setCursor(Qt::PointingHandCursor);
     weblink::makeLinkLabel(label1_, weblink::moreSmiliesPage());
+    controls::makeChoice(label1_, label1_->text(), QAccessible::Link);
     makeup::shape(this, u"Shape1"_s, {60, 7200 + kLowerShift, 6315, 375});
     txtWeb_ = makeup::textBox(this, u"txtWeb"_s, {120, 7260 + kLowerShift, 6195, 285},
                               makeup::font(u"Tahoma"_s, 9, true));
     controls::selectAllOnFocusAndClick(txtWeb_);
+    controls::nameCodeBox(txtWeb_, u"رمز الابتسامة"_s);
 
     ticker_.setInterval(kTick);
     ticker_.setTimerType(Qt::CoarseTimer);
@@ -151,8 +155,37 @@ void FrmSmile::formLoad()
             x->show();
             (void)loadPicture(x, path);
             x->setTag(path + u'|' + webAddress(c, i + 1));
+            controls::makeChoice(x, u"ابتسامة "_s + c + u' ' + appfolder::smileyName(i + 1));
         }
     }
+    orderTabs();
+}
+
+void FrmSmile::orderTabs()
+{
+    // Grid by grid, row by row from the right end, then the code box and
+    // the link under the grids.
+    QList<QWidget*> order;
+    for (const auto& cells : grids_) {
+        const int count = static_cast<int>(cells.size());
+        for (int row = 0; row * kPerRow < count; ++row) {
+            for (int i = std::min((row + 1) * kPerRow, count) - 1; i >= row * kPerRow; --i)
+                order.append(cells.at(static_cast<size_t>(i)));
+        }
+    }
+    order << txtWeb_ << label1_;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
+
+void FrmSmile::keyPressEvent(QKeyEvent* event)
+{
+    // Escape puts the picker away, as its close box does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    controls::FormWindow::keyPressEvent(event);
 }
 
 bool FrmSmile::loadPicture(controls::ImageBox* cell, const QString& path)

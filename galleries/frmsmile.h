@@ -58,8 +58,11 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The Tab chain in reading order, once the grids are built.
+    void orderTabs();
     // Builds the grids and gives every cell its picture and its Tag text.
     void formLoad();
     // Gives the cell the frames of the picture file; false when the file

@@ -17,6 +17,7 @@ FrmView::FrmView(QWidget* parent)
     agif_->setObjectName(u"Agif"_s);
     controls::setTwips(agif_, {60, 60, 1695, 1275});
     agif_->setCursor(Qt::PointingHandCursor);
+    agif_->setAccessibleName(u"معاينة الابتسامة"_s);
     connect(agif_, &controls::AnimatedPicture::clicked, this, &FrmView::hidePreview);
 }
 

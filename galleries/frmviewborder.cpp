@@ -47,6 +47,9 @@ FrmViewBorder::FrmViewBorder(QWidget* parent)
                                   Qt::AlignLeft, Qt::white);
     txtForumCode_ = makeup::textBox(this, u"txtForumCode"_s, {300, 3780, 6375, 315}, code,
                                     Qt::AlignLeft, Qt::white);
+    ag_->setAccessibleName(u"الزخرفة"_s);
+    controls::nameCodeBox(txtWebCode_, u"وصلة ويب للزخرفة"_s);
+    controls::nameCodeBox(txtForumCode_, u"كود المنتدى للزخرفة"_s);
     for (QLineEdit* box : {txtWebCode_, txtForumCode_}) {
         // Web addresses and forum code read left to right whatever the
         // interface's direction.

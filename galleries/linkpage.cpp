@@ -4,6 +4,7 @@
 #include "galleries/linkpage.h"
 
 #include "base/catalogue.h"
+#include "base/controls/choice.h"
 #include "base/controls/codebox.h"
 #include "base/controls/shapes.h"
 #include "base/controls/twipgeometry.h"
@@ -27,6 +28,8 @@
 #include <QRegion>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -201,6 +204,7 @@ LinkPage::LinkPage(SiteStore& sites, QWidget* parent) : controls::PictureBox(par
     txtdcode_ = makeup::textBox(picText_, u"txtdcode"_s, {180, 120, 6795, 375},
                                 makeup::font(u"Tahoma"_s, 9.75, true), Qt::AlignHCenter);
     controls::selectAllOnFocusAndClick(txtdcode_);
+    controls::nameCodeBox(txtdcode_, u"رمز زر التحميل"_s);
     cmdHelp_ = makeup::button(picText_, u"cmdHelp"_s, {2760, 660, 915, 375}, u"مساعدة"_s, dialog);
     cmdOptions_ =
         makeup::button(picText_, u"cmdOptions"_s, {4440, 660, 795, 375}, u"خيارات"_s, dialog);
@@ -258,7 +262,60 @@ std::optional<files::Failure> LinkPage::loadGallery(const appfolder::AppFolder& 
         imgView_.at(static_cast<size_t>(i))->setPictureFile(path, checked.value().size);
     }
     sizeGallery();
+    makeButtonsChoices();
     return std::nullopt;
+}
+
+void LinkPage::makeButtonsChoices()
+{
+    // Each button with a picture is a choice, read by its number. Tab goes
+    // through the rows top down, each from its right end, then to the code
+    // box and the buttons under it, right to left.
+    QList<QWidget*> order;
+    for (int row = 0; row * gallery::kLinksPerRow < gallery::kLinkCount; ++row) {
+        for (int i = std::min((row + 1) * gallery::kLinksPerRow, gallery::kLinkCount) - 1;
+             i >= row * gallery::kLinksPerRow; --i) {
+            controls::ImageBox* button = dimg_.at(static_cast<size_t>(i));
+            controls::makeChoice(button, u"زر تحميل "_s + QString::number(i + 1));
+            button->installEventFilter(this);
+            order.append(button);
+        }
+    }
+    order << txtdcode_ << cmdOptions_ << cmdHelp_;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
+
+bool LinkPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // A button reached by the keyboard is scrolled into the gallery's
+    // window, as the scroll bar would bring it.
+    if (event->type() == QEvent::FocusIn) {
+        const auto found = std::find(dimg_.begin(), dimg_.end(), watched);
+        if (found != dimg_.end())
+            scrollIntoView(*found);
+    }
+    return controls::PictureBox::eventFilter(watched, event);
+}
+
+void LinkPage::scrollIntoView(const controls::ImageBox* button)
+{
+    const tw::Rect at = controls::twips(button);
+    const tw::Rect window = kGalleryWindow;
+    const auto seen = [&](int value) {
+        const int top = gallery::linkPanelTop(value, linkGalleryTop_) + at.top;
+        return top >= window.top && top + at.height <= window.top + window.height;
+    };
+    const int value = vScroll1_->value();
+    if (seen(value))
+        return;
+    // The panel's top is minus the position, once it has left its place.
+    const int highest = at.top - window.top;
+    const int lowest = at.top + at.height - window.top - window.height;
+    if (seen(0))
+        vScroll1_->setValue(0);
+    else
+        vScroll1_->setValue(value > highest ? highest : std::max(lowest, 1));
 }
 
 void LinkPage::sizeGallery()

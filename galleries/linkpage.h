@@ -71,6 +71,7 @@ public:
 protected:
     // The mouse wheel over the gallery scrolls it as it does over VScroll1.
     void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     SiteStore& sites_;
@@ -78,6 +79,10 @@ private:
     void connectClick(controls::ImageBox* button, int index);
     void vScroll1Scroll();
     void sizeGallery();
+    // The buttons as the keyboard reaches them, in the Tab chain row by
+    // row, right to left.
+    void makeButtonsChoices();
+    void scrollIntoView(const controls::ImageBox* button);
 
     // Where the local copies of the buttons are, known from start-up.
     std::optional<appfolder::AppFolder> folder_;

@@ -36,6 +36,39 @@ void ClickLabel::paintEvent(QPaintEvent* event)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (hasFocus()) {
+        QPainter painter(this);
+        paintFocusFrame(this, painter);
+    }
+}
+
+void ClickLabel::choose()
+{
+    reportClick(this, Qt::LeftButton);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (!reportKey(this, event))
+        QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!takeKeyboardMenu(this, event))
+        QLabel::contextMenuEvent(event);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QLabel::focusInEvent(event);
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QLabel::focusOutEvent(event);
 }
 
 } // namespace controls

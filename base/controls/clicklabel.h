@@ -15,6 +15,10 @@ public:
     void setBorderStyle(int style);
     int borderStyle() const { return borderStyle_; }
 
+    // What a left click does, for the keyboard (Enter, Return, Space) and
+    // screen readers of a label made a choice (choice.h): the same signals.
+    Q_INVOKABLE void choose();
+
 Q_SIGNALS:
     void clicked();
     void mouseDown(Qt::MouseButton button);
@@ -24,6 +28,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int borderStyle_ = 0;

@@ -61,6 +61,13 @@ private:
 
 } // namespace
 
+void nameCodeBox(QLineEdit* box, const QString& name)
+{
+    box->setAccessibleName(name);
+    box->setAccessibleDescription(
+        QStringLiteral(u"رمز جاهز للنسخ إلى المشاركة، يُظلَّل كله عند الوصول إليه"));
+}
+
 void selectAllOnFocusAndClick(QLineEdit* box)
 {
     box->installEventFilter(new SelectAllFilter(box));

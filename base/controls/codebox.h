@@ -2,6 +2,7 @@
 #pragma once
 
 class QLineEdit;
+class QString;
 
 namespace controls {
 
@@ -12,5 +13,9 @@ namespace controls {
 void selectAllOnFocusAndClick(QLineEdit* box);
 // Selects the whole text with the caret at its start, which stays in view.
 void selectAllFromStart(QLineEdit* box);
+// Tells a screen reader what the box holds (its name, say "رمز الزخرفة")
+// and that its code is there to be copied whole; the code itself is read
+// as the box's value.
+void nameCodeBox(QLineEdit* box, const QString& name);
 
 } // namespace controls

@@ -110,6 +110,8 @@ void ImageBox::paintEvent(QPaintEvent*)
         painter.drawPixmap(rect(), frame);
     else
         painter.drawPixmap(0, 0, frame);
+    if (hasFocus())
+        paintFocusFrame(this, painter);
 }
 
 void ImageBox::mousePressEvent(QMouseEvent* event)
@@ -120,6 +122,35 @@ void ImageBox::mousePressEvent(QMouseEvent* event)
 void ImageBox::mouseReleaseEvent(QMouseEvent* event)
 {
     reportRelease(this, event);
+}
+
+void ImageBox::choose()
+{
+    reportClick(this, Qt::LeftButton);
+}
+
+void ImageBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!reportKey(this, event))
+        QWidget::keyPressEvent(event);
+}
+
+void ImageBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!takeKeyboardMenu(this, event))
+        QWidget::contextMenuEvent(event);
+}
+
+void ImageBox::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ImageBox::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 } // namespace controls

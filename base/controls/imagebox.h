@@ -50,6 +50,10 @@ public:
     // setting, tooltip and cursor, no picture, hidden.
     ImageBox* copyOf(QWidget* parent) const;
 
+    // What a left click does, for the keyboard (Enter, Return, Space) and
+    // screen readers of a box made a choice (choice.h): the same signals.
+    Q_INVOKABLE void choose();
+
 Q_SIGNALS:
     void clicked();
     void mouseDown(Qt::MouseButton button);
@@ -59,6 +63,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
