@@ -19,9 +19,7 @@ constexpr const char* kRoleProperty = "tarnwellChoiceRole";
 // than as an anonymous client area or a static text.
 class ChoiceAccessible : public QAccessibleWidget {
 public:
-    ChoiceAccessible(QWidget* control, QAccessible::Role role) : QAccessibleWidget(control, role)
-    {
-    }
+    ChoiceAccessible(QWidget* control, QAccessible::Role role) : QAccessibleWidget(control, role) {}
 
     QStringList actionNames() const override
     {

@@ -60,9 +60,9 @@ QString describe(const QAccessibleInterface* iface)
 {
     const QObject* object = iface->object();
     const QString name = object ? object->objectName() : QString();
-    return u"%1 (%2, role %3)"_s.arg(name.isEmpty() ? u"<unnamed object>"_s : name,
-                                     object ? QString::fromLatin1(object->metaObject()->className())
-                                            : u"?"_s)
+    return u"%1 (%2, role %3)"_s
+        .arg(name.isEmpty() ? u"<unnamed object>"_s : name,
+             object ? QString::fromLatin1(object->metaObject()->className()) : u"?"_s)
         .arg(static_cast<int>(iface->role()));
 }
 

@@ -110,15 +110,15 @@ void TestKeyboard::pageKeysStepRoundTheSevenPages()
 
     // Forwards with Ctrl+Tab, round the seven pages back to the editor;
     // the exit tab is never stepped onto.
-    const Page forwards[] = {Page::Smilies, Page::Links,   Page::About,  Page::Names,
+    const Page forwards[] = {Page::Smilies, Page::Links,   Page::About, Page::Names,
                              Page::Symbols, Page::Borders, Page::Editor};
     for (const Page page : forwards) {
         // The smilies tab opens the picker, which takes the keyboard.
         QVERIFY(activate(w_));
         press(Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(w_->currentPage(), std::optional(page));
-        QVERIFY(w_->findChild<QWidget*>(
-                      u"picName(%1)"_s.arg(static_cast<int>(page)), Qt::FindDirectChildrenOnly)
+        QVERIFY(w_->findChild<QWidget*>(u"picName(%1)"_s.arg(static_cast<int>(page)),
+                                        Qt::FindDirectChildrenOnly)
                     ->isVisible());
     }
     QCOMPARE(smilies.size(), 1);
