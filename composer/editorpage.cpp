@@ -346,8 +346,13 @@ bool EditorPage::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (event->type() == QEvent::FontChange && captionsFitted_) {
-        if (auto* label = qobject_cast<QLabel*>(watched))
+        if (auto* label = qobject_cast<QLabel*>(watched)) {
+            // Measured once the label has taken in its new font: a label
+            // the keyboard can reach measures its frame only then.
+            static_cast<QObject*>(label)->event(event);
             fitCaption(label);
+            return true;
+        }
     }
     return controls::PictureBox::eventFilter(watched, event);
 }
