@@ -4,6 +4,8 @@
 #include "base/forumcode/engine.h"
 #include "base/forumcode/postlook.h"
 
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -271,6 +273,64 @@ private Q_SLOTS:
         checkCommonCodes(Engine::Discourse);
     }
 
+    // Random posts of every engine's tags, closed, unclosed and misnested:
+    // whatever an engine reads, the letters it shows are the post's own
+    // less whole tags, none lost or doubled.
+    void everyEngineKeepsTheLetters()
+    {
+        const QStringList pieces = {
+            u"[B]"_s,
+            u"[/B]"_s,
+            u"[CENTER]"_s,
+            u"[/center]"_s,
+            u"[LEFT]"_s,
+            u"[/LEFT]"_s,
+            u"[ALIGN=right]"_s,
+            u"[ALIGN=justify]"_s,
+            u"[/ALIGN]"_s,
+            u"[SIZE=5]"_s,
+            u"[SIZE=150]"_s,
+            u"[SIZE=x-large]"_s,
+            u"[SIZE=20px]"_s,
+            u"[/SIZE]"_s,
+            u"[FONT=Arial]"_s,
+            u"[FONT=خط]"_s,
+            u"[/FONT]"_s,
+            u"[COLOR=red]"_s,
+            u"[/COLOR]"_s,
+            u"[IMG]http://p.example/a.gif[/IMG]"_s,
+            u"[URL=http://l.example/]"_s,
+            u"[/URL]"_s,
+            u"\n"_s,
+            u"a"_s,
+            u"ب"_s,
+            u" "_s,
+            u"["_s,
+            u"]"_s,
+        };
+        static const QRegularExpression tag(u"\\[[^\\[\\]]*\\]"_s);
+        // Lone brackets may close a group around a tag taken out: take
+        // groups out until none is left.
+        const auto lessTags = [](QString s) {
+            for (qsizetype n = -1; n != s.size();) {
+                n = s.size();
+                s.remove(tag);
+            }
+            return s;
+        };
+        QRandomGenerator random(20);
+        for (int round = 0; round < 300; ++round) {
+            QString post;
+            for (int n = random.bounded(1, 30); n > 0; --n)
+                post += pieces[random.bounded(static_cast<int>(pieces.size()))];
+            for (Engine engine : kEngines) {
+                const QString shown = shownText(post, engine);
+                QVERIFY2(lessTags(shown) == lessTags(post), qPrintable(post));
+                QVERIFY(!postHtml(post, engine).isEmpty());
+            }
+        }
+    }
+
     // ------------------------------------------------ each engine's look
 
     void classic_look()
@@ -296,6 +356,10 @@ private Q_SLOTS:
                  std::vector<LeftOut>{LeftOut::Alignment});
         // Alignment tags close by their own name only.
         QCOMPARE(shownText(u"[LEFT]a[/CENTER]"_s, Engine::VBulletin3), u"[LEFT]a[/CENTER]"_s);
+        // Misnested, each close ends its own alignment: "c" is still centred.
+        const Look misnested(u"[LEFT]a\n[CENTER]b[/LEFT]c[/CENTER]"_s, Engine::VBulletin3);
+        QVERIFY(misnested.centred(u"c"_s));
+        QVERIFY(!misnested.centred(u"a"_s));
         QVERIFY(Look(u"[right]a[/RIGHT]"_s, Engine::VBulletin3)
                     .blockWith(u"a"_s)
                     .blockFormat()
@@ -395,6 +459,8 @@ private Q_SLOTS:
         const QString held = u"[B][CENTER]b[/CENTER][/B]"_s;
         QCOMPARE(shownText(held, Engine::Discourse), u"[CENTER]b[/CENTER]"_s);
         QCOMPARE(unreadKinds(held, Engine::Discourse), std::vector<LeftOut>{LeftOut::Alignment});
+        const QString heldOnItsLine = u"[B]a\n[CENTER]b[/CENTER][/B]"_s;
+        QCOMPARE(shownText(heldOnItsLine, Engine::Discourse), u"a\n[CENTER]b[/CENTER]"_s);
         QVERIFY(Look(u"a\n[CENTER]b[/CENTER]"_s, Engine::Discourse).centred(u"b"_s));
         // A face it refuses is read without its style, not shown as text.
         const QString arabic = u"[FONT=خط]c[/FONT]"_s;
