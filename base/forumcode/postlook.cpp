@@ -141,8 +141,6 @@ bool isFontName(QStringView v)
     return letter;
 }
 
-bool isValid(Kind kind, QStringView value, bool hasValue);
-
 bool isColour(QStringView v)
 {
     if (v.size() == 7 && v.front() == u'#') {
@@ -333,6 +331,10 @@ bool isAlignValue(const Dialect& d, QStringView value)
            value.compare(QStringView(kAlignRight), Qt::CaseInsensitive) == 0 ||
            (d.alignJustify && value.compare(u"justify", Qt::CaseInsensitive) == 0);
 }
+
+// The classic dialect's values, which every engine reads for the tags it
+// does not read in a way of its own.
+bool isValid(Kind kind, QStringView value, bool hasValue);
 
 bool isValid(const Dialect& d, Kind kind, QStringView value, bool hasValue)
 {
