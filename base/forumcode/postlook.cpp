@@ -226,10 +226,17 @@ int sizePixels(Engine engine, QStringView v)
         if (const int n = smallNumber(v, 7))
             return kSizePixels[n - 1];
         return -1;
-    case Engine::VBulletin5:
+    case Engine::VBulletin5: {
+        // Any value is read: 1 to 7 from its table, pixels from 8 to 72 as
+        // they are, anything else without a size.
         if (const int n = smallNumber(v, 7))
             return kVBulletin5Pixels[n - 1];
-        return -1;
+        const QStringView digits = v.chopped(std::min<qsizetype>(2, v.size()));
+        const int px = v.size() > 2 && v.endsWith(u"px", Qt::CaseInsensitive) && isDigits(digits)
+                           ? digitsValue(digits, 72)
+                           : 0;
+        return px >= 8 && px <= 72 ? px : 0;
+    }
     case Engine::XenForo: {
         // A number (7 and above all 26 px; 0 no size), or pixels held
         // between 8 and 36.

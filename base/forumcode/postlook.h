@@ -52,7 +52,8 @@ struct PostNode {
 // MyBB (which also takes justify); [LEFT], [CENTER], [RIGHT] in vBulletin,
 // XenForo, SMF, Invision and Discourse, where Discourse reads them only at
 // the start of a line and inside no other tag; none in phpBB. Sizes: the
-// values the engine takes (vBulletin and SMF 1 to 7, Invision 1 to 8,
+// values the engine takes (vBulletin 3 and SMF 1 to 7; vBulletin 5 any
+// value, drawing 1 to 7 and 8px to 72px; Invision 1 to 8,
 // XenForo any number and 8px to 36px, phpBB 1 to 200 percent, MyBB its
 // keywords and points, Discourse anything, styled up to 999 percent).
 // Faces: the names the engine takes (faceAccepted; Discourse reads any

@@ -372,7 +372,16 @@ private Q_SLOTS:
         checkNestedLook(Engine::VBulletin5, 28, true, true);
         QCOMPARE(Look(u"[SIZE=7]a[/SIZE]"_s, Engine::VBulletin5).format(u"a"_s).font().pixelSize(),
                  72);
-        QCOMPARE(shownText(u"[SIZE=8]a[/SIZE]"_s, Engine::VBulletin5), u"[SIZE=8]a[/SIZE]"_s);
+        // A size it has no table for is read without a size, not shown.
+        QCOMPARE(shownText(u"[SIZE=8]a[/SIZE]"_s, Engine::VBulletin5), u"a"_s);
+        QCOMPARE(Look(u"[SIZE=8]a[/SIZE]"_s, Engine::VBulletin5).format(u"a"_s).font().pixelSize(),
+                 16);
+        QCOMPARE(
+            Look(u"[SIZE=40px]a[/SIZE]"_s, Engine::VBulletin5).format(u"a"_s).font().pixelSize(),
+            40);
+        // The classic codes' alignment stays text.
+        QCOMPARE(shownText(u"[ALIGN=LEFT]a[/ALIGN]"_s, Engine::VBulletin5),
+                 u"[ALIGN=LEFT]a[/ALIGN]"_s);
     }
 
     void xenforo_look()
