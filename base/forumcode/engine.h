@@ -8,6 +8,7 @@
 #include "base/forumcode/forumcode.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <array>
 #include <optional>
@@ -49,6 +50,13 @@ enum class LeftOut { Alignment, Font };
 // name the engine refuses): the caller then writes the text without it.
 // For Engine::Classic this is exactly tagPair(tag, value).
 std::optional<TagPair> tagPairFor(Engine engine, Tag tag, const QString& value = {});
+
+// Whether the engine reads a [FONT=] with this face name: any name for
+// the classic dialect, vBulletin and Invision; for XenForo, MyBB, SMF and
+// Discourse Latin letters, digits and blanks with a few signs each engine
+// allows (hyphens; MyBB also commas, underscores and quotes; SMF commas and
+// underscores); never for phpBB, which has no font tag.
+bool faceAccepted(Engine engine, QStringView face);
 
 // Which kind a tag belongs to when it is left out (alignment or font);
 // none for the tags every engine reads.

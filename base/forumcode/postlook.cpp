@@ -3,6 +3,7 @@
 
 #include "base/forumcode/forumcode.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -23,8 +24,11 @@ struct Token {
     Kind kind;
     qsizetype begin; // of its "["
     qsizetype end;   // past its "]" (an atom: past its closing tag)
-    QString value;   // an open tag's value; an atom's address
+    QString value;   // an open tag's value; an atom's address; the keyword
+                     // of a named alignment's close
     bool matched = false;
+    int slot = -1;      // what it pairs by, when not its kind alone
+    size_t partner = 0; // the token it was paired with
 };
 
 constexpr std::array kNamed{
@@ -35,6 +39,68 @@ constexpr std::array kNamed{
     std::pair{Tag::Link, Kind::Link},
 };
 constexpr int kKindCount = static_cast<int>(Kind::Link) + 1;
+
+// The alignments some engines name as tags of their own: [CENTER]...[/CENTER].
+constexpr std::array<const char16_t*, 3> kNamedAlignments = {kAlignLeft, kAlignCenter, kAlignRight};
+
+// How an engine reads: which forms of alignment it knows, whether it has a
+// font tag, and which values it takes. The broad reading takes every form
+// any engine reads, to find what one engine leaves unread.
+struct Dialect {
+    Engine engine = Engine::Classic;
+    bool alignValue = true;      // [ALIGN=LEFT]
+    bool alignJustify = false;   // [ALIGN=justify] too
+    bool alignNamed = false;     // [LEFT], [CENTER], [RIGHT]
+    bool alignLineStart = false; // those only at a line's start, inside no other tag
+    bool fonts = true;           // has [FONT=] at all
+    bool broad = false;          // every form and value
+
+    static Dialect of(Engine engine)
+    {
+        Dialect d;
+        d.engine = engine;
+        switch (engine) {
+        case Engine::Classic:
+            break;
+        case Engine::MyBB:
+            d.alignJustify = true;
+            break;
+        case Engine::PhpBB:
+            d.alignValue = false;
+            d.fonts = false;
+            break;
+        case Engine::Discourse:
+            d.alignLineStart = true;
+            [[fallthrough]];
+        case Engine::VBulletin3:
+        case Engine::VBulletin5:
+        case Engine::XenForo:
+        case Engine::Smf:
+        case Engine::Invision:
+            d.alignValue = false;
+            d.alignNamed = true;
+            break;
+        }
+        return d;
+    }
+    static Dialect everyForm()
+    {
+        Dialect d;
+        d.alignJustify = d.alignNamed = d.broad = true;
+        return d;
+    }
+};
+
+// Which of LEFT, CENTER, RIGHT a tag's name is, in any letter case; -1 for
+// none.
+int namedAlignment(QStringView name)
+{
+    for (size_t i = 0; i < kNamedAlignments.size(); ++i) {
+        if (name.compare(QStringView(kNamedAlignments[i]), Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
 
 std::optional<Kind> kindNamed(QStringView name)
 {
@@ -75,6 +141,8 @@ bool isFontName(QStringView v)
     return letter;
 }
 
+bool isValid(Kind kind, QStringView value, bool hasValue);
+
 bool isColour(QStringView v)
 {
     if (v.size() == 7 && v.front() == u'#') {
@@ -91,6 +159,196 @@ bool isColour(QStringView v)
             return false;
     }
     return true;
+}
+
+bool isDigits(QStringView v)
+{
+    if (v.isEmpty())
+        return false;
+    for (QChar c : v) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+// A whole number of digits, held at most at cap (a long run of digits is
+// simply large).
+int digitsValue(QStringView v, int cap)
+{
+    int n = 0;
+    for (QChar c : v) {
+        n = n * 10 + (c.unicode() - u'0');
+        if (n > cap)
+            return cap + 1;
+    }
+    return n;
+}
+
+// A single digit from 1 to last, or 0.
+int smallNumber(QStringView v, int last)
+{
+    if (v.size() != 1 || v.front() < u'1' || v.front().unicode() > u'0' + last)
+        return 0;
+    return v.front().unicode() - u'0';
+}
+
+// Sizes 1 to 7 as a browser draws them at a 16 px base: the classic
+// dialect's and vBulletin 3's HTML font sizes.
+constexpr int kSizePixels[7] = {10, 13, 16, 18, 24, 32, 48};
+constexpr int kVBulletin5Pixels[7] = {8, 10, 12, 20, 28, 48, 72};
+constexpr int kXenForoPixels[6] = {9, 10, 12, 15, 18, 22};
+// SMF's 0.7, 1.0, 1.35, 1.45, 2.0, 2.65 and 3.95 em at 16 px.
+constexpr int kSmfPixels[7] = {11, 16, 22, 23, 32, 42, 63};
+constexpr int kInvisionPixels[8] = {8, 10, 12, 14, 18, 24, 36, 48};
+// CSS's size keywords at a 16 px base, which MyBB's editor writes.
+constexpr std::array<std::pair<const char16_t*, int>, 7> kSizeKeywords = {{
+    {u"xx-small", 9},
+    {u"x-small", 10},
+    {u"small", 13},
+    {u"medium", 16},
+    {u"large", 18},
+    {u"x-large", 24},
+    {u"xx-large", 32},
+}};
+
+int percentPixels(int percent)
+{
+    return (percent * 16 + 50) / 100;
+}
+
+// The pixels a [SIZE=value] is drawn at by the engine: above 0 for a size
+// it shows, 0 for a tag it reads without changing the size, -1 for a value
+// it does not read (the tag stays text).
+int sizePixels(Engine engine, QStringView v)
+{
+    switch (engine) {
+    case Engine::Classic:
+    case Engine::VBulletin3:
+        if (const int n = smallNumber(v, 7))
+            return kSizePixels[n - 1];
+        return -1;
+    case Engine::VBulletin5:
+        if (const int n = smallNumber(v, 7))
+            return kVBulletin5Pixels[n - 1];
+        return -1;
+    case Engine::XenForo: {
+        // A number (7 and above all 26 px; 0 no size), or pixels held
+        // between 8 and 36.
+        if (isDigits(v)) {
+            const int n = digitsValue(v, 7);
+            return n == 0 ? 0 : n >= 7 ? 26 : kXenForoPixels[n - 1];
+        }
+        const QStringView digits = v.chopped(std::min<qsizetype>(2, v.size()));
+        if (v.size() > 2 && v.endsWith(u"px", Qt::CaseInsensitive) && isDigits(digits))
+            return std::clamp(digitsValue(digits, 36), 8, 36);
+        return -1;
+    }
+    case Engine::PhpBB: {
+        // Percent; a post above the limit is refused, so the look shows
+        // the tag as text.
+        const int n = isDigits(v) ? digitsValue(v, 200) : 0;
+        return n >= 1 && n <= 200 ? percentPixels(n) : -1;
+    }
+    case Engine::Discourse:
+        // Any value is read; its style is kept only for up to three digits
+        // of percent.
+        return isDigits(v) && v.size() <= 3 ? percentPixels(digitsValue(v, 999)) : 0;
+    case Engine::MyBB: {
+        for (const auto& [keyword, px] : kSizeKeywords) {
+            if (v.compare(QStringView(keyword), Qt::CaseInsensitive) == 0)
+                return px;
+        }
+        // Points, as a number is read there: signs and digits, the number
+        // they begin with, held between 1 and 50.
+        if (v.isEmpty())
+            return -1;
+        for (QChar c : v) {
+            if ((c < u'0' || c > u'9') && c != u'+' && c != u'-')
+                return -1;
+        }
+        qsizetype i = v.front() == u'+' || v.front() == u'-' ? 1 : 0;
+        const bool negative = v.front() == u'-';
+        qsizetype end = i;
+        while (end < v.size() && v[end] >= u'0' && v[end] <= u'9')
+            ++end;
+        const int n = negative ? 0 : digitsValue(v.mid(i, end - i), 50);
+        return (std::clamp(n, 1, 50) * 4 + 1) / 3;
+    }
+    case Engine::Smf:
+        if (const int n = smallNumber(v, 7))
+            return kSmfPixels[n - 1];
+        return -1;
+    case Engine::Invision:
+        if (const int n = smallNumber(v, 8))
+            return kInvisionPixels[n - 1];
+        return -1;
+    }
+    return -1;
+}
+
+// Whether the engine reads [FONT=value] at all (else it stays text).
+bool readsFace(const Dialect& d, QStringView v)
+{
+    if (d.broad)
+        return !v.trimmed().isEmpty();
+    switch (d.engine) {
+    case Engine::Classic:
+        return isFontName(v);
+    case Engine::PhpBB:
+        return false;
+    case Engine::Discourse:
+        // Read whatever the name; a name it refuses only loses its style.
+        return true;
+    case Engine::XenForo:
+    case Engine::MyBB:
+    case Engine::Smf:
+        return faceAccepted(d.engine, v);
+    case Engine::VBulletin3:
+    case Engine::VBulletin5:
+    case Engine::Invision:
+        break;
+    }
+    // Any name without quotes or a colon.
+    if (v.trimmed().isEmpty())
+        return false;
+    for (QChar c : v) {
+        if (c == u'"' || c == u'\'' || c == u'`' || c == u':' || c == u';' || c == u'<' ||
+            c == u'>')
+            return false;
+    }
+    return true;
+}
+
+// Whether a face read is drawn in that face.
+bool showsFace(Engine engine, QStringView v)
+{
+    return engine != Engine::Discourse || faceAccepted(engine, v);
+}
+
+bool isAlignValue(const Dialect& d, QStringView value)
+{
+    return value.compare(QStringView(kAlignLeft), Qt::CaseInsensitive) == 0 ||
+           value.compare(QStringView(kAlignCenter), Qt::CaseInsensitive) == 0 ||
+           value.compare(QStringView(kAlignRight), Qt::CaseInsensitive) == 0 ||
+           (d.alignJustify && value.compare(u"justify", Qt::CaseInsensitive) == 0);
+}
+
+bool isValid(const Dialect& d, Kind kind, QStringView value, bool hasValue)
+{
+    if (d.engine != Engine::Classic || d.broad) {
+        switch (kind) {
+        case Kind::Align:
+            return hasValue && isAlignValue(d, value);
+        case Kind::Size:
+            return hasValue && (d.broad || sizePixels(d.engine, value) >= 0);
+        case Kind::Font:
+            return hasValue && readsFace(d, value);
+        default:
+            break;
+        }
+    }
+    return isValid(kind, value, hasValue);
 }
 
 bool isValid(Kind kind, QStringView value, bool hasValue)
@@ -123,7 +381,7 @@ bool isValid(Kind kind, QStringView value, bool hasValue)
 // brackets of an address percent-encoded), and the whole is one atom.
 class Scanner {
 public:
-    explicit Scanner(QStringView text) : text_(text) {}
+    Scanner(QStringView text, const Dialect& dialect) : text_(text), dialect_(dialect) {}
 
     std::vector<Token> tokens()
     {
@@ -151,7 +409,14 @@ private:
         const qsizetype nameStart = i;
         while (i < n && isAsciiLetter(text_[i]))
             ++i;
-        const std::optional<Kind> kind = kindNamed(text_.mid(nameStart, i - nameStart));
+        const QStringView name = text_.mid(nameStart, i - nameStart);
+        std::optional<Kind> kind = kindNamed(name);
+        if (kind == Kind::Align && !dialect_.alignValue)
+            kind.reset();
+        else if (kind == Kind::Font && !dialect_.fonts)
+            kind.reset();
+        if (!kind && dialect_.alignNamed && i < n)
+            return namedAlignAt(at, i, closing, namedAlignment(name));
         if (!kind || i >= n)
             return std::nullopt;
         if (closing) {
@@ -171,12 +436,26 @@ private:
             return std::nullopt;
         }
         const QStringView value = text_.mid(valueStart, i - valueStart);
-        if (!isValid(*kind, value, hasValue))
+        if (!isValid(dialect_, *kind, value, hasValue))
             return std::nullopt;
         const qsizetype end = i + 1;
         if (*kind == Kind::Picture || (*kind == Kind::Link && !hasValue))
             return atom(*kind, at, end);
         return Token{Token::Type::Open, *kind, at, end, value.toString()};
+    }
+
+    // [CENTER] or [/CENTER] (any letter case) where the engine names its
+    // alignments; i is past the name.
+    std::optional<Token> namedAlignAt(qsizetype at, qsizetype i, bool closing, int which)
+    {
+        if (which < 0 || text_[i] != u']')
+            return std::nullopt;
+        if (!closing && dialect_.alignLineStart && at > 0 && !isLineBreak(text_[at - 1]))
+            return std::nullopt;
+        Token t{closing ? Token::Type::Close : Token::Type::Open, Kind::Align, at, i + 1,
+                QString::fromUtf16(kNamedAlignments[static_cast<size_t>(which)])};
+        t.slot = kKindCount + which;
+        return t;
     }
 
     // [IMG]address[/IMG] or [URL]address[/URL], or nothing when the address
@@ -210,6 +489,7 @@ private:
     static constexpr qsizetype kNotSought = -1;
     static constexpr qsizetype kNoneFurther = -2;
     QStringView text_;
+    const Dialect& dialect_;
     qsizetype nextClose_[2] = {kNotSought, kNotSought};
     qsizetype nextBreak_ = -1;
 };
@@ -218,19 +498,38 @@ private:
 // unpaired; what stays unpaired is text.
 void match(std::vector<Token>& tokens)
 {
-    std::array<std::vector<size_t>, kKindCount> open;
+    std::array<std::vector<size_t>, kKindCount + kNamedAlignments.size()> open;
     for (size_t i = 0; i < tokens.size(); ++i) {
         Token& t = tokens[i];
-        auto& pending = open[static_cast<size_t>(t.kind)];
+        auto& pending = open[static_cast<size_t>(t.slot >= 0 ? t.slot : static_cast<int>(t.kind))];
         if (t.type == Token::Type::Atom) {
             t.matched = true;
         } else if (t.type == Token::Type::Open) {
             pending.push_back(i);
         } else if (!pending.empty()) {
             t.matched = true;
+            t.partner = pending.back();
             tokens[pending.back()].matched = true;
+            tokens[pending.back()].partner = i;
             pending.pop_back();
         }
+    }
+}
+
+// Where alignments are blocks that no other tag may hold, an alignment
+// opened inside another tag stays text, with its close.
+void unmatchHeldAlignments(std::vector<Token>& tokens)
+{
+    int depth = 0;
+    for (Token& t : tokens) {
+        if (!t.matched || t.type == Token::Type::Atom)
+            continue;
+        if (t.kind == Kind::Align) {
+            if (t.type == Token::Type::Open && depth > 0)
+                t.matched = tokens[t.partner].matched = false;
+            continue;
+        }
+        depth += t.type == Token::Type::Open ? 1 : -1;
     }
 }
 
@@ -254,7 +553,7 @@ public:
             else if (t.type == Token::Type::Open)
                 push(t.kind, t.value, false);
             else
-                close(t.kind);
+                close(t.kind, t.value);
         }
         addText(at, text_.size());
         return std::move(root_);
@@ -294,11 +593,13 @@ private:
     }
 
     // The innermost open node of that kind is the close's partner: pairing
-    // by name gave each close the nearest open of its name.
-    void close(Kind kind)
+    // by name gave each close the nearest open of its name. A named
+    // alignment's close names its keyword too.
+    void close(Kind kind, const QString& keyword)
     {
         size_t at = open_.size() - 1;
-        while (open_[at].node->kind != kind)
+        while (open_[at].node->kind != kind ||
+               (!keyword.isEmpty() && open_[at].node->value != keyword))
             --at;
         std::vector<std::pair<Kind, QString>> reopen;
         for (size_t i = at + 1; i < open_.size(); ++i)
@@ -350,9 +651,6 @@ void appendEscaped(QString& out, QStringView text)
     }
 }
 
-// Sizes 1 to 7 as a browser draws them at a 16 px base.
-constexpr int kSizePixels[7] = {10, 13, 16, 18, 24, 32, 48};
-
 // The formatting in force at one place of the post.
 struct Style {
     QString css;   // the span's style, empty for none
@@ -367,6 +665,8 @@ struct Style {
 // every paragraph costs a third of Qt's reading time.
 class HtmlWriter {
 public:
+    explicit HtmlWriter(Engine engine) : engine_(engine) {}
+
     QString write(const PostNode& root)
     {
         out_.reserve(1024);
@@ -441,10 +741,16 @@ private:
             s.css += u"text-decoration:underline;"_s;
             break;
         case Kind::Size:
-            s.css += u"font-size:%1px;"_s.arg(kSizePixels[node.value.toInt() - 1]);
+            if (const int px = sizePixels(engine_, node.value); px > 0)
+                s.css += u"font-size:%1px;"_s.arg(px);
             break;
         case Kind::Font:
-            s.css += u"font-family:'"_s + node.value.trimmed() + u"';"_s;
+            if (showsFace(engine_, node.value)) {
+                // Quotes some engines let into a name would end the style's.
+                QString face = node.value.trimmed();
+                face.remove(u'\'').remove(u'"');
+                s.css += u"font-family:'"_s + face + u"';"_s;
+            }
             break;
         case Kind::Colour:
             s.css += u"color:"_s + node.value.toLower() + u';';
@@ -604,6 +910,7 @@ private:
         keepBlanks_ = lastBlank_ = false;
     }
 
+    Engine engine_;
     QString out_;
     QString line_;
     QString dir_;
@@ -629,18 +936,60 @@ void appendPlain(const PostNode& node, QString& out)
         appendPlain(child, out);
 }
 
-} // namespace
-
-PostNode readPost(const QString& post, Engine /*engine*/)
+PostNode read(const QString& post, const Dialect& dialect)
 {
-    std::vector<Token> tokens = Scanner(post).tokens();
+    std::vector<Token> tokens = Scanner(post, dialect).tokens();
     match(tokens);
+    if (dialect.alignLineStart)
+        unmatchHeldAlignments(tokens);
     return Builder(post).build(tokens);
 }
 
-QString postHtml(const PostNode& post, Engine /*engine*/)
+// The alignments and the faces drawn in a read post (not those carried on
+// past a misnested close, which are the same tags again).
+struct Counts {
+    int alignments = 0;
+    int faces = 0;
+};
+
+void count(const PostNode& node, Engine engine, Counts& c)
 {
-    return HtmlWriter().write(post);
+    if (!node.carriedOn) {
+        if (node.kind == Kind::Align)
+            ++c.alignments;
+        else if (node.kind == Kind::Font && showsFace(engine, node.value))
+            ++c.faces;
+    }
+    for (const PostNode& child : node.children)
+        count(child, engine, c);
+}
+
+} // namespace
+
+PostNode readPost(const QString& post, Engine engine)
+{
+    return read(post, Dialect::of(engine));
+}
+
+QString postHtml(const PostNode& post, Engine engine)
+{
+    return HtmlWriter(engine).write(post);
+}
+
+std::vector<LeftOut> unreadKinds(const QString& post, Engine engine)
+{
+    if (engine == Engine::Classic)
+        return {};
+    Counts every;
+    count(read(post, Dialect::everyForm()), Engine::Classic, every);
+    Counts engines;
+    count(readPost(post, engine), engine, engines);
+    std::vector<LeftOut> kinds;
+    if (engines.alignments < every.alignments)
+        kinds.push_back(LeftOut::Alignment);
+    if (engines.faces < every.faces)
+        kinds.push_back(LeftOut::Font);
+    return kinds;
 }
 
 QString postPlainText(const PostNode& post)

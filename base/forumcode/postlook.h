@@ -1,5 +1,5 @@
-// Reading a post's forum code as a classic forum engine shows it, and the
-// rich text the post's look window draws from it.
+// Reading a post's forum code as the member's forum engine shows it, and
+// the rich text the post's look window draws from it.
 #pragma once
 
 #include "base/forumcode/engine.h"
@@ -29,9 +29,11 @@ struct PostNode {
     Kind kind = Kind::Root;
     // Text: the letters as typed. Picture: the picture's address.
     QString text;
-    // Align: "LEFT", "CENTER" or "RIGHT"; Size: "1" to "7"; Font: the face's
-    // name; Colour: a colour name or #rrggbb; Link: the address of
-    // [URL=address] (empty for [URL]address[/URL], whose text is the address).
+    // Align: "LEFT", "CENTER" or "RIGHT" in the letter case typed (MyBB also
+    // "justify"); Size: the value as typed, drawn at the engine's size for it
+    // ("1" to "7" in the classic dialect); Font: the face's name; Colour: a
+    // colour name or #rrggbb; Link: the address of [URL=address] (empty for
+    // [URL]address[/URL], whose text is the address).
     QString value;
     std::vector<PostNode> children;
     // Formatting carried on after a misnested close: an alignment carried
@@ -45,8 +47,17 @@ struct PostNode {
 // patterns, a closing tag without its opener and an opener never closed,
 // stays literal text. No letter of the input is dropped. Formatting still
 // open across a misnested close carries on after it, as a browser shows it.
-// The engine decides which tags are read and how (its alignment tags, its
-// sizes, the face names it accepts); the classic dialect by default.
+// The engine decides which tags are read and how; the classic dialect by
+// default. Alignment: [ALIGN=LEFT|CENTER|RIGHT] in the classic dialect and
+// MyBB (which also takes justify); [LEFT], [CENTER], [RIGHT] in vBulletin,
+// XenForo, SMF, Invision and Discourse, where Discourse reads them only at
+// the start of a line and inside no other tag; none in phpBB. Sizes: the
+// values the engine takes (vBulletin and SMF 1 to 7, Invision 1 to 8,
+// XenForo any number and 8px to 36px, phpBB 1 to 200 percent, MyBB its
+// keywords and points, Discourse anything, styled up to 999 percent).
+// Faces: the names the engine takes (faceAccepted; Discourse reads any
+// name, drawing only those it takes); phpBB has no font tag. A tag the
+// engine does not read stays text.
 PostNode readPost(const QString& post, Engine engine = Engine::Classic);
 
 // The rich text of a read post, for QTextDocument: flat paragraphs (an
@@ -62,12 +73,22 @@ PostNode readPost(const QString& post, Engine engine = Engine::Classic);
 // A picture is <img src="address">; a link is underlined with its address
 // as its title, and names it in href (a linked picture sits inside its
 // link). A link with an empty title shows its address, as the forum does.
-// A size is drawn at the engine's own size for its value.
+// A size is drawn at the engine's own size for its value: percent of the
+// 16 px base for phpBB and Discourse, CSS's keywords and points (4/3 px)
+// for MyBB, em of 16 px for SMF, the pixels of the engine's own table
+// elsewhere.
 QString postHtml(const PostNode& post, Engine engine = Engine::Classic);
 inline QString postHtml(const QString& post, Engine engine = Engine::Classic)
 {
     return postHtml(readPost(post, engine), engine);
 }
+
+// What the engine leaves unread in a post, once per kind, for the look
+// window's note: alignment or font tags of any engine's form that this one
+// shows as text or reads without effect (an alignment phpBB does not know,
+// a [ALIGN=] in vBulletin, a Discourse alignment inside bold, a face name
+// refused). Alignment first, then font; empty for the classic dialect.
+std::vector<LeftOut> unreadKinds(const QString& post, Engine engine);
 
 // The input less the tags that were read, in order: the letters the look
 // shows as text (a picture's and a bare link's address count as shown; the
