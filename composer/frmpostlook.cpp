@@ -2,6 +2,7 @@
 #include "composer/frmpostlook.h"
 
 #include "base/forumchoice.h"
+#include "base/forumcode/postlook.h"
 #include "base/makeup.h"
 #include "base/prompt.h"
 #include "composer/editpane.h"
@@ -179,7 +180,8 @@ void FrmPostLook::updateNote()
 
 std::set<LeftOut> FrmPostLook::unreadKinds() const
 {
-    return {};
+    const std::vector<LeftOut> kinds = forumcode::unreadKinds(source_.state().text, engine());
+    return {kinds.begin(), kinds.end()};
 }
 
 void FrmPostLook::toggle()
