@@ -8,6 +8,7 @@
 #include "base/controls/clicklabel.h"
 #include "base/controls/iconahead.h"
 #include "base/controls/twipgeometry.h"
+#include "base/forumchoice.h"
 #include "base/makeup.h"
 #include "base/picture.h"
 #include "base/version.h"
@@ -243,6 +244,12 @@ void FrmVorlane::buildPages(SiteStore& sites)
                 smiliesPage_, linkPage_,   aboutPage_};
     for (int i = 0; i < kPageCount; ++i)
         controls::setTwips(picName_[static_cast<size_t>(i)], kPageRects[i]);
+
+    // One forum for every page that writes code, and for the post's look.
+    forumChoice_ = new ForumChoice(ForumChoice::defaultPath(), this);
+    borderPage_->setForumChoice(forumChoice_);
+    editorPage_->setForumChoice(forumChoice_);
+    linkPage_->setForumChoice(forumChoice_);
 
     toolbar1_ = new TagToolbar(this);
     controls::setTwips(toolbar1_, {0, 0, 9570, 405});

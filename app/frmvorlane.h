@@ -17,6 +17,7 @@
 
 class BorderPage;
 class EditorPage;
+class ForumChoice;
 class LinkPage;
 class NamesPage;
 class SiteStore;
@@ -73,6 +74,9 @@ public:
     EditorPage* editorPage() const { return editorPage_; }
     LinkPage* linkPage() const { return linkPage_; }
     TagToolbar* toolbar1() const { return toolbar1_; }
+    // The member's forum, which every page writes its codes for and the
+    // post's look reads for.
+    ForumChoice* forumChoice() const { return forumChoice_; }
 
 Q_SIGNALS:
     // Tab 4 asks for the smilies picker.
@@ -121,4 +125,5 @@ private:
     BorderPage* borderPage_ = nullptr;
     EditorPage* editorPage_ = nullptr;
     LinkPage* linkPage_ = nullptr;
+    ForumChoice* forumChoice_ = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "app/singleinstance.h"
 #include "app/visualstyles.h"
 #include "base/controls/backgroundpicture.h"
+#include "base/forumchoice.h"
 #include "base/picture.h"
 #include "base/platform/platform.h"
 #include "base/prompt.h"
@@ -162,6 +163,9 @@ std::optional<files::Failure> Application::loadMainWindow()
     // serves, and the user learns which file to mend or delete.
     for (const QString& warning : sites_.warnings())
         prompt::message(frmLoading_.get(), warning, prompt::Icon::Exclamation);
+    // So is a forum choice that cannot be read: the classic codes serve.
+    if (const std::optional<QString> warning = w.forumChoice()->load())
+        prompt::message(frmLoading_.get(), *warning, prompt::Icon::Exclamation);
 
     LoadingProgress progress(*frmLoading_);
     if (auto failure = w.linkPage()->loadGallery(folder_, progress))

@@ -26,20 +26,17 @@ void EditorPage::connectBehaviour()
     editPane_ = new EditPane(txtEdit_);
 
     for (int n = 1; n <= kSizeCount; ++n) {
-        connect(lblSize(n), &controls::ClickLabel::clicked, this, [this, n] {
-            pickerClick(forumcode::tagPair(forumcode::Tag::Size, QString::number(n)));
-        });
+        connect(lblSize(n), &controls::ClickLabel::clicked, this,
+                [this, n] { pickerClick(forumcode::Tag::Size, QString::number(n)); });
     }
     // The font label's caption is the face name, blanks included.
     for (controls::ClickLabel* label : lblfont_) {
-        connect(label, &controls::ClickLabel::clicked, this, [this, label] {
-            pickerClick(forumcode::tagPair(forumcode::Tag::Font, label->text()));
-        });
+        connect(label, &controls::ClickLabel::clicked, this,
+                [this, label] { pickerClick(forumcode::Tag::Font, label->text()); });
     }
     for (controls::ImageBox* swatch : imgClr_) {
-        connect(swatch, &controls::ImageBox::clicked, this, [this, swatch] {
-            pickerClick(forumcode::tagPair(forumcode::Tag::Colour, swatch->tag()));
-        });
+        connect(swatch, &controls::ImageBox::clicked, this,
+                [this, swatch] { pickerClick(forumcode::Tag::Colour, swatch->tag()); });
     }
 
     connect(selectAllButton_, &QPushButton::clicked, editPane_, &EditPane::selectAll);
@@ -97,6 +94,7 @@ void EditorPage::togglePostLook()
         // Owned by the main window, above which it stays.
         postLook_ = new FrmPostLook(*editPane_, window());
         postLook_->setLocalPictures(localPictures_);
+        postLook_->setForumChoice(forum_);
     }
     postLook_->toggle();
 }
@@ -117,7 +115,7 @@ void EditorPage::showTxtEditMenu(const QPoint& globalPos)
 
 void EditorPage::toolbar1ButtonClick(ToolbarButton button)
 {
-    tagactions::toolbar1ButtonClick(*editPane_, button);
+    tagactions::toolbar1ButtonClick(*editPane_, button, forum_);
 }
 
 bool EditorPage::pickerClick(const forumcode::TagPair& tags)
@@ -129,4 +127,17 @@ bool EditorPage::pickerClick(const forumcode::TagPair& tags)
         return false;
     editPane_->wrapSelection(tags);
     return true;
+}
+
+bool EditorPage::pickerClick(forumcode::Tag tag, const QString& value)
+{
+    editPane_->takeSnapshot();
+    return tagactions::wrapFor(*editPane_, tag, value, forum_);
+}
+
+void EditorPage::setForumChoice(ForumChoice* forum)
+{
+    forum_ = forum;
+    if (postLook_)
+        postLook_->setForumChoice(forum_);
 }

@@ -14,6 +14,7 @@
 #include <optional>
 
 class EditPane;
+class ForumChoice;
 class FrmPostLook;
 class QMenu;
 class QPlainTextEdit;
@@ -54,6 +55,14 @@ public:
     // The size, font and colour pickers: snapshot, guard, and the selection
     // wrapped in the tag pair and left selected. False when refused.
     bool pickerClick(const forumcode::TagPair& tags);
+    // A picker's click as the pickers make it: the tag written for the
+    // forum's engine. A tag the engine cannot read leaves the selection as
+    // it is (the click still counts as made) and the look says so.
+    bool pickerClick(forumcode::Tag tag, const QString& value);
+
+    // The forum the codes are written for, shared with the post's look;
+    // without one the classic codes are written.
+    void setForumChoice(ForumChoice* forum);
 
     // Where the post's look finds the pictures of the program's own sites.
     void setLocalPictures(LocalPictures pictures);
@@ -90,5 +99,6 @@ private:
     QPushButton* copyButton_ = nullptr;
     EditPane* editPane_ = nullptr;
     FrmPostLook* postLook_ = nullptr;
+    ForumChoice* forum_ = nullptr;
     std::optional<LocalPictures> localPictures_;
 };

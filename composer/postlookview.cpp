@@ -60,9 +60,9 @@ void PostLookView::setLocalPictures(std::optional<LocalPictures> pictures)
     placeholders_.clear();
 }
 
-void PostLookView::showPost(const QString& post)
+void PostLookView::showPost(const QString& post, forumcode::Engine engine)
 {
-    const forumcode::PostNode tree = forumcode::readPost(post);
+    const forumcode::PostNode tree = forumcode::readPost(post, engine);
     QStringList pictures;
     collectPictures(tree, pictures);
     QSet<QString> files;
@@ -87,7 +87,7 @@ void PostLookView::showPost(const QString& post)
     const int top = vertical->value();
     const bool atEnd = top > 0 && top == vertical->maximum();
     const int across = horizontalScrollBar()->value();
-    setHtml(forumcode::postHtml(tree));
+    setHtml(forumcode::postHtml(tree, engine));
     // The whole post laid out now, so that the scroll bars have their new
     // range before the position is put back.
     document()->documentLayout()->documentSize();

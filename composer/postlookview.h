@@ -5,6 +5,7 @@
 // network and links are never followed.
 #pragma once
 
+#include "base/forumcode/engine.h"
 #include "base/localpictures.h"
 
 #include <QHash>
@@ -24,9 +25,10 @@ public:
 
     void setLocalPictures(std::optional<LocalPictures> pictures);
 
-    // Draws the post anew, keeping the scroll position (a look scrolled to
-    // its end stays at the end as the post grows).
-    void showPost(const QString& post);
+    // Draws the post anew as the engine reads it, keeping the scroll
+    // position (a look scrolled to its end stays at the end as the post
+    // grows).
+    void showPost(const QString& post, forumcode::Engine engine = forumcode::Engine::Classic);
 
     // Whether some animated picture is playing.
     bool isAnimating() const;

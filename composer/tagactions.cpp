@@ -1,6 +1,8 @@
 // The tag toolbar's actions; see tagactions.h.
 #include "composer/tagactions.h"
 
+#include "base/forumchoice.h"
+#include "base/forumcode/engine.h"
 #include "base/forumcode/forumcode.h"
 #include "base/platform/platform.h"
 #include "base/prompt.h"
@@ -21,12 +23,9 @@ QString ask(const EditPane& pane, const QString& text)
     return prompt::input(pane.pane()->window(), text);
 }
 
-bool wrap(EditPane& pane, const forumcode::TagPair& tags)
+bool wrap(EditPane& pane, ForumChoice* forum, forumcode::Tag tag, const QString& value = {})
 {
-    if (!pane.requireSelection())
-        return false;
-    pane.wrapSelection(tags);
-    return true;
+    return wrapFor(pane, tag, value, forum);
 }
 
 bool insertPicture(EditPane& pane)
@@ -63,6 +62,19 @@ bool insertTextLink(EditPane& pane)
 
 } // namespace
 
+bool wrapFor(EditPane& pane, forumcode::Tag tag, const QString& value, ForumChoice* forum)
+{
+    if (!pane.requireSelection())
+        return false;
+    const forumcode::Engine engine = forum ? forum->engine() : forumcode::Engine::Classic;
+    if (const std::optional<forumcode::TagPair> tags = forumcode::tagPairFor(engine, tag, value))
+        pane.wrapSelection(*tags);
+    else if (const std::optional<forumcode::LeftOut> kind = forumcode::leftOutKind(tag);
+             forum && kind)
+        forum->noteLeftOut(*kind);
+    return true;
+}
+
 QString picturePrompt()
 {
     return u"ضع رابط الصورة"_s;
@@ -86,11 +98,11 @@ QString titlePrompt()
     return u"ضع العنوان الإختياري"_s;
 }
 
-bool toolbar1ButtonClick(EditPane& pane, ToolbarButton button)
+bool toolbar1ButtonClick(EditPane& pane, ToolbarButton button, ForumChoice* forum)
 {
     using forumcode::Tag;
-    const auto align = [&pane](const char16_t* keyword) {
-        return wrap(pane, forumcode::tagPair(Tag::Align, QString::fromUtf16(keyword)));
+    const auto align = [&pane, forum](const char16_t* keyword) {
+        return wrap(pane, forum, Tag::Align, QString::fromUtf16(keyword));
     };
     if (button != ToolbarButton::BackToLastState)
         pane.takeSnapshot();
@@ -98,13 +110,13 @@ bool toolbar1ButtonClick(EditPane& pane, ToolbarButton button)
     bool done = false;
     switch (button) {
     case ToolbarButton::Bold:
-        done = wrap(pane, forumcode::tagPair(Tag::Bold));
+        done = wrap(pane, forum, Tag::Bold);
         break;
     case ToolbarButton::Italic:
-        done = wrap(pane, forumcode::tagPair(Tag::Italic));
+        done = wrap(pane, forum, Tag::Italic);
         break;
     case ToolbarButton::Underline:
-        done = wrap(pane, forumcode::tagPair(Tag::Underline));
+        done = wrap(pane, forum, Tag::Underline);
         break;
     case ToolbarButton::AlignLeft:
         done = align(forumcode::kAlignLeft);

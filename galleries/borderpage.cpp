@@ -5,8 +5,8 @@
 #include "base/controls/choice.h"
 #include "base/controls/codebox.h"
 #include "base/controls/twipgeometry.h"
+#include "base/forumchoice.h"
 #include "base/forumcode/forumcode.h"
-
 #include "base/makeup.h"
 #include "base/picture.h"
 #include "base/prompt.h"
@@ -35,9 +35,10 @@ QString forumCode(const QString& address)
     return forumcode::pictureCode(address);
 }
 
-QString centredForumCode(const QString& address)
+QString centredForumCode(const QString& address, forumcode::Engine engine, bool* leftOut)
 {
-    return forumcode::aligned(QString::fromUtf16(forumcode::kAlignCenter), forumCode(address));
+    return forumcode::alignedFor(engine, QString::fromUtf16(forumcode::kAlignCenter),
+                                 forumCode(address), leftOut);
 }
 
 QString fileName(const QString& address)
@@ -240,7 +241,11 @@ void BorderPage::imgBordMouseUp(int index, Qt::MouseButton button)
         return;
     const QString address = imgBord_.at(static_cast<size_t>(index))->tag();
     if (button == Qt::LeftButton) {
-        txtCode_->setText(borders::centredForumCode(address));
+        bool leftOut = false;
+        txtCode_->setText(borders::centredForumCode(
+            address, forum_ ? forum_->engine() : forumcode::Engine::Classic, &leftOut));
+        if (leftOut && forum_)
+            forum_->noteLeftOut(forumcode::LeftOut::Alignment);
         // A code wider than the box shows its beginning, not its end.
         txtCode_->setCursorPosition(0);
     } else if (button == Qt::RightButton) {

@@ -9,6 +9,8 @@
 #include "base/controls/picturebox.h"
 #include "base/controls/shapes.h"
 #include "base/fileaccess.h"
+#include "base/forumchoice.h"
+#include "base/forumcode/engine.h"
 
 #include <QPointer>
 
@@ -26,8 +28,12 @@ class QScrollBar;
 namespace borders {
 // "[IMG]" + address + "[/IMG]", brackets in the address percent-encoded.
 QString forumCode(const QString& address);
-// The forum code inside "[ALIGN=CENTER]" ... "[/ALIGN]".
-QString centredForumCode(const QString& address);
+// The forum code centred as the engine writes it ("[ALIGN=CENTER]" ...
+// "[/ALIGN]" in the classic codes); uncentred, with *leftOut set, where the
+// engine has no alignment.
+QString centredForumCode(const QString& address,
+                         forumcode::Engine engine = forumcode::Engine::Classic,
+                         bool* leftOut = nullptr);
 // The part after the last "/", or the whole address when it has none.
 QString fileName(const QString& address);
 } // namespace borders
@@ -53,6 +59,10 @@ public:
     // centred forum code into txtCode, the right one opens the viewer with
     // the border playing and its address and code; other buttons do nothing.
     void imgBordMouseUp(int index, Qt::MouseButton button);
+
+    // The forum the centred code is written for; the classic codes without
+    // one.
+    void setForumChoice(ForumChoice* forum) { forum_ = forum; }
 
     // The administrative command of the main window's "خيارات إدارية"
     // label: asks for the password, then for the new border site, and saves
@@ -86,6 +96,7 @@ protected:
 
 private:
     SiteStore& sites_;
+    QPointer<ForumChoice> forum_;
     void vsScroll();
     void sizeGallery();
     // The borders as the keyboard reaches them, in the Tab chain top down.

@@ -2,6 +2,7 @@
 #include "galleries/frmoption1.h"
 
 #include "base/controls/twipgeometry.h"
+#include "base/forumchoice.h"
 #include "base/forumcode/forumcode.h"
 #include "base/makeup.h"
 #include "base/prompt.h"
@@ -103,18 +104,23 @@ void FrmOption1::setImage(const QString& imglink, const QString& theLink)
 }
 
 QString FrmOption1::buildCode(const QString& imglink, const QString& theLink, const QString& title,
-                              const QString& alignment)
+                              const QString& alignment, forumcode::Engine engine, bool* leftOut)
 {
     QString code = forumcode::linkedPicture(theLink, imglink);
     // The title goes on a line of its own under the linked picture.
     if (!title.isEmpty())
         code += u"\r\n"_s + title;
-    return forumcode::aligned(alignment, code);
+    return forumcode::alignedFor(engine, alignment, code, leftOut);
 }
 
 void FrmOption1::cmdOkClick()
 {
-    const QString code = buildCode(imglink_, theLink_, txt_->text(), alignment_);
+    bool leftOut = false;
+    const QString code =
+        buildCode(imglink_, theLink_, txt_->text(), alignment_,
+                  forum_ ? forum_->engine() : forumcode::Engine::Classic, &leftOut);
+    if (leftOut && forum_)
+        forum_->noteLeftOut(forumcode::LeftOut::Alignment);
     txt_->clear();
     Q_EMIT codeReady(code);
 }

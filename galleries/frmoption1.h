@@ -5,7 +5,11 @@
 
 #include "base/controls/animatedpicture.h"
 #include "base/formwindow.h"
+#include "base/forumchoice.h"
+#include "base/forumcode/engine.h"
 #include "base/forumcode/forumcode.h"
+
+#include <QPointer>
 
 #include <array>
 
@@ -29,9 +33,15 @@ public:
     // The linked picture, the title on a line of its own after it, all
     // inside the alignment tags unless the keyword is exactly "NONE". A
     // download address without "http://" (in any case, anywhere) gets it
-    // in front.
+    // in front. The alignment is written as the engine writes it; where
+    // the engine has none, the code goes without and *leftOut is set.
     static QString buildCode(const QString& imglink, const QString& theLink, const QString& title,
-                             const QString& alignment);
+                             const QString& alignment,
+                             forumcode::Engine engine = forumcode::Engine::Classic,
+                             bool* leftOut = nullptr);
+
+    // The forum the code is written for; the classic codes without one.
+    void setForumChoice(ForumChoice* forum) { forum_ = forum; }
 
     // Builds the code from the current state, empties the title box and
     // hands the code on through codeReady.
@@ -58,6 +68,7 @@ protected:
 private:
     QString imglink_;
     QString theLink_;
+    QPointer<ForumChoice> forum_;
     QString alignment_ = QString::fromUtf16(forumcode::kAlignCenter);
     controls::AnimatedPicture* imgBack_ = nullptr;
     QLineEdit* txt_ = nullptr;

@@ -370,6 +370,7 @@ FrmOption1& LinkPage::ensureFrmOption1()
 {
     if (!frmOption1_) {
         frmOption1_ = new FrmOption1(window());
+        frmOption1_->setForumChoice(forum_);
         connect(frmOption1_, &FrmOption1::codeReady, this, &LinkPage::pasteCode);
         connect(frmOption1_, &FrmOption1::discarded, this, [this] {
             // Deleted once its modal loop has returned.
@@ -403,6 +404,13 @@ void LinkPage::dimgClick(int index)
     dialog.setImage(appfolder::webAddress(sites_.linkSite(), appfolder::linkFileName(index)),
                     answer);
     runModal(&dialog);
+}
+
+void LinkPage::setForumChoice(ForumChoice* forum)
+{
+    forum_ = forum;
+    if (frmOption1_)
+        frmOption1_->setForumChoice(forum_);
 }
 
 void LinkPage::setLink(const QString& theLink)

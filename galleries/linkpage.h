@@ -6,6 +6,7 @@
 #include "base/controls/imagebox.h"
 #include "base/controls/picturebox.h"
 #include "base/fileaccess.h"
+#include "base/forumchoice.h"
 #include "galleries/frmoption1.h"
 #include "galleries/frmoptions.h"
 
@@ -46,6 +47,10 @@ public:
     // previews the button in the image-insertion dialog and shows that
     // dialog modally; its code lands in txtdcode.
     void dimgClick(int index);
+    // The forum the download codes are written for; the classic codes
+    // without one.
+    void setForumChoice(ForumChoice* forum);
+
     // Takes theLink as the link site for the next button click.
     void setLink(const QString& theLink);
     // Hides the image-insertion dialog and puts the code into txtdcode,
@@ -87,6 +92,7 @@ private:
     // Where the local copies of the buttons are, known from start-up.
     std::optional<appfolder::AppFolder> folder_;
     QPointer<FrmOption1> frmOption1_;
+    QPointer<ForumChoice> forum_;
     QPointer<FrmOptions> frmOptions_;
     qint32 linkGalleryTop_ = 0;
     controls::PictureBox* picture1_ = nullptr;
