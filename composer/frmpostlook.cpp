@@ -8,12 +8,15 @@
 #include "composer/editpane.h"
 #include "composer/postlookview.h"
 
+#include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -74,6 +77,20 @@ FrmPostLook::FrmPostLook(const EditPane& source, QWidget* parent)
     forumBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (const forumcode::Engine engine : forumcode::kEngines)
         forumBox_->addItem(forumcode::engineName(engine));
+    // The open list reads from the right like the rest of the window; the
+    // combo's own menu-like drawing would put the Latin names at the left.
+    forumBox_->setItemDelegate(new QStyledItemDelegate(forumBox_));
+    forumBox_->view()->setLayoutDirection(Qt::RightToLeft);
+    const QFontMetrics metrics(forumBox_->font());
+    for (int i = 0; i < forumBox_->count(); ++i) {
+        forumBox_->setItemData(
+            i, QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute),
+            Qt::TextAlignmentRole);
+        // Rows as roomy as a menu's.
+        forumBox_->setItemData(
+            i, QSize(metrics.horizontalAdvance(forumBox_->itemText(i)) + 24, metrics.height() + 10),
+            Qt::SizeHintRole);
+    }
     caption->setBuddy(forumBox_);
     row->addWidget(caption);
     row->addWidget(forumBox_);
