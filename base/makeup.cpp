@@ -6,14 +6,18 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -167,12 +171,24 @@ const Resolved& resolve(const QString& face)
         const QStringList all = QFontDatabase::families();
         return QSet<QString>(all.cbegin(), all.cend());
     }();
+    // A face held only as pictures of its letters at a few pixel sizes
+    // (Wine's System) is drawn from the 1x pictures on a scaled screen, its
+    // letters spaced apart: there the next face draws the caption.
+    static const bool scaledScreen = [] {
+        const auto screens = QGuiApplication::screens();
+        return std::any_of(screens.cbegin(), screens.cend(),
+                           [](const QScreen* s) { return s->devicePixelRatio() > 1.0; });
+    }();
     auto usable = [](const QString& family) {
-        return installed.contains(family) ||
-               (privateFaceFiles().contains(family) && registerPrivateFace(family));
+        const bool present = installed.contains(family) ||
+                             (privateFaceFiles().contains(family) && registerPrivateFace(family));
+        return present && !(scaledScreen && !QFontDatabase::isScalable(family));
+    };
+    auto realUsable = [](const QString& family) {
+        return installed.contains(family) && !(scaledScreen && !QFontDatabase::isScalable(family));
     };
     Resolved r;
-    const bool real = installed.contains(face);
+    const bool real = realUsable(face);
     if (real)
         r.families << face;
     const StandIn standIn = standIns().value(face);

@@ -15,6 +15,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -131,6 +134,29 @@ private Q_SLOTS:
         for (const QString& problem : found)
             qWarning("%s", qPrintable(problem));
         QVERIFY2(found.isEmpty(), "pictures drawn from too few pixels (above)");
+    }
+
+    // A face kept only as letters pictured at one pixel size is drawn from
+    // its 1x pictures here, its letters spread apart: no caption uses one.
+    void captionsAreDrawnInFacesThatScale()
+    {
+        FrmVorlane* window = app_->mainWindow();
+        QStringList found;
+        for (int i = 0; i < FrmVorlane::kPageCount; ++i) {
+            window->lblProgClick(static_cast<FrmVorlane::Page>(i));
+            QCoreApplication::processEvents();
+            for (const QLabel* label : window->findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty())
+                    continue;
+                const QString family = QFontInfo(label->font()).family();
+                if (!QFontDatabase::isScalable(family))
+                    found << u"%1 (\"%2\") in %3"_s.arg(label->objectName(), label->text(), family);
+            }
+        }
+        found.removeDuplicates();
+        for (const QString& problem : found)
+            qWarning("%s", qPrintable(problem));
+        QVERIFY2(found.isEmpty(), "captions in faces that do not scale (above)");
     }
 
 private:
