@@ -258,21 +258,37 @@ void FrmVorlane::buildPages(SiteStore& sites)
     connect(toolbar1_, &TagToolbar::buttonClicked, editorPage_, &EditorPage::toolbar1ButtonClick);
 }
 
+namespace {
+// The usual keys of a page book, and the step each takes.
+struct PageStep {
+    QKeySequence keys;
+    int step;
+};
+const PageStep kPageSteps[] = {
+    {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+    {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+    {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+};
+} // namespace
+
+void FrmVorlane::addPageKeys(QWidget* window)
+{
+    for (const PageStep& step : kPageSteps) {
+        auto* shortcut = new QShortcut(step.keys, window);
+        connect(shortcut, &QShortcut::activated, this, [this, by = step.step] {
+            activateWindow();
+            stepPage(by);
+        });
+    }
+}
+
 void FrmVorlane::buildKeys()
 {
-    // The usual keys of a page book step through the seven pages, round
-    // and round, from wherever the focus is in the window.
-    const struct {
-        QKeySequence keys;
-        int step;
-    } steps[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
-        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
-        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
-    };
-    for (const auto& step : steps) {
+    // The page book's keys step through the seven pages, round and round,
+    // from wherever the focus is in the window.
+    for (const PageStep& step : kPageSteps) {
         auto* shortcut = new QShortcut(step.keys, this);
         connect(shortcut, &QShortcut::activated, this, [this, by = step.step] { stepPage(by); });
     }
@@ -303,7 +319,7 @@ void FrmVorlane::stepPage(int by)
     lblProgClick(static_cast<Page>(to));
     // The new page's first control takes the focus, unless the page put it
     // somewhere itself (the editor's pane) or opened a window (the smilies).
-    if (currentPage_ != static_cast<Page>(to) || !isActiveWindow())
+    if (currentPage_ != static_cast<Page>(to) || currentPage_ == Page::Smilies)
         return;
     QWidget* page = picName(to);
     QWidget* focused = QApplication::focusWidget();

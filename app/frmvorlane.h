@@ -78,6 +78,11 @@ public:
     // post's look reads for.
     ForumChoice* forumChoice() const { return forumChoice_; }
 
+    // The page book's keys (Ctrl+Tab, Ctrl+PgDn and the steps back) also
+    // in another window of the program, such as the smilies picker that a
+    // step may have opened: a step taken there comes back to this window.
+    void addPageKeys(QWidget* window);
+
 Q_SIGNALS:
     // Tab 4 asks for the smilies picker.
     void smiliesRequested();

@@ -182,6 +182,7 @@ void Application::showSmilePicker()
     if (!frmSmile_) {
         frmView_ = std::make_unique<FrmView>();
         frmSmile_ = std::make_unique<FrmSmile>(folder_, *frmView_);
+        frmVorlane_->addPageKeys(frmSmile_.get());
     }
     frmSmile_->showInFront();
     frmSmile_->activateWindow();

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void cleanup();
     void startupLeavesTheFocusInTheEditPane();
     void pageKeysStepRoundTheSevenPages();
+    void pageKeysGoOnFromTheSmiliesPicker();
     void aFocusedTabIsChosenWithEnterAndSpace();
     void tabReadsEachPageFromTheRight();
     void focusFrameShowsOnlyWhileFocused();
@@ -137,6 +138,26 @@ void TestKeyboard::pageKeysStepRoundTheSevenPages()
     // The page's first control takes the keyboard.
     QCOMPARE(focused(), w_->namesPage()->txtInput());
     QCOMPARE(exits.size(), 0);
+}
+
+void TestKeyboard::pageKeysGoOnFromTheSmiliesPicker()
+{
+    // The step onto the smilies page gives the keyboard to the picker; the
+    // next step, taken there, goes on to the next page and back to the
+    // main window, as does a step back.
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(w_->currentPage(), std::optional(Page::Smilies));
+    QVERIFY(app_->frmSmile());
+    QVERIFY(activate(app_->frmSmile()));
+    press(Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(w_->currentPage(), std::optional(Page::Links));
+    QVERIFY(QTest::qWaitForWindowActive(w_));
+
+    w_->lblProgClick(Page::Smilies);
+    QVERIFY(activate(app_->frmSmile()));
+    press(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w_->currentPage(), std::optional(Page::Editor));
+    QVERIFY(QTest::qWaitForWindowActive(w_));
 }
 
 void TestKeyboard::aFocusedTabIsChosenWithEnterAndSpace()
