@@ -80,9 +80,10 @@ using SizeRow = std::array<const char16_t*, 7>;
 constexpr SizeRow kVBulletin5Sizes = {u"2", u"3", u"4", u"4", u"5", u"5", u"6"};
 // XenForo: the numbered size where one is within 2 px, else pixels.
 constexpr SizeRow kXenForoSizes = {u"2", u"3", u"4", u"5", u"6", u"32px", u"36px"};
-// phpBB and Discourse: percent of the base, at most 200 (phpBB refuses a
-// post above its limit of 200).
-constexpr SizeRow kPercentSizes = {u"63", u"81", u"100", u"113", u"150", u"200", u"200"};
+// phpBB: percent of the base, at most 200 (it refuses a post above its
+// limit of 200). Discourse: percent, with room for the largest size.
+constexpr SizeRow kPhpBBSizes = {u"63", u"81", u"100", u"113", u"150", u"200", u"200"};
+constexpr SizeRow kDiscourseSizes = {u"63", u"81", u"100", u"113", u"150", u"200", u"300"};
 constexpr SizeRow kMyBBSizes = {u"x-small", u"small",    u"medium",  u"large",
                                 u"x-large", u"xx-large", u"xx-large"};
 constexpr SizeRow kSmfSizes = {u"1", u"1", u"2", u"2", u"4", u"5", u"6"};
@@ -96,8 +97,9 @@ const SizeRow* sizeRow(Engine engine)
     case Engine::XenForo:
         return &kXenForoSizes;
     case Engine::PhpBB:
+        return &kPhpBBSizes;
     case Engine::Discourse:
-        return &kPercentSizes;
+        return &kDiscourseSizes;
     case Engine::MyBB:
         return &kMyBBSizes;
     case Engine::Smf:

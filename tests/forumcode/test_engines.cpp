@@ -265,7 +265,7 @@ private Q_SLOTS:
     void discourse_codes()
     {
         QCOMPARE(sizeCodes(Engine::Discourse),
-                 u"[SIZE=63][SIZE=81][SIZE=100][SIZE=113][SIZE=150][SIZE=200][SIZE=200]"_s);
+                 u"[SIZE=63][SIZE=81][SIZE=100][SIZE=113][SIZE=150][SIZE=200][SIZE=300]"_s);
         QCOMPARE(alignCodes(Engine::Discourse),
                  u"[LEFT]x[/LEFT][CENTER]x[/CENTER][RIGHT]x[/RIGHT]"_s);
         QCOMPARE(facesWritten(Engine::Discourse), kAllFaces);
