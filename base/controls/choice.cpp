@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QWidget>
 
@@ -68,6 +69,32 @@ private:
     QAbstractButton* button_;
 };
 
+// Keeps a label's focus policy off while it is polished. Qt makes a label
+// that can take the focus a text document of its own when the label is
+// polished, a tenth of a millisecond each; with the policy given back once
+// the label is shown, the document is made only if the label ever takes
+// the focus, and the start-up's dozens of picker labels cost nothing. The
+// policy is on until the polish, so that the pages' setTabOrder, which
+// passes over controls that cannot take the focus, orders the label.
+class NoFocusWhilePolished : public QObject {
+public:
+    explicit NoFocusWhilePolished(QWidget* label) : QObject(label) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* label = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Polish) {
+            label->setFocusPolicy(Qt::NoFocus);
+        } else if (event->type() == QEvent::Show) {
+            label->setFocusPolicy(Qt::TabFocus);
+            label->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 void makeChoice(QWidget* control, const QString& name, QAccessible::Role role)
@@ -79,6 +106,8 @@ void makeChoice(QWidget* control, const QString& name, QAccessible::Role role)
     (void)factoryInstalled;
     control->setProperty(kRoleProperty, static_cast<int>(role));
     control->setFocusPolicy(Qt::TabFocus);
+    if (qobject_cast<QLabel*>(control) && !control->testAttribute(Qt::WA_WState_Polished))
+        control->installEventFilter(new NoFocusWhilePolished(control));
     control->setAccessibleName(name);
 }
 
