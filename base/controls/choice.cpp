@@ -69,13 +69,12 @@ private:
     QAbstractButton* button_;
 };
 
-// Keeps a label's focus policy off while it is polished. Qt makes a label
-// that can take the focus a text document of its own when the label is
-// polished, a tenth of a millisecond each; with the policy given back once
-// the label is shown, the document is made only if the label ever takes
-// the focus, and the start-up's dozens of picker labels cost nothing. The
-// policy is on until the polish, so that the pages' setTabOrder, which
-// passes over controls that cannot take the focus, orders the label.
+// Keeps a label's focus policy off while the label handles its polish. Qt
+// makes a label that can take the focus a text document of its own there,
+// a tenth of a millisecond each; without it the document is made only if
+// the label ever takes the focus, and the start-up's dozens of picker
+// labels cost nothing. The policy is off only for that moment: the pages'
+// setTabOrder passes over controls that cannot take the focus.
 class NoFocusWhilePolished : public QObject {
 public:
     explicit NoFocusWhilePolished(QWidget* label) : QObject(label) {}
@@ -83,15 +82,16 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() != QEvent::Polish)
+            return false;
         auto* label = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Polish) {
-            label->setFocusPolicy(Qt::NoFocus);
-        } else if (event->type() == QEvent::Show) {
-            label->setFocusPolicy(Qt::TabFocus);
-            label->removeEventFilter(this);
-            deleteLater();
-        }
-        return false;
+        label->removeEventFilter(this);
+        const Qt::FocusPolicy policy = label->focusPolicy();
+        label->setFocusPolicy(Qt::NoFocus);
+        static_cast<QObject*>(label)->event(event);
+        label->setFocusPolicy(policy);
+        deleteLater();
+        return true;
     }
 };
 
