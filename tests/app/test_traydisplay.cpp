@@ -118,7 +118,10 @@ public:
                 continue;
             QDBusMessage call = QDBusMessage::createMethodCall(*it, path, interface, method);
             call.setArguments(arguments);
-            answer = panel().call(call, QDBus::Block, kWait / 3);
+            // The program reads the watcher's properties from time to time
+            // and waits for the answer; a panel that stopped answering
+            // while it waits for the program would hold both up.
+            answer = panel().call(call, QDBus::BlockWithGui, kWait / 3);
             if (answer.type() == QDBusMessage::ReplyMessage)
                 break;
         }
