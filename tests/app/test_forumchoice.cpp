@@ -16,6 +16,7 @@
 #include "galleries/linkpage.h"
 #include "tests/support/appfolderfixture.h"
 #include "tests/support/promptrecorder.h"
+#include "tests/support/testfiles.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -46,19 +47,6 @@ const QString kFontLeftOut = u"منتداك لا يقرأ هذا الخط، فت
 const QString kAlignmentUnread =
     u"في المشاركة رموز محاذاة لا يقرؤها منتداك، فتظهر فيه نصاً كما هي."_s;
 const QString kFontUnread = u"في المشاركة رموز خط لا يقرؤها منتداك، فتظهر فيه نصاً كما هي."_s;
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // Every file of a folder with its contents, to see that nothing changed.
 QByteArray fingerprint(const QString& folder)

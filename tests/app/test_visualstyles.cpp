@@ -3,25 +3,13 @@
 // the files cannot be written or the script cannot be started.
 #include "app/visualstyles.h"
 #include "tests/support/recordingplatform.h"
+#include "tests/support/testfiles.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 using namespace visualstyles;
-
-namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-bool write(const QString& path, const QByteArray& contents)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
-} // namespace
 
 class TestVisualStyles : public QObject {
     Q_OBJECT
@@ -82,21 +70,21 @@ private Q_SLOTS:
     {
         QVERIFY(!fileHasContent(script()));
         QVERIFY(!QFile::exists(script()));
-        QVERIFY(write(script(), {}));
+        QVERIFY(writeFile(script(), {}));
         QVERIFY(!fileHasContent(script()));
         QVERIFY(!QFile::exists(script()));
-        QVERIFY(write(script(), "x"));
+        QVERIFY(writeFile(script(), "x"));
         QVERIFY(fileHasContent(script()));
-        QCOMPARE(readAll(script()), "x");
+        QCOMPARE(contentsOf(script()), "x");
     }
 
     void firstStartRestartedStartAndNormalStart()
     {
         RecordingPlatform platform;
         QCOMPARE(ensureVisualStylesManifest(where()), ManifestOutcome::EndProcess);
-        QCOMPARE(readAll(manifest()), buildManifestText() + "\r\n");
+        QCOMPARE(contentsOf(manifest()), buildManifestText() + "\r\n");
         QCOMPARE(platform.hiddenFiles, QStringList{manifest()});
-        QCOMPARE(readAll(script()), restartScriptText(u"Tarnwell.exe"_s));
+        QCOMPARE(contentsOf(script()), restartScriptText(u"Tarnwell.exe"_s));
         QVERIFY(!QFile::exists(app_.filePath(u"tmp.bat"_s)));
         QCOMPARE(platform.started.size(), 1);
         QCOMPARE(platform.started[0].program, script());
@@ -114,10 +102,10 @@ private Q_SLOTS:
     {
         for (const QByteArray& contents : {QByteArray(), QByteArray("not xml")}) {
             RecordingPlatform platform;
-            QVERIFY(write(manifest(), contents));
-            QVERIFY(write(script(), {}));
+            QVERIFY(writeFile(manifest(), contents));
+            QVERIFY(writeFile(script(), {}));
             QCOMPARE(ensureVisualStylesManifest(where()), ManifestOutcome::ContinueLoading);
-            QCOMPARE(readAll(manifest()), contents);
+            QCOMPARE(contentsOf(manifest()), contents);
             QVERIFY(!QFile::exists(script()));
             QVERIFY(platform.started.isEmpty());
         }
@@ -127,7 +115,7 @@ private Q_SLOTS:
     void failuresContinueWithoutRestart()
     {
         const QString file = app_.filePath(u"file"_s);
-        QVERIFY(write(file, "x"));
+        QVERIFY(writeFile(file, "x"));
         struct Case {
             ProgramLocation at;
             bool starts;
@@ -145,7 +133,7 @@ private Q_SLOTS:
             for (int start = 0; start < 2; ++start) // no restart on the next start either
                 QCOMPARE(ensureVisualStylesManifest(c.at), ManifestOutcome::ContinueLoading);
             QCOMPARE(platform.started.size(), c.starts ? 0 : 1);
-            QCOMPARE(readAll(manifest()),
+            QCOMPARE(contentsOf(manifest()),
                      c.manifestKept ? buildManifestText() + "\r\n" : QByteArray());
             QVERIFY(!QFile::exists(script()));
             QCOMPARE(QDir(app_.path()).entryList(QDir::Files | QDir::Hidden).size(),

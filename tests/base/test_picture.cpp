@@ -3,6 +3,7 @@
 #include "base/controls/animatedpicture.h"
 #include "base/fileaccess.h"
 #include "base/picture.h"
+#include "tests/support/testfiles.h"
 
 #include <QBuffer>
 #include <QDirIterator>
@@ -18,18 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // A delivered animation and a delivered still picture.
 QString deliveredGif(bool animated)
@@ -81,7 +70,7 @@ void TestPicture::damagedGifsAreRefusedWithTheirReason_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
-    const QByteArray gif = readFile(deliveredGif(true));
+    const QByteArray gif = contentsOf(deliveredGif(true));
     QVERIFY(gif.size() > 100);
     auto withByte = [&gif](qsizetype at, char value) {
         QByteArray b = gif;
@@ -132,7 +121,7 @@ void TestPicture::otherKindsAreDecoded()
     const auto whole = picture::check(jpeg);
     QVERIFY(whole.ok());
     QCOMPARE(whole.value().size, QSize(31, 30));
-    QVERIFY(writeFile(jpeg, readFile(jpeg).left(40)));
+    QVERIFY(writeFile(jpeg, contentsOf(jpeg).left(40)));
     QVERIFY(!picture::check(jpeg).ok());
 }
 
@@ -176,10 +165,10 @@ void TestPicture::checksAheadAnswerAsTheCheckItself()
     QVERIFY(!still.isEmpty());
     QTemporaryDir dir;
     const QString cut = dir.filePath(u"b1.gif"_s);
-    QVERIFY(writeFile(cut, readFile(still).chopped(3)));
+    QVERIFY(writeFile(cut, contentsOf(still).chopped(3)));
     const QString gone = dir.filePath(u"b2.gif"_s);
     const QString later = dir.filePath(u"b3.gif"_s);
-    QVERIFY(writeFile(later, readFile(still)));
+    QVERIFY(writeFile(later, contentsOf(still)));
     const auto cutCheck = picture::check(cut);
     const auto goneCheck = picture::check(gone);
     QVERIFY(!cutCheck.ok() && !goneCheck.ok());
@@ -266,7 +255,7 @@ void TestPicture::viewerRaisesFailuresAndStaysEmpty()
     QCOMPARE(viewer.frameCount(), 0);
 
     const QString cut = dir.filePath(u"b7.gif"_s);
-    const QByteArray gif = readFile(deliveredGif(true));
+    const QByteArray gif = contentsOf(deliveredGif(true));
     QVERIFY(writeFile(cut, gif.left(gif.size() * 2 / 3)));
     const auto truncated = viewer.setPictureFile(cut);
     QVERIFY(truncated);

@@ -4,6 +4,7 @@
 #include "base/settingsfile.h"
 #include "base/twips.h"
 #include "tests/support/asnobody.h"
+#include "tests/support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,14 +21,6 @@
 #endif
 
 using namespace Qt::StringLiterals;
-
-namespace {
-QByteArray contentsOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
 
 class TestText : public QObject {
     Q_OBJECT

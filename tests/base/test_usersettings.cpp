@@ -4,6 +4,7 @@
 #include "base/appfolder.h"
 #include "base/sitestore.h"
 #include "tests/support/asnobody.h"
+#include "tests/support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,19 +24,6 @@ namespace {
 
 const QByteArray deliveredLink = "http://www.tarnwell.example/zqLink/\r\n";
 const QByteArray deliveredBorder = "http://www.tarnwell.example/Border/\r\n";
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // A save that wrote the site (the store's answer is read only then).
 bool savedYes(const files::Result<SiteStore::Saved>& saved)
